@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "logic/control.h"
+#include "logic/repaint.h"
+
+namespace logic {
+
+class Edit;
+class ListBox;
+class MenuItem;
+class RadioButton;
+
+// What every window does for its controls: it owns the repaint queue and takes
+// the user's input. After each input it serves the repaints the handlers asked
+// for until none is left, as the message loop would.
+class Window : public Control {
+public:
+    using Control::Control;
+
+    [[nodiscard]] RepaintQueue& repaints() { return repaints_; }
+    [[nodiscard]] const RepaintQueue& repaints() const { return repaints_; }
+
+    void userSelect(ListBox& list, int index);
+    void userChoose(RadioButton& button);
+    void userType(Edit& edit, std::string_view text);
+    void userChooseMenuItem(MenuItem& item);
+    // The whole window is drawn: first show, restore, a resize or an uncovering.
+    void expose();
+
+    // An error escaping a handler goes here (to be shown in a message box), and
+    // the program goes on.
+    using ErrorReporter = std::function<void(const std::string& message)>;
+    void setErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
+
+private:
+    template <typename Action>
+    void guarded(const Action& action);
+    void settle();
+
+    RepaintQueue repaints_;
+    ErrorReporter reportError_;
+};
+
+}  // namespace logic
