@@ -25,7 +25,7 @@ void Window::guarded(const Action& action) {
     }
 }
 
-void Window::settle() {
+void Window::processRepaints() {
     while (PaintBox* box = repaints_.takeNext()) {
         guarded([box] { box->repaint(); });
     }
@@ -33,17 +33,17 @@ void Window::settle() {
 
 void Window::userSelect(ListBox& list, int index) {
     guarded([&] { list.userSelect(index); });
-    settle();
+    processRepaints();
 }
 
 void Window::userChoose(RadioButton& button) {
     guarded([&] { button.userChoose(); });
-    settle();
+    processRepaints();
 }
 
 void Window::userType(Edit& edit, std::string_view text) {
     edit.userType(text);
-    settle();
+    processRepaints();
 }
 
 void Window::userChooseMenuItem(MenuItem& item) {
@@ -52,12 +52,17 @@ void Window::userChooseMenuItem(MenuItem& item) {
             item.OnClick(item);
         }
     });
-    settle();
+    processRepaints();
 }
 
 void Window::expose() {
     repaints_.requestAll();
-    settle();
+    processRepaints();
+}
+
+void Window::expose(PaintBox& box) {
+    repaints_.request(box);
+    processRepaints();
 }
 
 }  // namespace logic

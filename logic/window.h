@@ -12,6 +12,7 @@ namespace logic {
 class Edit;
 class ListBox;
 class MenuItem;
+class PaintBox;
 class RadioButton;
 
 // What every window does for its controls: it owns the repaint queue and takes
@@ -30,6 +31,11 @@ public:
     void userChooseMenuItem(MenuItem& item);
     // The whole window is drawn: first show, restore, a resize or an uncovering.
     void expose();
+    // Only the area of one box is drawn anew.
+    void expose(PaintBox& box);
+
+    // Serves the repaints asked for so far, in paint order, until none is left.
+    void processRepaints();
 
     // An error escaping a handler goes here (to be shown in a message box), and
     // the program goes on.
@@ -39,7 +45,6 @@ public:
 private:
     template <typename Action>
     void guarded(const Action& action);
-    void settle();
 
     RepaintQueue repaints_;
     ErrorReporter reportError_;
