@@ -1,0 +1,40 @@
+# The front door: `make run` and `make test` install what is missing, build and go.
+BUILD_DIR       ?= build
+SANITIZE_DIR    ?= build-sanitize
+BUILD_TYPE      ?= RelWithDebInfo
+CMAKE_FLAGS     ?=
+
+.PHONY: all deps configure build run test test-sanitize format tidy clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	@scripts/run-window $(BUILD_DIR)/app/resistances
+
+test: build
+	@scripts/run-tests $(BUILD_DIR)
+
+# The toolkit-free layers under AddressSanitizer and UBSan: quick, no Qt.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DRESISTANCES_SANITIZE=ON -DRESISTANCES_CORE_ONLY=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR)
+	@scripts/run-tests $(SANITIZE_DIR)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+tidy: configure
+	@git ls-files 'tables/*.h' 'logic/*.cpp' 'ui/*.cpp' 'app/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+
+clean:
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
