@@ -41,8 +41,8 @@ void TForm1::digitClick(Control& Sender, const Band& band, bool& bySeries, Metho
 
 // A multiplier chosen by hand drops the preferred value and goes to the decade
 // list, which carries it to both panels (and back here, on the flag path).
-void TForm1::multiplierClick(Control& Sender, const Band& band, bool& byDecade,
-                             std::int32_t& index, ListBox& seriesA, ListBox& seriesB) {
+void TForm1::multiplierClick(Control& Sender, const Band& band, bool& byDecade, std::int32_t& index,
+                             ListBox& seriesA, ListBox& seriesB) {
     band.overlay.setVisible(true);
     index = band.list.itemIndex();
     if (byDecade == true) {

@@ -70,8 +70,8 @@ void TForm1::bindEvents() {
     // Repainting a band runs logic: most bands restore every remembered colour
     // and re-apply the checked modes, the four-band multiplier re-applies the
     // decade, the temperature band re-applies six bands.
-    for (PaintBox* box : {&PaintBox1, &PaintBox2, &PaintBox4, &PaintBox21, &PaintBox22,
-                          &PaintBox23, &PaintBox25}) {
+    for (PaintBox* box :
+         {&PaintBox1, &PaintBox2, &PaintBox4, &PaintBox21, &PaintBox22, &PaintBox23, &PaintBox25}) {
         box->OnPaint = bind(&TForm1::SaveColors);
     }
     PaintBox3.OnPaint = bind(&TForm1::ListBox7Click);

@@ -34,7 +34,8 @@ void TForm1::ListBox24Click(Control& Sender) {
 
 void TForm1::ListBox25Click(Control& /*Sender*/) {
     const int index = ListBox25.itemIndex();
-    const std::optional<tables::BandEntry> entry = tables::entryAt(tables::MetalToleranceList, index);
+    const std::optional<tables::BandEntry> entry =
+        tables::entryAt(tables::MetalToleranceList, index);
     if (entry && !entry->paint.isHidden()) {
         PaintBox25.setVisible(true);
     }

@@ -43,8 +43,7 @@ void TForm1::useCarbonPanel() {
     for (ListBox* list : {&ListBox1, &ListBox2, &ListBox3, &ListBox4}) {
         list->setEnabled(true);
     }
-    for (ListBox* list :
-         {&ListBox21, &ListBox22, &ListBox23, &ListBox24, &ListBox25, &ListBox26}) {
+    for (ListBox* list : {&ListBox21, &ListBox22, &ListBox23, &ListBox24, &ListBox25, &ListBox26}) {
         list->setEnabled(false);
     }
 }

@@ -9,7 +9,10 @@ GroupBox::GroupBox(std::string name, std::string_view caption)
 
 RadioButton::RadioButton(std::string name, std::string_view caption, GroupBox& group,
                          Checked checked)
-    : Control(std::move(name)), caption_(caption), group_(group), checked_(checked == Checked::yes) {
+    : Control(std::move(name)),
+      caption_(caption),
+      group_(group),
+      checked_(checked == Checked::yes) {
     group_.radioButtons_.push_back(this);
 }
 

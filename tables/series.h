@@ -28,7 +28,18 @@ inline constexpr std::array<std::string_view, 9> DecadeList{{
 // one band. E12 and E24 follow no formula (27, 33, 47 and 82 are not the nearest
 // whole numbers to 10^(i/12) or 10^(i/24)), so all four series are tables.
 inline constexpr std::array<std::string_view, 12> E12Values{{
-    "10", "12", "15", "18", "22", "27", "33", "39", "47", "56", "68", "82",
+    "10",
+    "12",
+    "15",
+    "18",
+    "22",
+    "27",
+    "33",
+    "39",
+    "47",
+    "56",
+    "68",
+    "82",
 }};
 
 inline constexpr std::array<std::string_view, 24> E24Values{{

@@ -71,10 +71,14 @@ TEST(ListBox, AUserChoiceSelectsFirstThenRunsTheHandlerEvenOnTheSameItem) {
 TEST(Edit, CodeSetsAnyTextButTheUserTypesOnlyIntoEditableFields) {
     logic::Edit readOnly("Edit1", "1", logic::ReadOnly::yes);
     logic::Edit editable("Edit23", "0", logic::ReadOnly::no);
-    readOnly.setText("\u00B1" "5%");
+    readOnly.setText(
+        "\u00B1"
+        "5%");
     readOnly.userType("typed");
     editable.userType("typed");
-    EXPECT_EQ(readOnly.text(), "\u00B1" "5%");
+    EXPECT_EQ(readOnly.text(),
+              "\u00B1"
+              "5%");
     EXPECT_EQ(editable.text(), "typed");
 }
 

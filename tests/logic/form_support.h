@@ -54,9 +54,9 @@ inline std::string describe(const logic::TForm1& form) {
           &form.ListBox22, &form.ListBox23, &form.ListBox24, &form.ListBox25, &form.ListBox26}) {
         list(*box);
     }
-    for (const logic::Edit* edit : {&form.Edit1, &form.Edit2, &form.Edit3, &form.Edit4,
-                                    &form.Edit21, &form.Edit22, &form.Edit23, &form.Edit24,
-                                    &form.Edit25, &form.Edit26}) {
+    for (const logic::Edit* edit :
+         {&form.Edit1, &form.Edit2, &form.Edit3, &form.Edit4, &form.Edit21, &form.Edit22,
+          &form.Edit23, &form.Edit24, &form.Edit25, &form.Edit26}) {
         out << edit->name() << "='" << edit->text() << "'\n";
     }
     for (const logic::RadioButton* button :
@@ -77,9 +77,9 @@ inline std::string describe(const logic::TForm1& form) {
         << " TempCoeffIndex=" << s.TempCoeffIndex << '\n'
         << "flags " << s.CarbonMultiplierByDecade << s.MetalMultiplierByDecade
         << s.CarbonDigitsBySeries << s.MetalDigitsBySeries << '\n'
-        << "colours " << describe(s.BandColor1) << describe(s.BandColor2)
-        << describe(s.BandColor21) << describe(s.BandColor22) << describe(s.BandColor23)
-        << describe(s.BandColor24) << describe(s.BandColor25) << describe(s.BandColor26) << '\n';
+        << "colours " << describe(s.BandColor1) << describe(s.BandColor2) << describe(s.BandColor21)
+        << describe(s.BandColor22) << describe(s.BandColor23) << describe(s.BandColor24)
+        << describe(s.BandColor25) << describe(s.BandColor26) << '\n';
     return out.str();
 }
 

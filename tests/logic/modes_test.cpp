@@ -58,8 +58,8 @@ const std::vector<Mode>& modes() {
 
 const std::vector<Choice>& choices() {
     static const std::vector<Choice> all{
-        {"E12", &TForm1::RadioButton1}, {"E24", &TForm1::RadioButton2},
-        {"E48", &TForm1::RadioButton3}, {"E96", &TForm1::RadioButton4},
+        {"E12", &TForm1::RadioButton1},   {"E24", &TForm1::RadioButton2},
+        {"E48", &TForm1::RadioButton3},   {"E96", &TForm1::RadioButton4},
         {"Four", &TForm1::RadioButton4B}, {"Five", &TForm1::RadioButton5B},
         {"Six", &TForm1::RadioButton6B},
     };
@@ -86,9 +86,9 @@ std::string carbonPanel(const TForm1& form) {
 }
 
 std::string metalPanel(const TForm1& form) {
-    return panelLines(form, {"ListBox21=", "ListBox22=", "ListBox23=", "ListBox25=", "Edit21=",
-                             "Edit22=", "Edit23=", "Edit25=", "PaintBox21", "PaintBox22",
-                             "PaintBox23", "PaintBox25"});
+    return panelLines(
+        form, {"ListBox21=", "ListBox22=", "ListBox23=", "ListBox25=", "Edit21=", "Edit22=",
+               "Edit23=", "Edit25=", "PaintBox21", "PaintBox22", "PaintBox23", "PaintBox25"});
 }
 
 class Transition : public testing::TestWithParam<std::tuple<int, int>> {
@@ -106,9 +106,9 @@ protected:
     }
     void expectCarbonPanelInUse(bool inUse) {
         expectEnabled({&form.ListBox1, &form.ListBox2, &form.ListBox3, &form.ListBox4}, inUse);
-        expectEnabled({&form.ListBox21, &form.ListBox22, &form.ListBox23, &form.ListBox24,
-                       &form.ListBox25},
-                      !inUse);
+        expectEnabled(
+            {&form.ListBox21, &form.ListBox22, &form.ListBox23, &form.ListBox24, &form.ListBox25},
+            !inUse);
     }
     void expectNoTemperatureBand() {
         EXPECT_EQ(form.ListBox26.itemIndex(), -1);
@@ -167,10 +167,16 @@ TEST_P(Transition, LeavesTheModeTheTransitionTableGives) {
         EXPECT_FALSE(form.PaintBox26.visible());
         if (fourBands) {
             EXPECT_EQ(form.ListBox4.itemIndex(), static_cast<int>(index));
-            EXPECT_EQ(form.Edit4.text(), index == 0 ? "\u00B1" "10%" : "\u00B1" "5%");
+            EXPECT_EQ(form.Edit4.text(), index == 0 ? "\u00B1"
+                                                      "10%"
+                                                    : "\u00B1"
+                                                      "5%");
         } else {
             EXPECT_EQ(form.ListBox25.itemIndex(), static_cast<int>(index));
-            EXPECT_EQ(form.Edit25.text(), index == 2 ? "\u00B1" "2%" : "\u00B1" "1%");
+            EXPECT_EQ(form.Edit25.text(), index == 2 ? "\u00B1"
+                                                       "2%"
+                                                     : "\u00B1"
+                                                       "1%");
             expectNoTemperatureBand();
         }
     } else if (&button == &form.RadioButton4B) {
@@ -214,16 +220,12 @@ TEST_P(Transition, LeavesTheModeTheTransitionTableGives) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryModeAndChoice, Transition,
-                         testing::Combine(testing::Range(0, 7), testing::Range(0, 7)),
-                         [](const auto& test) {
-                             return std::string(modes()[static_cast<std::size_t>(
-                                                            std::get<0>(test.param))]
-                                                    .name) +
-                                    "_to_" +
-                                    choices()[static_cast<std::size_t>(std::get<1>(test.param))]
-                                        .name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryModeAndChoice, Transition, testing::Combine(testing::Range(0, 7), testing::Range(0, 7)),
+    [](const auto& test) {
+        return std::string(modes()[static_cast<std::size_t>(std::get<0>(test.param))].name) +
+               "_to_" + choices()[static_cast<std::size_t>(std::get<1>(test.param))].name;
+    });
 
 class BandCountRuns : public StartedForm {
 protected:
@@ -250,7 +252,9 @@ TEST_F(BandCountRuns, E12FromFiveBandsChecksFourBandsThroughTheToolkit) {
 TEST_F(StartedForm, SixBandsRemembersTheTemperatureCoefficient) {
     choose(form.RadioButton6B);
     EXPECT_EQ(form.ListBox26.itemIndex(), 0);  // the first time: item 0
-    EXPECT_EQ(form.Edit26.text(), "\u00B1" "100");
+    EXPECT_EQ(form.Edit26.text(),
+              "\u00B1"
+              "100");
     EXPECT_EQ(form.PaintBox26.shownColour(), Brown);
     select(form.ListBox26, 3);
 
@@ -262,7 +266,9 @@ TEST_F(StartedForm, SixBandsRemembersTheTemperatureCoefficient) {
 
     choose(form.RadioButton6B);
     EXPECT_EQ(form.ListBox26.itemIndex(), 3);
-    EXPECT_EQ(form.Edit26.text(), "\u00B1" "15");
+    EXPECT_EQ(form.Edit26.text(),
+              "\u00B1"
+              "15");
     EXPECT_EQ(form.PaintBox26.shownColour(), Orange);
 }
 
@@ -272,7 +278,9 @@ TEST_F(StartedForm, FourBandsAfterSixHidesTheSixthBandForGood) {
     choose(form.RadioButton4B);
     EXPECT_FALSE(form.PaintBox26.visible());
     EXPECT_EQ(form.ListBox26.itemIndex(), 1);  // selection and readout are kept
-    EXPECT_EQ(form.Edit26.text(), "\u00B1" "50");
+    EXPECT_EQ(form.Edit26.text(),
+              "\u00B1"
+              "50");
 
     form.expose();  // no repaint switches the panels back
     EXPECT_TRUE(form.RadioButton4B.checked());

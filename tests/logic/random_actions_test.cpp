@@ -28,8 +28,8 @@ std::string brokenFact(const TForm1& f) {
         f.ListBox24.itemIndex() != f.ListBox7.itemIndex() || f.Edit3.text() != f.Edit24.text()) {
         return "the multipliers and the decade differ";
     }
-    const int bandCounts =
-        int{f.RadioButton4B.checked()} + int{f.RadioButton5B.checked()} + int{f.RadioButton6B.checked()};
+    const int bandCounts = int{f.RadioButton4B.checked()} + int{f.RadioButton5B.checked()} +
+                           int{f.RadioButton6B.checked()};
     const int seriesChecked = int{f.RadioButton1.checked()} + int{f.RadioButton2.checked()} +
                               int{f.RadioButton3.checked()} + int{f.RadioButton4.checked()};
     if (bandCounts != 1 || seriesChecked > 1) {
@@ -69,28 +69,33 @@ std::string brokenFact(const TForm1& f) {
         const logic::PaintBox& overlay;
         tables::BandTable table;
     };
-    for (const Band& band : {Band{f.ListBox1, f.Edit1, f.PaintBox1, tables::DigitColorList},
-                             Band{f.ListBox2, f.Edit2, f.PaintBox2, tables::DigitColorList},
-                             Band{f.ListBox21, f.Edit21, f.PaintBox21, tables::DigitColorList},
-                             Band{f.ListBox22, f.Edit22, f.PaintBox22, tables::DigitColorList},
-                             Band{f.ListBox3, f.Edit3, f.PaintBox3, tables::MultiplierColorList},
-                             Band{f.ListBox24, f.Edit24, f.PaintBox24, tables::MultiplierColorList},
-                             Band{f.ListBox4, f.Edit4, f.PaintBox4, tables::CarbonToleranceList},
-                             Band{f.ListBox25, f.Edit25, f.PaintBox25, tables::MetalToleranceList}}) {
+    for (const Band& band :
+         {Band{f.ListBox1, f.Edit1, f.PaintBox1, tables::DigitColorList},
+          Band{f.ListBox2, f.Edit2, f.PaintBox2, tables::DigitColorList},
+          Band{f.ListBox21, f.Edit21, f.PaintBox21, tables::DigitColorList},
+          Band{f.ListBox22, f.Edit22, f.PaintBox22, tables::DigitColorList},
+          Band{f.ListBox3, f.Edit3, f.PaintBox3, tables::MultiplierColorList},
+          Band{f.ListBox24, f.Edit24, f.PaintBox24, tables::MultiplierColorList},
+          Band{f.ListBox4, f.Edit4, f.PaintBox4, tables::CarbonToleranceList},
+          Band{f.ListBox25, f.Edit25, f.PaintBox25, tables::MetalToleranceList}}) {
         const int index = band.list.itemIndex();
-        if (index < 0 || band.readout.text() != band.table[static_cast<std::size_t>(index)].readout ||
+        if (index < 0 ||
+            band.readout.text() != band.table[static_cast<std::size_t>(index)].readout ||
             band.overlay.shownColour() != expectedShown(band.table, index)) {
             return band.list.name() + " and its band disagree";
         }
     }
     // The third metal-film digit's field is editable: only its band is checked.
-    if (f.PaintBox23.shownColour() != expectedShown(tables::DigitColorList, f.ListBox23.itemIndex())) {
+    if (f.PaintBox23.shownColour() !=
+        expectedShown(tables::DigitColorList, f.ListBox23.itemIndex())) {
         return "ListBox23 and its band disagree";
     }
     if (f.RadioButton6B.checked() &&
         (f.ListBox26.itemIndex() < 0 ||
-         f.Edit26.text() != tables::TempCoeffList[static_cast<std::size_t>(f.ListBox26.itemIndex())].readout ||
-         f.PaintBox26.shownColour() != expectedShown(tables::TempCoeffList, f.ListBox26.itemIndex()))) {
+         f.Edit26.text() !=
+             tables::TempCoeffList[static_cast<std::size_t>(f.ListBox26.itemIndex())].readout ||
+         f.PaintBox26.shownColour() !=
+             expectedShown(tables::TempCoeffList, f.ListBox26.itemIndex()))) {
         return "the temperature coefficient and its band disagree";
     }
     // A selected preferred value is what the digit bands encode.

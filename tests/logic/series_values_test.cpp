@@ -15,9 +15,9 @@ using SeriesValues = StartedForm;
 std::string carbonPanel(const logic::TForm1& form) {
     std::string text = describe(form);
     std::string carbon;
-    for (const char* name : {"ListBox1=", "ListBox2=", "ListBox3=", "ListBox4=", "Edit1=",
-                             "Edit2=", "Edit3=", "Edit4=", "PaintBox1 ", "PaintBox2",
-                             "PaintBox3", "PaintBox4"}) {
+    for (const char* name :
+         {"ListBox1=", "ListBox2=", "ListBox3=", "ListBox4=", "Edit1=", "Edit2=", "Edit3=",
+          "Edit4=", "PaintBox1 ", "PaintBox2", "PaintBox3", "PaintBox4"}) {
         const std::size_t at = text.find(name);
         carbon += text.substr(at, text.find('\n', at) - at) + '\n';
     }
@@ -32,9 +32,12 @@ TEST_F(SeriesValues, EveryE12AndE24ValueSetsBothDigitsAndTheSeriesTolerance) {
         int toleranceItem;
         const char* readout;
     };
-    for (const Series& series :
-         {Series{form.RadioButton1, form.ListBox5, tables::E12Values, 0, "\u00B1" "10%"},
-          Series{form.RadioButton2, form.ListBox6, tables::E24Values, 1, "\u00B1" "5%"}}) {
+    for (const Series& series : {Series{form.RadioButton1, form.ListBox5, tables::E12Values, 0,
+                                        "\u00B1"
+                                        "10%"},
+                                 Series{form.RadioButton2, form.ListBox6, tables::E24Values, 1,
+                                        "\u00B1"
+                                        "5%"}}) {
         choose(series.button);
         select(form.ListBox7, 5);
         for (int item = 0; item < static_cast<int>(series.values.size()); ++item) {
@@ -69,11 +72,15 @@ TEST_F(SeriesValues, E12FortySevenAtTheKiloDecade) {
 
 TEST_F(SeriesValues, E12TenAfterE24TenTurnsTheToleranceSilver) {
     useE24(0);
-    EXPECT_EQ(form.Edit4.text(), "\u00B1" "5%");
+    EXPECT_EQ(form.Edit4.text(),
+              "\u00B1"
+              "5%");
     useE12(0);
     EXPECT_EQ(form.ListBox1.itemIndex(), 1);
     EXPECT_EQ(form.ListBox2.itemIndex(), 0);
-    EXPECT_EQ(form.Edit4.text(), "\u00B1" "10%");
+    EXPECT_EQ(form.Edit4.text(),
+              "\u00B1"
+              "10%");
     EXPECT_EQ(form.PaintBox4.shownColour(), Silver);
 }
 
@@ -83,11 +90,15 @@ TEST_F(SeriesValues, SeriesHandlersWithoutASelectionStopAfterTheTolerance) {
     choose(form.RadioButton4B);
     form.ListBox5.setItemIndex(-1);
     form.ListBox5Click(form.ListBox5);
-    EXPECT_EQ(form.Edit4.text(), "\u00B1" "10%");
+    EXPECT_EQ(form.Edit4.text(),
+              "\u00B1"
+              "10%");
     EXPECT_TRUE(form.State.CarbonDigitsBySeries);
     form.ListBox6.setItemIndex(-1);
     form.ListBox6Click(form.ListBox6);
-    EXPECT_EQ(form.Edit4.text(), "\u00B1" "5%");
+    EXPECT_EQ(form.Edit4.text(),
+              "\u00B1"
+              "5%");
     EXPECT_TRUE(form.State.CarbonDigitsBySeries);
 
     form.ListBox7.setItemIndex(-1);
@@ -118,7 +129,8 @@ TEST_F(SeriesValues, EveryDecadeSetsBothMultipliersAndNothingElse) {
                                    form.Edit21.text() + form.Edit22.text() + form.Edit23.text() +
                                    form.Edit25.text();
         select(form.ListBox7, decade);
-        const tables::BandEntry& entry = tables::MultiplierColorList[static_cast<std::size_t>(decade)];
+        const tables::BandEntry& entry =
+            tables::MultiplierColorList[static_cast<std::size_t>(decade)];
         const std::optional<Colour> shown =
             entry.paint.isHidden() ? Picture : std::optional<Colour>(entry.paint.colour());
         EXPECT_EQ(form.ListBox3.itemIndex(), decade);
@@ -147,7 +159,8 @@ TEST_F(SeriesValues, E48FourHundredEightySevenAtTheKiloDecade) {
     EXPECT_EQ(form.ListBox25.itemIndex(), 2);
     EXPECT_EQ(form.Edit21.text() + "|" + form.Edit22.text() + "|" + form.Edit23.text() + "|" +
                   form.Edit24.text() + "|" + form.Edit25.text(),
-              "4|8|7|000|\u00B1" "2%");
+              "4|8|7|000|\u00B1"
+              "2%");
     EXPECT_EQ(form.PaintBox21.shownColour(), Yellow);
     EXPECT_EQ(form.PaintBox22.shownColour(), Grey);
     EXPECT_EQ(form.PaintBox23.shownColour(), Violet);
@@ -170,14 +183,16 @@ TEST_F(SeriesValues, E48FourHundredEightySevenAtTheKiloDecade) {
 TEST_F(SeriesValues, E96AndE48SameTextDifferOnlyInTolerance) {
     select(form.ListBox7, 5);
     select(form.ListBox8, 33);
-    const std::string e48 = form.Edit21.text() + form.Edit22.text() + form.Edit23.text() +
-                            form.Edit24.text();
+    const std::string e48 =
+        form.Edit21.text() + form.Edit22.text() + form.Edit23.text() + form.Edit24.text();
     choose(form.RadioButton4);
     select(form.ListBox9, 66);
     EXPECT_EQ(form.Edit21.text() + form.Edit22.text() + form.Edit23.text() + form.Edit24.text(),
               e48);
     EXPECT_EQ(form.ListBox25.itemIndex(), 3);
-    EXPECT_EQ(form.Edit25.text(), "\u00B1" "1%");
+    EXPECT_EQ(form.Edit25.text(),
+              "\u00B1"
+              "1%");
     EXPECT_EQ(form.PaintBox25.shownColour(), Brown);
 }
 

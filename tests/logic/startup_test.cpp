@@ -49,9 +49,8 @@ TEST(FormCreate, FillsEveryListSelectsAndDisablesWithoutRunningAHandler) {
         const logic::ListBox& list = form.*row.list;
         EXPECT_EQ(list.name(), row.name);
         EXPECT_EQ(list.count(), row.count);
-        const std::vector<std::string> first(list.items().begin(),
-                                             list.items().begin() +
-                                                 static_cast<long>(row.firstItems.size()));
+        const std::vector<std::string> first(
+            list.items().begin(), list.items().begin() + static_cast<long>(row.firstItems.size()));
         EXPECT_EQ(first, row.firstItems);
         EXPECT_EQ(list.itemIndex(), row.selected);
         EXPECT_EQ(list.enabled(), row.enabled);
@@ -65,20 +64,29 @@ TEST(FormCreate, LeavesTheLayoutTextsChecksAndAZeroStateWithItsColours) {
     EXPECT_EQ(logic::Form1, &form);
     EXPECT_EQ(form.placement(), logic::Placement::ScreenCenter);
     // Edit4 and Edit25 still show the layout's 5 %, though ListBox25 selects 2 %.
-    const std::vector<std::pair<const logic::Edit*, std::string>> edits{
-        {&form.Edit1, "1"},    {&form.Edit2, "0"},  {&form.Edit3, "x0,1"},
-        {&form.Edit4, "\u00B1" "5%"}, {&form.Edit21, "1"}, {&form.Edit22, "0"},
-        {&form.Edit23, "0"},   {&form.Edit24, "x0,1"}, {&form.Edit25, "\u00B1" "5%"},
-        {&form.Edit26, ""}};
+    const std::vector<std::pair<const logic::Edit*, std::string>> edits{{&form.Edit1, "1"},
+                                                                        {&form.Edit2, "0"},
+                                                                        {&form.Edit3, "x0,1"},
+                                                                        {&form.Edit4,
+                                                                         "\u00B1"
+                                                                         "5%"},
+                                                                        {&form.Edit21, "1"},
+                                                                        {&form.Edit22, "0"},
+                                                                        {&form.Edit23, "0"},
+                                                                        {&form.Edit24, "x0,1"},
+                                                                        {&form.Edit25,
+                                                                         "\u00B1"
+                                                                         "5%"},
+                                                                        {&form.Edit26, ""}};
     for (const auto& [edit, text] : edits) {
         EXPECT_EQ(edit->text(), text) << edit->name();
         EXPECT_EQ(edit->readOnly(), edit != &form.Edit23) << edit->name();
     }
     EXPECT_TRUE(form.RadioButton3.checked());
     EXPECT_TRUE(form.RadioButton5B.checked());
-    for (const logic::RadioButton* other : {&form.RadioButton1, &form.RadioButton2,
-                                            &form.RadioButton4, &form.RadioButton4B,
-                                            &form.RadioButton6B}) {
+    for (const logic::RadioButton* other :
+         {&form.RadioButton1, &form.RadioButton2, &form.RadioButton4, &form.RadioButton4B,
+          &form.RadioButton6B}) {
         EXPECT_FALSE(other->checked()) << other->name();
     }
 
@@ -106,8 +114,8 @@ TEST(FormCreate, HidesBothMultipliersAndTheCarbonToleranceAndDrawsNothing) {
          {&form.PaintBox1, &form.PaintBox2, &form.PaintBox3, &form.PaintBox4, &form.PaintBox21,
           &form.PaintBox22, &form.PaintBox23, &form.PaintBox24, &form.PaintBox25,
           &form.PaintBox26}) {
-        const bool hidden = box == &form.PaintBox3 || box == &form.PaintBox4 ||
-                            box == &form.PaintBox24;
+        const bool hidden =
+            box == &form.PaintBox3 || box == &form.PaintBox4 || box == &form.PaintBox24;
         EXPECT_EQ(box->visible(), !hidden) << box->name();
         EXPECT_EQ(box->shownColour(), Picture) << box->name();
     }
@@ -122,10 +130,9 @@ TEST(FormCreate, HidesBothMultipliersAndTheCarbonToleranceAndDrawsNothing) {
 
 // Records which box painted, in order, by wrapping each paint handler.
 void recordPaints(logic::TForm1& form, std::vector<std::string>& log) {
-    for (logic::PaintBox* box :
-         {&form.PaintBox1, &form.PaintBox2, &form.PaintBox3, &form.PaintBox4, &form.PaintBox21,
-          &form.PaintBox22, &form.PaintBox23, &form.PaintBox24, &form.PaintBox25,
-          &form.PaintBox26}) {
+    for (logic::PaintBox* box : {&form.PaintBox1, &form.PaintBox2, &form.PaintBox3, &form.PaintBox4,
+                                 &form.PaintBox21, &form.PaintBox22, &form.PaintBox23,
+                                 &form.PaintBox24, &form.PaintBox25, &form.PaintBox26}) {
         logic::Handler original = box->OnPaint;
         box->OnPaint = [&log, box, original](logic::Control& sender) {
             log.push_back(box->name());
@@ -151,11 +158,14 @@ using FirstPaintState = StartedForm;
 
 TEST_F(FirstPaintState, IsWhatTheUserFirstSees) {
     const std::vector<std::pair<const logic::ListBox*, std::pair<int, bool>>> lists{
-        {&form.ListBox1, {1, false}},  {&form.ListBox2, {0, false}},  {&form.ListBox3, {1, false}},
-        {&form.ListBox4, {1, false}},  {&form.ListBox21, {1, true}},  {&form.ListBox22, {0, true}},
-        {&form.ListBox23, {0, true}},  {&form.ListBox24, {1, true}},  {&form.ListBox25, {2, true}},
-        {&form.ListBox26, {-1, false}}, {&form.ListBox8, {0, true}},  {&form.ListBox5, {-1, false}},
-        {&form.ListBox6, {-1, false}}, {&form.ListBox9, {-1, false}}, {&form.ListBox7, {1, true}}};
+        {&form.ListBox1, {1, false}},  {&form.ListBox2, {0, false}},
+        {&form.ListBox3, {1, false}},  {&form.ListBox4, {1, false}},
+        {&form.ListBox21, {1, true}},  {&form.ListBox22, {0, true}},
+        {&form.ListBox23, {0, true}},  {&form.ListBox24, {1, true}},
+        {&form.ListBox25, {2, true}},  {&form.ListBox26, {-1, false}},
+        {&form.ListBox8, {0, true}},   {&form.ListBox5, {-1, false}},
+        {&form.ListBox6, {-1, false}}, {&form.ListBox9, {-1, false}},
+        {&form.ListBox7, {1, true}}};
     for (const auto& [list, expected] : lists) {
         EXPECT_EQ(list->itemIndex(), expected.first) << list->name();
         EXPECT_EQ(list->enabled(), expected.second) << list->name();
@@ -163,12 +173,16 @@ TEST_F(FirstPaintState, IsWhatTheUserFirstSees) {
     EXPECT_EQ(form.Edit1.text(), "1");
     EXPECT_EQ(form.Edit2.text(), "0");
     EXPECT_EQ(form.Edit3.text(), "x0,1");
-    EXPECT_EQ(form.Edit4.text(), "\u00B1" "5%");
+    EXPECT_EQ(form.Edit4.text(),
+              "\u00B1"
+              "5%");
     EXPECT_EQ(form.Edit21.text(), "1");
     EXPECT_EQ(form.Edit22.text(), "0");
     EXPECT_EQ(form.Edit23.text(), "0");
     EXPECT_EQ(form.Edit24.text(), "x0,1");
-    EXPECT_EQ(form.Edit25.text(), "\u00B1" "2%");
+    EXPECT_EQ(form.Edit25.text(),
+              "\u00B1"
+              "2%");
     EXPECT_EQ(form.Edit26.text(), "");
 
     EXPECT_EQ(form.PaintBox1.shownColour(), Brown);
@@ -194,19 +208,18 @@ TEST_F(FirstPaintState, IsWhatTheUserFirstSees) {
     logic::FormState expected = logic::TForm1().State;
     expected.BandColor25 = Red;
     const logic::FormState& state = form.State;
-    EXPECT_EQ(std::tie(state.SavedDecade, state.CarbonMultiplierIndex, state.MetalMultiplierIndex,
-                       state.TempCoeffIndex, state.CarbonMultiplierByDecade,
-                       state.MetalMultiplierByDecade, state.CarbonDigitsBySeries,
-                       state.MetalDigitsBySeries, state.BandColor1, state.BandColor2,
-                       state.BandColor21, state.BandColor22, state.BandColor23, state.BandColor25,
-                       state.BandColor26),
-              std::tie(expected.SavedDecade, expected.CarbonMultiplierIndex,
-                       expected.MetalMultiplierIndex, expected.TempCoeffIndex,
-                       expected.CarbonMultiplierByDecade, expected.MetalMultiplierByDecade,
-                       expected.CarbonDigitsBySeries, expected.MetalDigitsBySeries,
-                       expected.BandColor1, expected.BandColor2, expected.BandColor21,
-                       expected.BandColor22, expected.BandColor23, expected.BandColor25,
-                       expected.BandColor26));
+    EXPECT_EQ(
+        std::tie(state.SavedDecade, state.CarbonMultiplierIndex, state.MetalMultiplierIndex,
+                 state.TempCoeffIndex, state.CarbonMultiplierByDecade,
+                 state.MetalMultiplierByDecade, state.CarbonDigitsBySeries,
+                 state.MetalDigitsBySeries, state.BandColor1, state.BandColor2, state.BandColor21,
+                 state.BandColor22, state.BandColor23, state.BandColor25, state.BandColor26),
+        std::tie(expected.SavedDecade, expected.CarbonMultiplierIndex,
+                 expected.MetalMultiplierIndex, expected.TempCoeffIndex,
+                 expected.CarbonMultiplierByDecade, expected.MetalMultiplierByDecade,
+                 expected.CarbonDigitsBySeries, expected.MetalDigitsBySeries, expected.BandColor1,
+                 expected.BandColor2, expected.BandColor21, expected.BandColor22,
+                 expected.BandColor23, expected.BandColor25, expected.BandColor26));
 }
 
 TEST_F(FirstPaintState, AnotherExposureChangesNothing) {

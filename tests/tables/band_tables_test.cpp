@@ -1,10 +1,11 @@
+#include "tables/band_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
 #include <vector>
 
-#include "tables/band_tables.h"
 #include "tables/palette.h"
 
 namespace {
@@ -55,52 +56,62 @@ TEST_P(BandTableContents, EveryItemHasItsTextReadoutAndPaintInOrder) {
 
 const Paint Hidden = Paint::hidden();
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, BandTableContents,
-    testing::Values(
-        TableCase{"DigitColorList",
-                  tables::DigitColorList,
-                  {{"NOIR", "0", fill(0, 0, 0)},
-                   {"MARRON", "1", fill(128, 0, 0)},
-                   {"ROUGE", "2", fill(255, 0, 0)},
-                   {"ORANGE", "3", fill(237, 127, 16)},
-                   {"JAUNE", "4", fill(255, 255, 0)},
-                   {"VERT", "5", fill(0, 255, 0)},
-                   {"BLEU", "6", fill(0, 0, 255)},
-                   {"VIOLET", "7", fill(128, 0, 128)},
-                   {"GRIS", "8", fill(128, 128, 128)},
-                   {"BLANC", "9", fill(255, 255, 255)}}},
-        TableCase{"MultiplierColorList",
-                  tables::MultiplierColorList,
-                  {{"ARGENT", "x0,01", fill(192, 192, 192)},
-                   {"OR", "x0,1", Hidden},
-                   {"NOIR", "", fill(0, 0, 0)},
-                   {"MARRON", "0", fill(128, 0, 0)},
-                   {"ROUGE", "00", fill(255, 0, 0)},
-                   {"ORANGE", "000", fill(237, 127, 16)},
-                   {"JAUNE", "0\x20" "000", fill(255, 255, 0)},
-                   {"VERT", "00\x20" "000", fill(0, 255, 0)},
-                   {"BLEU", "000\x20" "000", fill(0, 0, 255)}}},
-        TableCase{"CarbonToleranceList",
-                  tables::CarbonToleranceList,
-                  {{"Argent", pm("10%"), fill(192, 192, 192)}, {"Or", pm("5%"), Hidden}}},
-        TableCase{"MetalToleranceList",
-                  tables::MetalToleranceList,
-                  {{"ARGENT", pm("10%"), fill(192, 192, 192)},
-                   {"OR", pm("5%"), Hidden},
-                   {"ROUGE", pm("2%"), fill(255, 0, 0)},
-                   {"MARRON", pm("1%"), fill(128, 0, 0)},
-                   {"VERT", pm("0,5%"), fill(0, 255, 0)},
-                   {"BLEU", pm("0,25%"), fill(0, 0, 255)},
-                   {"VIOLET", pm("0,1%"), fill(128, 0, 128)},
-                   {"GRIS", pm("0,05%"), fill(128, 128, 128)}}},
-        TableCase{"TempCoeffList",
-                  tables::TempCoeffList,
-                  {{"MARRON", pm("100"), fill(128, 0, 0)},
-                   {"ROUGE", pm("50"), fill(255, 0, 0)},
-                   {"JAUNE", pm("25"), fill(255, 255, 0)},
-                   {"ORANGE", pm("15"), fill(237, 127, 16)}}}),
-    [](const testing::TestParamInfo<TableCase>& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tables, BandTableContents,
+                         testing::Values(TableCase{"DigitColorList",
+                                                   tables::DigitColorList,
+                                                   {{"NOIR", "0", fill(0, 0, 0)},
+                                                    {"MARRON", "1", fill(128, 0, 0)},
+                                                    {"ROUGE", "2", fill(255, 0, 0)},
+                                                    {"ORANGE", "3", fill(237, 127, 16)},
+                                                    {"JAUNE", "4", fill(255, 255, 0)},
+                                                    {"VERT", "5", fill(0, 255, 0)},
+                                                    {"BLEU", "6", fill(0, 0, 255)},
+                                                    {"VIOLET", "7", fill(128, 0, 128)},
+                                                    {"GRIS", "8", fill(128, 128, 128)},
+                                                    {"BLANC", "9", fill(255, 255, 255)}}},
+                                         TableCase{"MultiplierColorList",
+                                                   tables::MultiplierColorList,
+                                                   {{"ARGENT", "x0,01", fill(192, 192, 192)},
+                                                    {"OR", "x0,1", Hidden},
+                                                    {"NOIR", "", fill(0, 0, 0)},
+                                                    {"MARRON", "0", fill(128, 0, 0)},
+                                                    {"ROUGE", "00", fill(255, 0, 0)},
+                                                    {"ORANGE", "000", fill(237, 127, 16)},
+                                                    {"JAUNE",
+                                                     "0\x20"
+                                                     "000",
+                                                     fill(255, 255, 0)},
+                                                    {"VERT",
+                                                     "00\x20"
+                                                     "000",
+                                                     fill(0, 255, 0)},
+                                                    {"BLEU",
+                                                     "000\x20"
+                                                     "000",
+                                                     fill(0, 0, 255)}}},
+                                         TableCase{"CarbonToleranceList",
+                                                   tables::CarbonToleranceList,
+                                                   {{"Argent", pm("10%"), fill(192, 192, 192)},
+                                                    {"Or", pm("5%"), Hidden}}},
+                                         TableCase{"MetalToleranceList",
+                                                   tables::MetalToleranceList,
+                                                   {{"ARGENT", pm("10%"), fill(192, 192, 192)},
+                                                    {"OR", pm("5%"), Hidden},
+                                                    {"ROUGE", pm("2%"), fill(255, 0, 0)},
+                                                    {"MARRON", pm("1%"), fill(128, 0, 0)},
+                                                    {"VERT", pm("0,5%"), fill(0, 255, 0)},
+                                                    {"BLEU", pm("0,25%"), fill(0, 0, 255)},
+                                                    {"VIOLET", pm("0,1%"), fill(128, 0, 128)},
+                                                    {"GRIS", pm("0,05%"), fill(128, 128, 128)}}},
+                                         TableCase{"TempCoeffList",
+                                                   tables::TempCoeffList,
+                                                   {{"MARRON", pm("100"), fill(128, 0, 0)},
+                                                    {"ROUGE", pm("50"), fill(255, 0, 0)},
+                                                    {"JAUNE", pm("25"), fill(255, 255, 0)},
+                                                    {"ORANGE", pm("15"), fill(237, 127, 16)}}}),
+                         [](const testing::TestParamInfo<TableCase>& test) {
+                             return std::string(test.param.name);
+                         });
 
 TEST(BandPalette, EveryRolePaintsEachColourNameAsThePaletteDoes) {
     for (const BandTable table :

@@ -1,11 +1,11 @@
+#include "tables/series.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include "tables/series.h"
 
 namespace {
 
@@ -51,8 +51,7 @@ TEST_P(ThreeDigitSeries, ItemIIsTenToTheIOverNRounded) {
         // No value lies near a half, so the rounding is unambiguous.
         ASSERT_GT(std::abs(exact - std::floor(exact) - 0.5), 0.001) << i;
         const long rounded = std::lround(exact);
-        EXPECT_EQ(std::string(series.values[static_cast<std::size_t>(i)]),
-                  std::to_string(rounded))
+        EXPECT_EQ(std::string(series.values[static_cast<std::size_t>(i)]), std::to_string(rounded))
             << series.name << " item " << i;
     }
 }
@@ -80,10 +79,10 @@ struct DigitRow {
 
 TEST(PreferredValues, EachCharacterNamesTheDigitBand) {
     const std::vector<DigitRow> rows{
-        {tables::E12Values, 0, {1, 0}},   {tables::E12Values, 5, {2, 7}},
-        {tables::E12Values, 8, {4, 7}},   {tables::E12Values, 11, {8, 2}},
-        {tables::E24Values, 15, {4, 3}},  {tables::E24Values, 23, {9, 1}},
-        {tables::E48Values, 0, {1, 0, 0}}, {tables::E48Values, 20, {2, 6, 1}},
+        {tables::E12Values, 0, {1, 0}},     {tables::E12Values, 5, {2, 7}},
+        {tables::E12Values, 8, {4, 7}},     {tables::E12Values, 11, {8, 2}},
+        {tables::E24Values, 15, {4, 3}},    {tables::E24Values, 23, {9, 1}},
+        {tables::E48Values, 0, {1, 0, 0}},  {tables::E48Values, 20, {2, 6, 1}},
         {tables::E48Values, 47, {9, 5, 3}}, {tables::E96Values, 1, {1, 0, 2}},
         {tables::E96Values, 67, {4, 9, 9}}, {tables::E96Values, 95, {9, 7, 6}},
     };
@@ -99,10 +98,9 @@ TEST(PreferredValues, EachCharacterNamesTheDigitBand) {
 }
 
 TEST(PreferredValues, NoFirstDigitIsZero) {
-    for (const tables::TextList series : {tables::TextList(tables::E12Values),
-                                          tables::TextList(tables::E24Values),
-                                          tables::TextList(tables::E48Values),
-                                          tables::TextList(tables::E96Values)}) {
+    for (const tables::TextList series :
+         {tables::TextList(tables::E12Values), tables::TextList(tables::E24Values),
+          tables::TextList(tables::E48Values), tables::TextList(tables::E96Values)}) {
         for (const std::string_view value : series) {
             EXPECT_NE(value.front(), '0') << value;
         }
