@@ -77,6 +77,8 @@ void TForm1::bindEvents() {
     PaintBox3.OnPaint = bind(&TForm1::ListBox7Click);
     PaintBox24.OnPaint = bind(&TForm1::PaintBox24Paint);
     PaintBox26.OnPaint = bind(&TForm1::RadioButton6BClick);
+
+    proposde1.OnClick = bind(&TForm1::proposde1Click);
 }
 
 void TForm1::FormCreate(Control& /*Sender*/) {

@@ -85,10 +85,10 @@ public:
     ListBox ListBox2{"ListBox2"};
     ListBox ListBox3{"ListBox3"};
     ListBox ListBox4{"ListBox4"};
-    PaintBox PaintBox1{"PaintBox1", {115, 41, 9, 66}, tables::Maroon, repaints()};
-    PaintBox PaintBox2{"PaintBox2", {162, 46, 9, 59}, tables::ButtonFace, repaints()};
-    PaintBox PaintBox3{"PaintBox3", {206, 45, 9, 59}, tables::ButtonFace, repaints()};
-    PaintBox PaintBox4{"PaintBox4", {269, 43, 9, 62}, tables::Silver, repaints()};
+    PaintBox PaintBox1{"PaintBox1", tables::Maroon, repaints()};
+    PaintBox PaintBox2{"PaintBox2", tables::ButtonFace, repaints()};
+    PaintBox PaintBox3{"PaintBox3", tables::ButtonFace, repaints()};
+    PaintBox PaintBox4{"PaintBox4", tables::Silver, repaints()};
 
     // Five- and six-band metal-film resistor.
     GroupBox GroupBox5{"GroupBox5", "Résistance à couche métalique :"};
@@ -114,12 +114,12 @@ public:
     ListBox ListBox24{"ListBox24"};
     ListBox ListBox25{"ListBox25"};
     ListBox ListBox26{"ListBox26"};
-    PaintBox PaintBox21{"PaintBox21", {83, 40, 9, 66}, tables::ButtonFace, repaints()};
-    PaintBox PaintBox22{"PaintBox22", {113, 46, 9, 58}, tables::ButtonFace, repaints()};
-    PaintBox PaintBox23{"PaintBox23", {143, 46, 9, 58}, tables::ButtonFace, repaints()};
-    PaintBox PaintBox24{"PaintBox24", {174, 46, 9, 58}, tables::ButtonFace, repaints()};
-    PaintBox PaintBox25{"PaintBox25", {206, 46, 9, 58}, tables::Red, repaints()};
-    PaintBox PaintBox26{"PaintBox26", {245, 41, 9, 66}, tables::Maroon, repaints()};
+    PaintBox PaintBox21{"PaintBox21", tables::ButtonFace, repaints()};
+    PaintBox PaintBox22{"PaintBox22", tables::ButtonFace, repaints()};
+    PaintBox PaintBox23{"PaintBox23", tables::ButtonFace, repaints()};
+    PaintBox PaintBox24{"PaintBox24", tables::ButtonFace, repaints()};
+    PaintBox PaintBox25{"PaintBox25", tables::Red, repaints()};
+    PaintBox PaintBox26{"PaintBox26", tables::Maroon, repaints()};
 
     // The window's menu.
     MenuItem proposde1{"proposde1", "à propos de..."};
@@ -165,6 +165,9 @@ public:
     // Repainting.
     void SaveColors(Control& Sender);
     void PaintBox24Paint(Control& Sender);
+
+    // The window's menu.
+    void proposde1Click(Control& Sender);
 
 private:
     using Method = void (TForm1::*)(Control&);
@@ -213,6 +216,9 @@ private:
 
     Placement placement_ = Placement::Designed;
 };
+
+// Where the About box sends its reader.
+inline constexpr std::string_view AuthorAddress = "https://resistances.example.org";
 
 // The program's one window.
 extern TForm1* Form1;

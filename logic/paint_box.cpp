@@ -6,12 +6,8 @@
 
 namespace logic {
 
-PaintBox::PaintBox(std::string name, Rect bounds, tables::Colour color, RepaintQueue& repaints)
-    : Control(std::move(name)),
-      bounds_(bounds),
-      color_(color),
-      repaints_(repaints),
-      brushColor_(color) {}
+PaintBox::PaintBox(std::string name, tables::Colour color, RepaintQueue& repaints)
+    : Control(std::move(name)), color_(color), repaints_(repaints), brushColor_(color) {}
 
 void PaintBox::setVisible(bool visible) {
     if (visible == visible_) {

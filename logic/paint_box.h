@@ -10,22 +10,12 @@ namespace logic {
 
 class RepaintQueue;
 
-// Position and size inside the containing group box, in pixels at 96 dpi.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend constexpr bool operator==(const Rect&, const Rect&) = default;
-};
-
 // A transparent rectangle laid over a band of a resistor picture. It paints no
 // background: until something fills it, the picture beneath shows.
 class PaintBox : public Control {
 public:
-    PaintBox(std::string name, Rect bounds, tables::Colour color, RepaintQueue& repaints);
+    PaintBox(std::string name, tables::Colour color, RepaintQueue& repaints);
 
-    [[nodiscard]] Rect bounds() const { return bounds_; }
     // The colour its brush takes before each repaint.
     [[nodiscard]] tables::Colour color() const { return color_; }
 
@@ -53,7 +43,6 @@ public:
     void repaint();
 
 private:
-    Rect bounds_;
     tables::Colour color_;
     RepaintQueue& repaints_;
     bool visible_ = true;

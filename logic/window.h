@@ -42,12 +42,25 @@ public:
     using ErrorReporter = std::function<void(const std::string& message)>;
     void setErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
+    // A modal message box; it returns once the user has closed it. Meanwhile
+    // the window is still exposed, so paint handlers may run inside it.
+    static constexpr int InformationBox = 64;  // information icon, one OK button
+    using MessageBoxShower =
+        std::function<void(const std::string& text, const std::string& caption, int flags)>;
+    void setMessageBoxShower(MessageBoxShower shower) { showMessageBox_ = std::move(shower); }
+    void MessageBox(const std::string& text, const std::string& caption, int flags) const {
+        if (showMessageBox_) {
+            showMessageBox_(text, caption, flags);
+        }
+    }
+
 private:
     template <typename Action>
     void guarded(const Action& action);
 
     RepaintQueue repaints_;
     ErrorReporter reportError_;
+    MessageBoxShower showMessageBox_;
 };
 
 }  // namespace logic

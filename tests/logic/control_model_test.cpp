@@ -139,9 +139,9 @@ TEST_F(RadioGroup, UncheckingRunsNothingAndMayLeaveNoneChecked) {
 class Boxes : public testing::Test {
 protected:
     logic::Window window{"Window"};
-    logic::PaintBox a{"a", {0, 0, 9, 60}, Face, window.repaints()};
-    logic::PaintBox b{"b", {20, 0, 9, 60}, Green, window.repaints()};
-    logic::PaintBox c{"c", {40, 0, 9, 60}, Face, window.repaints()};
+    logic::PaintBox a{"a", Face, window.repaints()};
+    logic::PaintBox b{"b", Green, window.repaints()};
+    logic::PaintBox c{"c", Face, window.repaints()};
     std::vector<std::string> painted;
 
     void SetUp() override {
@@ -234,7 +234,7 @@ TEST_F(Boxes, ARepaintAskedForDuringAPassIsServedOnce) {
 
 TEST(Window, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {
     logic::Window window("Window");
-    logic::PaintBox box("box", {0, 0, 9, 9}, Face, window.repaints());
+    logic::PaintBox box("box", Face, window.repaints());
     window.repaints().setPaintOrder({&box});
     logic::ListBox list("List");
     list.appendItem("a");

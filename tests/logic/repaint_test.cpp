@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "form_support.h"
 
 namespace {
@@ -116,6 +119,40 @@ TEST_F(Repaint, AFillWithNoColorDrawsNothing) {
     form.SaveColors(form.PaintBox1);
     EXPECT_EQ(form.PaintBox21.shownColour(), Brown);
     EXPECT_EQ(form.PaintBox21.brushColor(), tables::NoColor);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace testing_support;
+
+struct Shown {
+    std::string text;
+    std::string caption;
+    int flags;
+};
+
+TEST_F(StartedForm, AboutShowsTwoInformationBoxesInOrderAndChangesNothing) {
+    std::vector<Shown> shown;
+    form.setMessageBoxShower([&](const std::string& text, const std::string& caption, int flags) {
+        shown.push_back({text, caption, flags});
+        form.expose();  // the window is still repainted while a box is open
+    });
+    select(form.ListBox25, 5);
+    const std::string before = describe(form);
+    form.userChooseMenuItem(form.proposde1);
+    ASSERT_EQ(shown.size(), 2U);
+    EXPECT_EQ(shown[0].text, "     https://resistances.example.org");
+    EXPECT_EQ(shown[1].text, "");
+    for (const Shown& box : shown) {
+        EXPECT_EQ(box.caption, "\u00E0 propos de...");
+        EXPECT_EQ(box.flags, 64);
+    }
+    EXPECT_EQ(form.proposde1.caption(), "\u00E0 propos de...");
+    // The handler changes nothing itself; the repaints re-apply E48's 2 %.
+    EXPECT_NE(describe(form), before);
+    EXPECT_EQ(form.ListBox25.itemIndex(), 2);
 }
 
 }  // namespace
