@@ -38,6 +38,31 @@ TForm1::~TForm1() {
     }
 }
 
+Control* TForm1::findControl(std::string_view name) {
+    for (Control* control : std::initializer_list<Control*>{
+             &GroupBox1,    &Label6,        &Label9,        &Label10,       &Label11,
+             &Label22,      &Label19,       &Label25,       &Label24,       &Image3,
+             &Image4,       &ListBox5,      &ListBox6,      &ListBox8,      &ListBox9,
+             &GroupBox3,    &GroupBox4,     &RadioButton1,  &RadioButton2,  &RadioButton3,
+             &RadioButton4, &RadioButton4B, &RadioButton5B, &RadioButton6B, &GroupBox6,
+             &Label8,       &ListBox7,      &Label7,        &GroupBox2,     &Image1,
+             &Edit1,        &Edit2,         &Edit3,         &Label1,        &Edit4,
+             &Label2,       &Label3,        &Label4,        &Label5,        &ListBox1,
+             &ListBox2,     &ListBox3,      &ListBox4,      &PaintBox1,     &PaintBox2,
+             &PaintBox3,    &PaintBox4,     &GroupBox5,     &Image2,        &Label21,
+             &Label20,      &Edit26,        &Edit21,        &Edit22,        &Edit23,
+             &Edit24,       &Label16,       &Edit25,        &Label15,       &Label14,
+             &Label17,      &Label13,       &Label12,       &Label18,       &ListBox21,
+             &ListBox22,    &ListBox23,     &ListBox24,     &ListBox25,     &ListBox26,
+             &PaintBox21,   &PaintBox22,    &PaintBox23,    &PaintBox24,    &PaintBox25,
+             &PaintBox26,   &proposde1,     &PopupMenu1}) {
+        if (control->name() == name) {
+            return control;
+        }
+    }
+    return name == this->name() ? this : nullptr;
+}
+
 Handler TForm1::bind(Method method) {
     return [this, method](Control& sender) { (this->*method)(sender); };
 }

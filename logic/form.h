@@ -36,6 +36,9 @@ public:
     void show() { expose(); }
     [[nodiscard]] Placement placement() const { return placement_; }
 
+    // Every control of the window, for those who look them up by name.
+    [[nodiscard]] Control* findControl(std::string_view name);
+
     // Preferred values.
     GroupBox GroupBox1{"GroupBox1", "Les valeurs normalisées :"};
     Label Label6{"Label6", "Série E12 :", "Série E12 : 12 valeurs différentes par décade."};

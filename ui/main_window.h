@@ -1,0 +1,75 @@
+#pragma once
+
+#include <vector>
+
+#include <QWidget>
+
+#include "logic/form.h"
+
+class QLineEdit;
+class QMenu;
+
+namespace ui {
+
+class BandOverlay;
+class ListBoxView;
+class RadioButtonView;
+
+// The one window: built from the layout, it shows the calculator's controls
+// and feeds what the user does back to them. Calculator rules live in the form;
+// this class only turns input into the form's user actions and, after each,
+// copies the form's state into the widgets.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    MainWindow(MainWindow&&) = delete;
+    MainWindow& operator=(MainWindow&&) = delete;
+
+    [[nodiscard]] logic::TForm1& form() { return form_; }
+    [[nodiscard]] QMenu& popupMenu() { return *popupMenu_; }
+
+    // Copies the form's state into the widgets.
+    void mirror();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    QWidget* makeWidget(const struct ControlLayout& entry, QWidget* parent);
+    void setTabOrder();
+    void act(const auto& action);
+
+    logic::TForm1 form_;
+    QMenu* popupMenu_ = nullptr;
+    bool placed_ = false;
+
+    struct ListBinding {
+        logic::ListBox* model;
+        ListBoxView* view;
+    };
+    struct EditBinding {
+        logic::Edit* model;
+        QLineEdit* view;
+    };
+    struct RadioBinding {
+        logic::RadioButton* model;
+        RadioButtonView* view;
+    };
+    struct OverlayBinding {
+        logic::PaintBox* model;
+        BandOverlay* view;
+    };
+    std::vector<ListBinding> lists_;
+    std::vector<EditBinding> edits_;
+    std::vector<RadioBinding> radios_;
+    std::vector<OverlayBinding> overlays_;
+};
+
+}  // namespace ui

@@ -1,0 +1,38 @@
+#include "ui/style.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace ui {
+
+QFont windowFont(const FontSpec& spec) {
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"});
+    QFont font("MS Sans Serif");
+    font.setPixelSize(spec.pixelHeight);
+    font.setBold(spec.bold);
+    return font;
+}
+
+void applyFont(QWidget& widget, const FontSpec& spec) {
+    if (spec.pixelHeight == 0) {
+        return;
+    }
+    widget.setFont(windowFont(spec));
+    QPalette palette = widget.palette();
+    const QColor colour = toQColor(spec.colour);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, colour);
+        palette.setColor(QPalette::Inactive, role, colour);
+    }
+    widget.setPalette(palette);
+}
+
+void applyButtonFace(QWidget& widget) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, toQColor(tables::ButtonFace));
+    palette.setColor(QPalette::Button, toQColor(tables::ButtonFace));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+}  // namespace ui

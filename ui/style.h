@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+#include "tables/colour.h"
+#include "ui/layout.h"
+
+class QWidget;
+
+namespace ui {
+
+inline QColor toQColor(tables::Colour colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+// The window's font family; a metric-compatible sans stands in where it is missing.
+QFont windowFont(const FontSpec& spec);
+
+// Gives a widget its font and text colour, so that it no longer inherits them.
+void applyFont(QWidget& widget, const FontSpec& spec);
+
+// The button-face look of the window and its panels.
+void applyButtonFace(QWidget& widget);
+
+}  // namespace ui

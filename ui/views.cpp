@@ -1,0 +1,100 @@
+#include "ui/views.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <utility>
+
+#include "logic/paint_box.h"
+#include "ui/style.h"
+
+namespace ui {
+
+ListBoxView::ListBoxView(int itemHeight, QWidget* parent)
+    : QListWidget(parent), itemHeight_(itemHeight) {
+    // A sunken two-pixel frame: the first item starts two pixels down.
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setLineWidth(2);
+    setSortingEnabled(false);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void ListBoxView::addItemText(const QString& text) {
+    auto* item = new QListWidgetItem(text, this);
+    item->setSizeHint(QSize(0, itemHeight_));
+}
+
+void ListBoxView::showSelection(int row) {
+    if (row == currentRow() && (row < 0 || item(row)->isSelected())) {
+        return;
+    }
+    const QSignalBlocker quiet(this);
+    if (row < 0) {
+        setCurrentRow(-1);
+        clearSelection();
+    } else {
+        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        scrollToItem(item(row));
+    }
+    viewport()->update();
+}
+
+void ListBoxView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid()) {
+        emit userSelected(index.row());
+    }
+}
+
+void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+// Dragging over the items does not move the selection: only a click does.
+void ListBoxView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+// The arrow keys choose an item, as the mouse does.
+void ListBoxView::keyPressEvent(QKeyEvent* event) {
+    const int before = currentRow();
+    {
+        const QSignalBlocker quiet(this);
+        QListWidget::keyPressEvent(event);
+    }
+    const int after = currentRow();
+    if (after != before && after >= 0) {
+        emit userSelected(after);
+    }
+}
+
+BandOverlay::BandOverlay(const logic::PaintBox& box, QWidget* parent)
+    : QWidget(parent), box_(box) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BandOverlay::paintEvent(QPaintEvent* /*event*/) {
+    if (const std::optional<tables::Colour> colour = box_.shownColour()) {
+        QPainter(this).fillRect(rect(), toQColor(*colour));
+    }
+}
+
+PictureView::PictureView(QImage image, QWidget* parent) : QWidget(parent), image_(std::move(image)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PictureView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter(this).drawImage(0, 0, image_);
+}
+
+}  // namespace ui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QImage>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace logic {
+class PaintBox;
+}
+
+namespace ui {
+
+// A list box whose selection only the model sets. What the user does with the
+// mouse or the keyboard comes out as userSelected(row); the selection follows
+// once the model has taken it.
+class ListBoxView : public QListWidget {
+    Q_OBJECT
+public:
+    ListBoxView(int itemHeight, QWidget* parent);
+    void addItemText(const QString& text);
+    void showSelection(int row);
+
+signals:
+    void userSelected(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int itemHeight_;
+};
+
+// A radio button whose check only the model sets: a group may have none checked.
+class RadioButtonView : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
+// A band overlay: it draws what the model's paint box shows, or nothing at all
+// so that the picture beneath shows through. Drawing runs no calculator logic.
+class BandOverlay : public QWidget {
+    Q_OBJECT
+public:
+    BandOverlay(const logic::PaintBox& box, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const logic::PaintBox& box_;
+};
+
+// A fixed picture drawn at its own size from the top-left corner, clipped.
+class PictureView : public QWidget {
+    Q_OBJECT
+public:
+    PictureView(QImage image, QWidget* parent);
+    [[nodiscard]] const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+}  // namespace ui
