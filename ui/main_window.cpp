@@ -1,8 +1,5 @@
 #include "ui/main_window.h"
 
-#include <algorithm>
-#include <map>
-
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +8,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
+#include <map>
 
 #include "ui/layout.h"
 #include "ui/pictures.h"
@@ -53,12 +52,12 @@ MainWindow::MainWindow() {
     applyButtonFace(*this);
     build();
 
-    form_.setMessageBoxShower([this](const std::string& message, const std::string& caption,
-                                     int /*flags*/) {
-        QMessageBox box(QMessageBox::Information, text(caption), text(message), QMessageBox::Ok,
-                        this);
-        box.exec();
-    });
+    form_.setMessageBoxShower(
+        [this](const std::string& message, const std::string& caption, int /*flags*/) {
+            QMessageBox box(QMessageBox::Information, text(caption), text(message), QMessageBox::Ok,
+                            this);
+            box.exec();
+        });
     form_.setErrorReporter([this](const std::string& message) {
         QMessageBox::critical(this, windowTitle(), text(message));
     });
@@ -72,7 +71,8 @@ void MainWindow::build() {
     for (const ControlLayout& entry : windowLayout()) {
         QWidget* parent = containers.at(entry.parent);
         QWidget* widget = makeWidget(entry, parent);
-        widget->setObjectName(QString::fromUtf8(entry.name.data(), static_cast<int>(entry.name.size())));
+        widget->setObjectName(
+            QString::fromUtf8(entry.name.data(), static_cast<int>(entry.name.size())));
         widget->setGeometry(entry.geometry.left, entry.geometry.top, entry.geometry.width,
                             entry.geometry.height);
         applyFont(*widget, entry.font);
@@ -89,9 +89,8 @@ void MainWindow::build() {
     popupMenu_->setObjectName("PopupMenu1");
     QAction* about = popupMenu_->addAction(text(form_.proposde1.caption()));
     about->setObjectName("proposde1");
-    connect(about, &QAction::triggered, this, [this] {
-        act([this] { form_.userChooseMenuItem(form_.proposde1); });
-    });
+    connect(about, &QAction::triggered, this,
+            [this] { act([this] { form_.userChooseMenuItem(form_.proposde1); }); });
     setTabOrder();
 }
 
@@ -142,9 +141,8 @@ QWidget* MainWindow::makeWidget(const ControlLayout& entry, QWidget* parent) {
             auto* view = new RadioButtonView(text(model->caption()), parent);
             view->setAutoExclusive(false);
             view->setChecked(model->checked());
-            connect(view, &QAbstractButton::clicked, this, [this, model] {
-                act([this, model] { form_.userChoose(*model); });
-            });
+            connect(view, &QAbstractButton::clicked, this,
+                    [this, model] { act([this, model] { form_.userChoose(*model); }); });
             radios_.push_back({model, view});
             return view;
         }
@@ -170,10 +168,9 @@ void MainWindow::setTabOrder() {
                 children.push_back(entry);
             }
         }
-        std::stable_sort(children.begin(), children.end(),
-                         [](const ControlLayout& a, const ControlLayout& b) {
-                             return a.tabOrder < b.tabOrder;
-                         });
+        std::stable_sort(
+            children.begin(), children.end(),
+            [](const ControlLayout& a, const ControlLayout& b) { return a.tabOrder < b.tabOrder; });
         for (const ControlLayout& child : children) {
             if (child.kind == Kind::GroupBox) {
                 self(self, child.name);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <vector>
-
 #include <QWidget>
+#include <vector>
 
 #include "logic/form.h"
 

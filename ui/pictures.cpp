@@ -1,10 +1,9 @@
 #include "ui/pictures.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -65,9 +64,9 @@ QPainterPath bodyOutline(const Scene& scene) {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     const double capHeight = scene.bodyBottom - scene.bodyTop + 1;
-    path.addRoundedRect(QRectF(scene.bodyLeft, scene.bodyTop, scene.leftCapEnd - scene.bodyLeft,
-                               capHeight),
-                        16, 22);
+    path.addRoundedRect(
+        QRectF(scene.bodyLeft, scene.bodyTop, scene.leftCapEnd - scene.bodyLeft, capHeight), 16,
+        22);
     path.addRoundedRect(QRectF(scene.rightCapStart, scene.bodyTop,
                                scene.bodyRight + 1 - scene.rightCapStart, capHeight),
                         16, 22);
@@ -139,14 +138,15 @@ QImage resistor(const Scene& scene, const std::array<BandPlace, Bands>& bands) {
 }  // namespace
 
 QImage carbonFilmResistor() {
-    const Scene scene{CarbonWidth, 43, 270, 17, 81, 100, 210, 22, 78,
-                      42, 49, 45, 51, QColor(226, 204, 174), QColor()};
+    const Scene scene{CarbonWidth,           43,      270, 17, 81, 100, 210, 22, 78, 42, 49, 45, 51,
+                      QColor(226, 204, 174), QColor()};
     return resistor(scene, CarbonBands);
 }
 
 QImage metalFilmResistor() {
-    const Scene scene{MetalWidth, 48, 255, 17, 82, 92, 214, 22, 79,
-                      41, 48, 42, 48, QColor(0, 128, 255), QColor(226, 204, 174)};
+    const Scene scene{
+        MetalWidth,           48, 255, 17, 82, 92, 214, 22, 79, 41, 48, 42, 48, QColor(0, 128, 255),
+        QColor(226, 204, 174)};
     return resistor(scene, MetalBands);
 }
 
@@ -193,7 +193,9 @@ QImage seriesFormula() {
     painter.setFont(formulaFont(10, true));
     painter.drawText(QPoint(31, 15), "m");
     painter.setFont(formulaFont(10, false));
-    painter.drawText(QPoint(39, 15), "\u2212" "1");
+    painter.drawText(QPoint(39, 15),
+                     "\u2212"
+                     "1");
     return image;
 }
 
@@ -208,7 +210,9 @@ QImage workedExample() {
     painter.setFont(formulaFont(16, false));
     painter.drawText(QPoint(17, 26), "10");
     painter.setFont(formulaFont(10, false));
-    painter.drawText(QPoint(33, 15), "(4\u2212" "1)");
+    painter.drawText(QPoint(33, 15),
+                     "(4\u2212"
+                     "1)");
     painter.setFont(formulaFont(13, false));
     painter.drawText(QPoint(62, 24), "= 1,33");
     return image;

@@ -6,7 +6,8 @@
 namespace ui {
 
 QFont windowFont(const FontSpec& spec) {
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"});
+    QFont::insertSubstitutions("MS Sans Serif",
+                               {"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"});
     QFont font("MS Sans Serif");
     font.setPixelSize(spec.pixelHeight);
     font.setBold(spec.bold);
@@ -20,7 +21,8 @@ void applyFont(QWidget& widget, const FontSpec& spec) {
     widget.setFont(windowFont(spec));
     QPalette palette = widget.palette();
     const QColor colour = toQColor(spec.colour);
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Active, role, colour);
         palette.setColor(QPalette::Inactive, role, colour);
     }

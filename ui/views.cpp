@@ -78,8 +78,7 @@ void ListBoxView::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-BandOverlay::BandOverlay(const logic::PaintBox& box, QWidget* parent)
-    : QWidget(parent), box_(box) {
+BandOverlay::BandOverlay(const logic::PaintBox& box, QWidget* parent) : QWidget(parent), box_(box) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -89,7 +88,8 @@ void BandOverlay::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-PictureView::PictureView(QImage image, QWidget* parent) : QWidget(parent), image_(std::move(image)) {
+PictureView::PictureView(QImage image, QWidget* parent)
+    : QWidget(parent), image_(std::move(image)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
