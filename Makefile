@@ -4,7 +4,7 @@ SANITIZE_DIR    ?= build-sanitize
 BUILD_TYPE      ?= RelWithDebInfo
 CMAKE_FLAGS     ?=
 
-.PHONY: all deps configure build run test test-sanitize format tidy clean
+.PHONY: all deps configure build run test test-sanitize screenshot format tidy clean
 
 all: build
 
@@ -29,6 +29,10 @@ test-sanitize: deps
 		-DRESISTANCES_SANITIZE=ON -DRESISTANCES_CORE_ONLY=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR)
 	@scripts/run-tests $(SANITIZE_DIR)
+
+# Regenerates the picture of the window shown in the README.
+screenshot: build
+	@$(BUILD_DIR)/tools/screenshot docs/screenshot.png
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
