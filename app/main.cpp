@@ -4,6 +4,10 @@
 #include "ui/main_window.h"
 #include "ui/pictures.h"
 
+#ifdef RESISTANCES_FIRST_FRAME_PROBE
+#include "bench/first_frame_probe.h"
+#endif
+
 int main() {
     // The program takes no arguments: Qt is given none to read.
     int argc = 1;
@@ -13,6 +17,10 @@ int main() {
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ui::programIcon())));
 
     ui::MainWindow window;
+#ifdef RESISTANCES_FIRST_FRAME_PROBE
+    // Benchmark builds only: report the first frame and stop.
+    bench::FirstFrameProbe probe(window);
+#endif
     window.show();
     return QApplication::exec();
 }

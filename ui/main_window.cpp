@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -48,6 +49,9 @@ MainWindow::MainWindow() {
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QPixmap::fromImage(programIcon())));
     resize(ClientWidth, ClientHeight);
+    registerFontSubstitutes();
+    // Everything shows in the window's own font: the desktop's default is never loaded.
+    QApplication::setFont(windowFont(WindowFont));
     setFont(windowFont(WindowFont));
     applyButtonFace(*this);
     build();
@@ -114,10 +118,12 @@ QWidget* MainWindow::makeWidget(const ControlLayout& entry, QWidget* parent) {
         }
         case Kind::ListBox: {
             auto* model = dynamic_cast<logic::ListBox*>(control);
-            auto* view = new ListBoxView(entry.itemHeight, parent);
+            QStringList items;
+            items.reserve(model->count());
             for (const std::string& item : model->items()) {
-                view->addItemText(text(item));
+                items.append(text(item));
             }
+            auto* view = new ListBoxView(entry.itemHeight, items, parent);
             connect(view, &ListBoxView::userSelected, this, [this, model](int row) {
                 act([this, model, row] { form_.userSelect(*model, row); });
             });

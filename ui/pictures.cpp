@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <string_view>
 
 namespace ui {
 
@@ -25,6 +27,10 @@ struct Scene {
     QColor outline;  // invalid: none
 };
 
+void put(QImage& image, int x, int y, QRgb colour) {
+    reinterpret_cast<QRgb*>(image.scanLine(y))[x] = colour;
+}
+
 QColor mix(const QColor& from, const QColor& to, double amount) {
     const auto channel = [amount](int a, int b) {
         return static_cast<int>(std::lround(a + (b - a) * std::clamp(amount, 0.0, 1.0)));
@@ -35,27 +41,32 @@ QColor mix(const QColor& from, const QColor& to, double amount) {
 
 void drawLead(QImage& image, int fromX, int toX, int top, int bottom) {
     for (int y = top; y <= bottom; ++y) {
-        const QColor colour = y == top ? LeadLight : (y == bottom ? LeadDark : Lead);
+        const QRgb colour = (y == top ? LeadLight : (y == bottom ? LeadDark : Lead)).rgb();
         for (int x = fromX; x <= toX; ++x) {
-            image.setPixelColor(x, y, colour);
+            put(image, x, y, colour);
         }
     }
 }
 
-// A soft shadow under the body: darkest just below it, white by row 114.
+// A soft shadow under the body: darkest just below it, white by row 114, and
+// fading out towards both ends.
 void drawShadow(QImage& image, const Scene& scene) {
     constexpr int Darkest = 165;
     constexpr int Gone = 114;
+    constexpr int Fade = 12;  // columns over which the ends fade
     const int top = scene.bodyBottom + 1;
+    const int left = scene.bodyLeft + 4;
+    const int right = scene.bodyRight - 4;
     for (int y = top; y <= Gone; ++y) {
-        const double depth = 1.0 - static_cast<double>(y - top) / (Gone - top);
-        for (int x = scene.bodyLeft + 4; x <= scene.bodyRight - 4; ++x) {
-            const int fromEnd = std::min(x - scene.bodyLeft - 4, scene.bodyRight - 4 - x);
-            const double edge = std::min(1.0, fromEnd / 12.0);
-            const double shade = depth * edge;
-            const int level = static_cast<int>(std::lround(255 - (255 - Darkest) * shade));
-            const QColor under = image.pixelColor(x, y);
-            image.setPixelColor(x, y, level < under.red() ? QColor(level, level, level) : under);
+        // Depth of the shade in 1/256ths, from full at the top to none at Gone.
+        const int depth = 256 * (Gone - y) / (Gone - top);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = left; x <= right; ++x) {
+            const int edge = std::min({x - left, right - x, Fade});
+            const int level = 255 - (255 - Darkest) * depth * edge / (256 * Fade);
+            if (level < qRed(line[x])) {
+                line[x] = qRgb(level, level, level);
+            }
         }
     }
 }
@@ -78,38 +89,38 @@ QPainterPath bodyOutline(const Scene& scene) {
 
 // Metallic gold: dark along the top, a pale highlight at rows 42 to 52, tan
 // below, and brighter in the middle columns than at the edges.
-QColor goldAt(int column, int row, int top) {
+void drawGold(QImage& image, const BandPlace& band) {
     const QColor dark(115, 94, 95);
     const QColor highlight(254, 246, 205);
     const QColor tan(188, 157, 132);
-    QColor base;
-    if (row < 42) {
-        base = mix(dark, highlight, std::pow(static_cast<double>(row - top) / (42 - top), 2.0));
-    } else if (row <= 52) {
-        base = highlight;
-    } else {
-        base = mix(highlight, tan, std::min(1.0, (row - 52) / 6.0));
+    for (int y = band.top; y <= band.bottom; ++y) {
+        QColor base = highlight;
+        if (y < 42) {
+            const double along = static_cast<double>(y - band.top) / (42 - band.top);
+            base = mix(dark, highlight, along * along);
+        } else if (y > 52) {
+            base = mix(highlight, tan, std::min(1.0, (y - 52) / 6.0));
+        }
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int column = 0; column <= band.right - band.left; ++column) {
+            const double offCentre = (column - 4) / 4.0;
+            line[band.left + column] = mix(base, dark, 0.22 * offCentre * offCentre).rgb();
+        }
     }
-    const double offCentre = (column - 4) / 4.0;
-    return mix(base, dark, 0.22 * offCentre * offCentre);
 }
 
 void drawBand(QImage& image, const BandPlace& band) {
+    if (band.look == BandPlace::Look::Gold) {
+        drawGold(image, band);
+        return;
+    }
+    if (band.look == BandPlace::Look::Body) {
+        return;
+    }
+    const QRgb flat = band.look == BandPlace::Look::Brown ? qRgb(128, 0, 0) : qRgb(0, 0, 0);
     for (int y = band.top; y <= band.bottom; ++y) {
         for (int x = band.left; x <= band.right; ++x) {
-            switch (band.look) {
-                case BandPlace::Look::Brown:
-                    image.setPixelColor(x, y, QColor(128, 0, 0));
-                    break;
-                case BandPlace::Look::Black:
-                    image.setPixelColor(x, y, QColor(0, 0, 0));
-                    break;
-                case BandPlace::Look::Gold:
-                    image.setPixelColor(x, y, goldAt(x - band.left, y, band.top));
-                    break;
-                case BandPlace::Look::Body:
-                    break;
-            }
+            put(image, x, y, flat);
         }
     }
 }
@@ -152,25 +163,82 @@ QImage metalFilmResistor() {
 
 namespace {
 
+// Our own pixel lettering, so that the pictures need no font: one string a
+// row, '#' for ink. Glyphs are as wide as their rows.
+using Glyph = std::span<const std::string_view>;
+
+constexpr std::array<std::string_view, 7> LetterA{".###.", "#...#", "#...#", "#####",
+                                                  "#...#", "#...#", "#...#"};
+constexpr std::array<std::string_view, 7> LetterB{"####.", "#...#", "#...#", "####.",
+                                                  "#...#", "#...#", "####."};
+constexpr std::array<std::string_view, 7> LetterC{".###.", "#...#", "#....", "#....",
+                                                  "#....", "#...#", ".###."};
+constexpr std::array<std::string_view, 7> Digit0{".###.", "#...#", "#..##", "#.#.#",
+                                                 "##..#", "#...#", ".###."};
+constexpr std::array<std::string_view, 7> Digit1{"..#..", ".##..", "..#..", "..#..",
+                                                 "..#..", "..#..", ".###."};
+constexpr std::array<std::string_view, 7> Digit3{"####.", "....#", "....#", ".###.",
+                                                 "....#", "....#", "####."};
+constexpr std::array<std::string_view, 7> Equals{".....", ".....", "#####", ".....",
+                                                 "#####", ".....", "....."};
+constexpr std::array<std::string_view, 9> Comma{"..", "..", "..", "..", "..",
+                                                ".#", ".#", "#.", ".."};
+
+// Small glyphs for the index and the exponent, five rows high.
+constexpr std::array<std::string_view, 5> SmallN{"....", "###.", "#..#", "#..#", "#..#"};
+constexpr std::array<std::string_view, 5> SmallM{"......", "##.#..", "#.#.#.", "#.#.#.", "#.#.#."};
+constexpr std::array<std::string_view, 5> SmallMinus{"...", "...", "###", "...", "..."};
+constexpr std::array<std::string_view, 5> Small1{".#", "##", ".#", ".#", ".#"};
+constexpr std::array<std::string_view, 5> Small2{"##.", "..#", ".#.", "#..", "###"};
+constexpr std::array<std::string_view, 5> Small4{"#.#", "#.#", "###", "..#", "..#"};
+constexpr std::array<std::string_view, 5> SmallOpen{".#", "#.", "#.", "#.", ".#"};
+constexpr std::array<std::string_view, 5> SmallClose{"#.", ".#", ".#", ".#", "#."};
+
+// Draws a glyph with its top-left ink cell at (left, top), each cell `scale`
+// pixels square, leaning right by `lean` pixels over its height for italics.
+// Returns the column just after it.
+int drawGlyph(QImage& image, int left, int top, Glyph glyph, QRgb ink, int scale = 1,
+              int lean = 0) {
+    const int rows = static_cast<int>(glyph.size());
+    int width = 0;
+    for (int row = 0; row < rows; ++row) {
+        const std::string_view cells = glyph[static_cast<std::size_t>(row)];
+        width = std::max(width, static_cast<int>(cells.size()));
+        const int shift = lean * (rows - 1 - row) / std::max(1, rows - 1);
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            if (cells[column] != '#') {
+                continue;
+            }
+            for (int dy = 0; dy < scale; ++dy) {
+                for (int dx = 0; dx < scale; ++dx) {
+                    put(image, left + shift + static_cast<int>(column) * scale + dx,
+                        top + row * scale + dy, ink);
+                }
+            }
+        }
+    }
+    return left + width * scale;
+}
+
 // White with a one-pixel pure green frame, as both formula pictures are.
 QImage framedPaper(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setPen(QColor(0, 255, 0));
-    painter.drawRect(0, 0, width - 1, height - 1);
+    const QRgb green = qRgb(0, 255, 0);
+    for (int x = 0; x < width; ++x) {
+        put(image, x, 0, green);
+        put(image, x, height - 1, green);
+    }
+    for (int y = 0; y < height; ++y) {
+        put(image, 0, y, green);
+        put(image, width - 1, y, green);
+    }
     return image;
 }
 
-QFont formulaFont(int pixelSize, bool italic) {
-    QFont font("Liberation Serif");
-    font.setPixelSize(pixelSize);
-    font.setItalic(italic);
-    return font;
-}
-
-// A radical sign from `left` whose bar runs to `barEnd`, over rows 4 to 26.
-void drawRadical(QPainter& painter, int left, int barEnd) {
+// A radical sign from `left` whose bar runs along row 4 to `barEnd`.
+void drawRadical(QImage& image, int left, int barEnd) {
+    QPainter painter(&image);
     painter.setPen(QPen(Qt::black, 1.0));
     painter.drawLine(left, 17, left + 2, 15);
     painter.drawLine(left + 2, 15, left + 6, 26);
@@ -178,75 +246,65 @@ void drawRadical(QPainter& painter, int left, int barEnd) {
     painter.drawLine(left + 10, 4, barEnd, 4);
 }
 
+constexpr QRgb Ink = 0xFF000000;
+
+// The radicand "10", twice the size of the lettering, from `left`.
+int drawTen(QImage& image, int left) {
+    const int afterOne = drawGlyph(image, left, 10, Digit1, Ink, 2);
+    return drawGlyph(image, afterOne + 1, 10, Digit0, Ink, 2);
+}
+
 }  // namespace
 
 // The m-th value of the series En is 10 to the power (m - 1)/n, rounded.
 QImage seriesFormula() {
     QImage image = framedPaper(52, 30);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    drawRadical(painter, 3, 48);
-    painter.setFont(formulaFont(9, true));
-    painter.drawText(QPoint(4, 13), "n");
-    painter.setFont(formulaFont(16, false));
-    painter.drawText(QPoint(15, 26), "10");
-    painter.setFont(formulaFont(10, true));
-    painter.drawText(QPoint(31, 15), "m");
-    painter.setFont(formulaFont(10, false));
-    painter.drawText(QPoint(39, 15),
-                     "\u2212"
-                     "1");
+    drawRadical(image, 3, 48);
+    drawGlyph(image, 3, 7, SmallN, Ink, 1, 1);
+    const int afterTen = drawTen(image, 15);
+    int x = drawGlyph(image, afterTen + 1, 6, SmallM, Ink, 1, 1);
+    x = drawGlyph(image, x, 6, SmallMinus, Ink) + 1;
+    drawGlyph(image, x, 6, Small1, Ink);
     return image;
 }
 
 // The 24th root of 10 cubed: the fourth value of E24.
 QImage workedExample() {
     QImage image = framedPaper(100, 30);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    drawRadical(painter, 5, 58);
-    painter.setFont(formulaFont(9, false));
-    painter.drawText(QPoint(2, 13), "24");
-    painter.setFont(formulaFont(16, false));
-    painter.drawText(QPoint(17, 26), "10");
-    painter.setFont(formulaFont(10, false));
-    painter.drawText(QPoint(33, 15),
-                     "(4\u2212"
-                     "1)");
-    painter.setFont(formulaFont(13, false));
-    painter.drawText(QPoint(62, 24), "= 1,33");
+    drawRadical(image, 5, 58);
+    const int afterTwo = drawGlyph(image, 2, 8, Small2, Ink) + 1;
+    drawGlyph(image, afterTwo, 8, Small4, Ink);
+    const int afterTen = drawTen(image, 17);
+    int x = drawGlyph(image, afterTen + 2, 6, SmallOpen, Ink) + 1;
+    x = drawGlyph(image, x, 6, Small4, Ink) + 1;
+    x = drawGlyph(image, x, 6, SmallMinus, Ink) + 1;
+    x = drawGlyph(image, x, 6, Small1, Ink) + 1;
+    drawGlyph(image, x, 6, SmallClose, Ink);
+
+    x = drawGlyph(image, 62, 13, Equals, Ink) + 3;
+    x = drawGlyph(image, x, 13, Digit1, Ink) + 1;
+    x = drawGlyph(image, x, 13, Comma, Ink) + 1;
+    x = drawGlyph(image, x, 13, Digit3, Ink) + 1;
+    drawGlyph(image, x, 13, Digit3, Ink);
     return image;
 }
 
 namespace {
 
-// Block capitals, five columns by seven rows, one string a row.
-using Glyph = std::array<const char*, 7>;
-constexpr Glyph LetterA{".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"};
-constexpr Glyph LetterB{"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."};
-constexpr Glyph LetterC{".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."};
-
 // A lettered tile: a grey line along the top, a grey shadow three pixels wide
 // down the right side, the letter centred on the coloured face.
-void drawTile(QImage& image, QRect tile, const QColor& face, const Glyph& letter) {
-    const QColor grey(128, 128, 128);
+void drawTile(QImage& image, QRect tile, QRgb face, Glyph letter) {
+    const QRgb grey = qRgb(128, 128, 128);
     for (int y = tile.top(); y <= tile.bottom(); ++y) {
         for (int x = tile.left(); x <= tile.right(); ++x) {
             const bool shadow = x > tile.right() - 3;
-            image.setPixelColor(x, y, (y == tile.top() || shadow) ? grey : face);
+            put(image, x, y, (y == tile.top() || shadow) ? grey : face);
         }
     }
     const int faceWidth = tile.width() - 3;
     const int faceHeight = tile.height() - 1;
-    const int left = tile.left() + (faceWidth - 5) / 2;
-    const int top = tile.top() + 1 + (faceHeight - 7) / 2;
-    for (int row = 0; row < 7; ++row) {
-        for (int column = 0; column < 5; ++column) {
-            if (letter[static_cast<std::size_t>(row)][column] == '#') {
-                image.setPixelColor(left + column, top + row, Qt::black);
-            }
-        }
-    }
+    drawGlyph(image, tile.left() + (faceWidth - 5) / 2, tile.top() + 1 + (faceHeight - 7) / 2,
+              letter, Ink);
 }
 
 }  // namespace
@@ -254,9 +312,9 @@ void drawTile(QImage& image, QRect tile, const QColor& face, const Glyph& letter
 QImage programIcon() {
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(Qt::white);
-    drawTile(image, QRect(QPoint(4, 2), QPoint(14, 10)), QColor(0, 255, 255), LetterA);
-    drawTile(image, QRect(QPoint(14, 11), QPoint(24, 20)), QColor(255, 0, 255), LetterB);
-    drawTile(image, QRect(QPoint(5, 21), QPoint(15, 31)), QColor(255, 255, 0), LetterC);
+    drawTile(image, QRect(QPoint(4, 2), QPoint(14, 10)), qRgb(0, 255, 255), LetterA);
+    drawTile(image, QRect(QPoint(14, 11), QPoint(24, 20)), qRgb(255, 0, 255), LetterB);
+    drawTile(image, QRect(QPoint(5, 21), QPoint(15, 31)), qRgb(255, 255, 0), LetterC);
     return image;
 }
 

@@ -5,9 +5,12 @@
 
 namespace ui {
 
-QFont windowFont(const FontSpec& spec) {
+void registerFontSubstitutes() {
     QFont::insertSubstitutions("MS Sans Serif",
                                {"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"});
+}
+
+QFont windowFont(const FontSpec& spec) {
     QFont font("MS Sans Serif");
     font.setPixelSize(spec.pixelHeight);
     font.setBold(spec.bold);

@@ -14,7 +14,9 @@ inline QColor toQColor(tables::Colour colour) {
     return {colour.red(), colour.green(), colour.blue()};
 }
 
-// The window's font family; a metric-compatible sans stands in where it is missing.
+// The window's font family is MS Sans Serif; where it is missing, a narrow sans
+// stands in, narrow enough that no caption is clipped in its control.
+void registerFontSubstitutes();
 QFont windowFont(const FontSpec& spec);
 
 // Gives a widget its font and text colour, so that it no longer inherits them.

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <utility>
 
 #include "logic/paint_box.h"
@@ -10,8 +11,27 @@
 
 namespace ui {
 
-ListBoxView::ListBoxView(int itemHeight, QWidget* parent)
-    : QListWidget(parent), itemHeight_(itemHeight) {
+namespace {
+
+// Every item of a list has the same height, whatever its font says, and the
+// list's width: nothing needs measuring.
+class FixedHeightItems : public QStyledItemDelegate {
+public:
+    FixedHeightItems(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& /*option*/,
+                   const QModelIndex& /*index*/) const override {
+        return {1, height_};
+    }
+
+private:
+    int height_;
+};
+
+}  // namespace
+
+ListBoxView::ListBoxView(int itemHeight, const QStringList& items, QWidget* parent)
+    : QListWidget(parent) {
     // A sunken two-pixel frame: the first item starts two pixels down.
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -22,11 +42,8 @@ ListBoxView::ListBoxView(int itemHeight, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setContextMenuPolicy(Qt::NoContextMenu);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-}
-
-void ListBoxView::addItemText(const QString& text) {
-    auto* item = new QListWidgetItem(text, this);
-    item->setSizeHint(QSize(0, itemHeight_));
+    setItemDelegate(new FixedHeightItems(itemHeight, this));
+    addItems(items);
 }
 
 void ListBoxView::showSelection(int row) {

@@ -17,8 +17,7 @@ namespace ui {
 class ListBoxView : public QListWidget {
     Q_OBJECT
 public:
-    ListBoxView(int itemHeight, QWidget* parent);
-    void addItemText(const QString& text);
+    ListBoxView(int itemHeight, const QStringList& items, QWidget* parent);
     void showSelection(int row);
 
 signals:
@@ -29,9 +28,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    int itemHeight_;
 };
 
 // A radio button whose check only the model sets: a group may have none checked.

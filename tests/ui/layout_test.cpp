@@ -1,3 +1,5 @@
+#include "ui/layout.h"
+
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
@@ -7,7 +9,6 @@
 #include <QRadioButton>
 #include <set>
 
-#include "ui/layout.h"
 #include "ui/views.h"
 #include "window_support.h"
 
@@ -117,7 +118,8 @@ TEST_F(Layout, CaptionsTextsAndReadOnlyFieldsAreTheModels) {
     EXPECT_EQ(child<QLabel>("Label22")->text().toStdString(),
               "Une s\u00E9rie \"n\" se compose des valeurs arrondies ");
     EXPECT_EQ(child<QRadioButton>("RadioButton6B")->text().toStdString(), "6 ");
-    EXPECT_EQ(child<QLabel>("Label5")->toolTip().toStdString(), "S\u00E9lectionner la tol\u00E9rence.");
+    EXPECT_EQ(child<QLabel>("Label5")->toolTip().toStdString(),
+              "S\u00E9lectionner la tol\u00E9rence.");
     EXPECT_TRUE(child<QLabel>("Label1")->toolTip().isEmpty());
     EXPECT_FALSE(child<QLineEdit>("Edit23")->isReadOnly());
 }
@@ -138,13 +140,13 @@ TEST_F(Layout, ListItemsHaveTheirHeightBelowATwoPixelFrame) {
 
 TEST_F(Layout, TheTabOrderFollowsTheLayout) {
     const std::vector<std::string> expected{
-        "ListBox5",     "ListBox6",     "ListBox8",     "ListBox9",     "RadioButton6B",
+        "ListBox5",      "ListBox6",      "ListBox8",     "ListBox9",     "RadioButton6B",
         "RadioButton5B", "RadioButton4B", "RadioButton4", "RadioButton3", "RadioButton2",
-        "RadioButton1", "Edit1",        "ListBox4",     "ListBox3",     "ListBox2",
-        "ListBox1",     "Edit4",        "Edit3",        "Edit2",        "Edit21",
-        "ListBox25",    "ListBox24",    "ListBox22",    "Edit25",       "Edit24",
-        "Edit22",       "ListBox23",    "ListBox26",    "Edit23",       "Edit26",
-        "ListBox21",    "ListBox7"};
+        "RadioButton1",  "Edit1",         "ListBox4",     "ListBox3",     "ListBox2",
+        "ListBox1",      "Edit4",         "Edit3",        "Edit2",        "Edit21",
+        "ListBox25",     "ListBox24",     "ListBox22",    "Edit25",       "Edit24",
+        "Edit22",        "ListBox23",     "ListBox26",    "Edit23",       "Edit26",
+        "ListBox21",     "ListBox7"};
     std::vector<std::string> order{expected.front()};
     QWidget* widget = child(expected.front());
     for (std::size_t i = 1; i < expected.size(); ++i) {

@@ -1,8 +1,9 @@
+#include "ui/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "ui/pictures.h"
 #include "ui/views.h"
 #include "window_support.h"
 
@@ -151,8 +152,7 @@ TEST_F(PicturesInTheWindow, WithEveryOverlayHiddenTheResistorsReadTheStartValues
         return shot.pixelColor(child(image)->mapTo(&window, QPoint(band.left + 4, 30)));
     };
     const auto isGold = [](const QColor& colour) {
-        return colour.red() > colour.blue() && colour.green() > colour.blue() &&
-               colour.red() < 200;
+        return colour.red() > colour.blue() && colour.green() > colour.blue() && colour.red() < 200;
     };
     EXPECT_EQ(at("Image1", ui::CarbonBands[0]), QColor(128, 0, 0));
     EXPECT_EQ(at("Image1", ui::CarbonBands[1]), QColor(0, 0, 0));
@@ -169,17 +169,17 @@ TEST_F(PicturesInTheWindow, WithEveryOverlayHiddenTheResistorsReadTheStartValues
 // The overlays lie exactly over their bands.
 TEST_F(PicturesInTheWindow, EveryOverlayCoversItsBandsColumns) {
     const std::vector<std::pair<const char*, BandPlace>> places{
-        {"PaintBox1", ui::CarbonBands[0]},  {"PaintBox2", ui::CarbonBands[1]},
-        {"PaintBox3", ui::CarbonBands[2]},  {"PaintBox4", ui::CarbonBands[3]},
-        {"PaintBox21", ui::MetalBands[0]},  {"PaintBox22", ui::MetalBands[1]},
-        {"PaintBox23", ui::MetalBands[2]},  {"PaintBox24", ui::MetalBands[3]},
-        {"PaintBox25", ui::MetalBands[4]},  {"PaintBox26", ui::MetalBands[5]}};
+        {"PaintBox1", ui::CarbonBands[0]}, {"PaintBox2", ui::CarbonBands[1]},
+        {"PaintBox3", ui::CarbonBands[2]}, {"PaintBox4", ui::CarbonBands[3]},
+        {"PaintBox21", ui::MetalBands[0]}, {"PaintBox22", ui::MetalBands[1]},
+        {"PaintBox23", ui::MetalBands[2]}, {"PaintBox24", ui::MetalBands[3]},
+        {"PaintBox25", ui::MetalBands[4]}, {"PaintBox26", ui::MetalBands[5]}};
     for (const auto& [name, band] : places) {
         QWidget* overlay = child(name);
         const char* image = std::string_view(name).size() == 10 ? "Image2" : "Image1";
-        const QRect inPicture(overlay->mapTo(&window, QPoint(0, 0)) -
-                                  child(image)->mapTo(&window, QPoint(0, 0)),
-                              overlay->size());
+        const QRect inPicture(
+            overlay->mapTo(&window, QPoint(0, 0)) - child(image)->mapTo(&window, QPoint(0, 0)),
+            overlay->size());
         EXPECT_EQ(inPicture.left(), band.left) << name;
         EXPECT_EQ(inPicture.right(), band.right) << name;
     }

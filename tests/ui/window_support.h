@@ -41,8 +41,8 @@ protected:
     QColor pictureAt(std::string_view overlayName, std::string_view imageName) {
         QWidget* overlay = child(overlayName);
         QWidget* image = child(imageName);
-        const QPoint centre = overlay->mapTo(&window, overlay->rect().center()) -
-                              image->mapTo(&window, QPoint(0, 0));
+        const QPoint centre =
+            overlay->mapTo(&window, overlay->rect().center()) - image->mapTo(&window, QPoint(0, 0));
         return image->grab().toImage().pixelColor(centre);
     }
 

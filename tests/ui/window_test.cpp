@@ -42,10 +42,20 @@ TEST_F(Window, ShowsTheStartUpStateAfterTheFirstPaint) {
         EXPECT_EQ(view->selectedItems().size(), list.row < 0 ? 0 : 1) << list.name;
         EXPECT_EQ(view->isEnabled(), list.enabled) << list.name;
     }
-    const std::vector<std::pair<const char*, std::string>> texts{
-        {"Edit1", "1"},    {"Edit2", "0"},  {"Edit3", "x0,1"}, {"Edit4", "\u00B1" "5%"},
-        {"Edit21", "1"},   {"Edit22", "0"}, {"Edit23", "0"},   {"Edit24", "x0,1"},
-        {"Edit25", "\u00B1" "2%"}, {"Edit26", ""}};
+    const std::vector<std::pair<const char*, std::string>> texts{{"Edit1", "1"},
+                                                                 {"Edit2", "0"},
+                                                                 {"Edit3", "x0,1"},
+                                                                 {"Edit4",
+                                                                  "\u00B1"
+                                                                  "5%"},
+                                                                 {"Edit21", "1"},
+                                                                 {"Edit22", "0"},
+                                                                 {"Edit23", "0"},
+                                                                 {"Edit24", "x0,1"},
+                                                                 {"Edit25",
+                                                                  "\u00B1"
+                                                                  "2%"},
+                                                                 {"Edit26", ""}};
     for (const auto& [name, text] : texts) {
         EXPECT_EQ(child<QLineEdit>(name)->text().toStdString(), text) << name;
     }
@@ -77,7 +87,9 @@ TEST_F(Window, ClicksOnTheListsGiveTheBandsOfTheValue) {
     for (const char* name : {"Edit21", "Edit22", "Edit23", "Edit24", "Edit25"}) {
         readouts += child<QLineEdit>(name)->text().toStdString() + "|";
     }
-    EXPECT_EQ(readouts, "4|8|7|000|\u00B1" "2%|");
+    EXPECT_EQ(readouts,
+              "4|8|7|000|\u00B1"
+              "2%|");
     EXPECT_EQ(seenAt("PaintBox21"), QColor(255, 255, 0));
     EXPECT_EQ(seenAt("PaintBox22"), QColor(128, 128, 128));
     EXPECT_EQ(seenAt("PaintBox23"), QColor(128, 0, 128));
@@ -95,7 +107,9 @@ TEST_F(Window, ClickingARadioButtonSwitchesPanelsAndItCannotBeUnchecked) {
     EXPECT_FALSE(child<QRadioButton>("RadioButton5B")->isChecked());
     EXPECT_TRUE(child<QListWidget>("ListBox1")->isEnabled());
     EXPECT_FALSE(child<QListWidget>("ListBox21")->isEnabled());
-    EXPECT_EQ(child<QLineEdit>("Edit4")->text().toStdString(), "\u00B1" "10%");
+    EXPECT_EQ(child<QLineEdit>("Edit4")->text().toStdString(),
+              "\u00B1"
+              "10%");
     EXPECT_EQ(seenAt("PaintBox4"), QColor(192, 192, 192));
 
     QTest::mouseClick(e12, Qt::LeftButton);  // the checked button stays checked
@@ -162,7 +176,8 @@ TEST_F(Window, TheAboutItemShowsTwoMessagesInOrder) {
 
 TEST_F(Window, ARightClickOnTheWindowOpensThePopupMenu) {
     QWidget* list = child("ListBox5");  // no control has a menu of its own
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), list->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            list->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(list, &event);
     EXPECT_TRUE(window.popupMenu().isVisible());
     window.popupMenu().close();
