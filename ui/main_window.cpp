@@ -214,9 +214,12 @@ void MainWindow::mirror() {
             radio.view->setChecked(radio.model->checked());
         }
     }
-    for (const OverlayBinding& overlay : overlays_) {
+    for (OverlayBinding& overlay : overlays_) {
         overlay.view->setVisible(overlay.model->visible());
-        overlay.view->update();
+        if (overlay.drawn != overlay.model->shownColour()) {
+            overlay.drawn = overlay.model->shownColour();
+            overlay.view->update();
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "logic/form.h"
@@ -31,7 +32,8 @@ public:
     [[nodiscard]] logic::TForm1& form() { return form_; }
     [[nodiscard]] QMenu& popupMenu() { return *popupMenu_; }
 
-    // Copies the form's state into the widgets.
+    // Copies the form's state into the widgets. A band overlay is redrawn
+    // only when what it shows has changed.
     void mirror();
 
 protected:
@@ -64,6 +66,7 @@ private:
     struct OverlayBinding {
         logic::PaintBox* model;
         BandOverlay* view;
+        std::optional<tables::Colour> drawn;  // what the view last drew
     };
     std::vector<ListBinding> lists_;
     std::vector<EditBinding> edits_;

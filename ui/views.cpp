@@ -58,7 +58,6 @@ void ListBoxView::showSelection(int row) {
         setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
         scrollToItem(item(row));
     }
-    viewport()->update();
 }
 
 void ListBoxView::mousePressEvent(QMouseEvent* event) {
@@ -106,12 +105,12 @@ void BandOverlay::paintEvent(QPaintEvent* /*event*/) {
 }
 
 PictureView::PictureView(QImage image, QWidget* parent)
-    : QWidget(parent), image_(std::move(image)) {
+    : QWidget(parent), image_(std::move(image)), pixmap_(QPixmap::fromImage(image_)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void PictureView::paintEvent(QPaintEvent* /*event*/) {
-    QPainter(this).drawImage(0, 0, image_);
+    QPainter(this).drawPixmap(0, 0, pixmap_);
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QListWidget>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -66,6 +67,7 @@ protected:
 
 private:
     QImage image_;
+    QPixmap pixmap_;  // the same, ready for the screen
 };
 
 }  // namespace ui
