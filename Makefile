@@ -4,7 +4,7 @@ SANITIZE_DIR    ?= build-sanitize
 BUILD_TYPE      ?= RelWithDebInfo
 CMAKE_FLAGS     ?=
 
-.PHONY: all deps configure build run test test-sanitize screenshot format tidy clean
+.PHONY: all deps configure build run test test-sanitize screenshot bench monkey format tidy clean
 
 all: build
 
@@ -29,6 +29,19 @@ test-sanitize: deps
 		-DRESISTANCES_SANITIZE=ON -DRESISTANCES_CORE_ONLY=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR)
 	@scripts/run-tests $(SANITIZE_DIR)
+
+# Benchmarks: never part of the tests. See bench/README.md.
+bench: build
+	@$(BUILD_DIR)/bench/model_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/binding_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+	@$(BUILD_DIR)/bench/soak
+	@bench/startup
+
+# The long monkey test: thousands of random real clicks and keys under Xvfb.
+MONKEY_ACTIONS ?= 3000
+MONKEY_SEED    ?= 20261208
+monkey: build
+	@tests/desktop/monkey $(BUILD_DIR)/app/resistances $(BUILD_DIR)/tests/desktop/x11_probe $(MONKEY_ACTIONS) $(MONKEY_SEED)
 
 # Regenerates the picture of the window shown in the README.
 screenshot: build

@@ -42,7 +42,8 @@ int main() {
             case 2:
             case 3: {
                 logic::ListBox& list = *lists[pick(lists.size())];
-                form.userSelect(list, static_cast<int>(pick(static_cast<std::size_t>(list.count()))));
+                form.userSelect(list,
+                                static_cast<int>(pick(static_cast<std::size_t>(list.count()))));
                 break;
             }
             case 4:

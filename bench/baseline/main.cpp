@@ -64,8 +64,8 @@ int main() {
         logic::Control* control = texts.findControl(entry.name);
         switch (entry.kind) {
             case ui::Kind::GroupBox:
-                widget = new QGroupBox(text(dynamic_cast<logic::GroupBox*>(control)->caption()),
-                                       parent);
+                widget =
+                    new QGroupBox(text(dynamic_cast<logic::GroupBox*>(control)->caption()), parent);
                 containers.emplace(entry.name, widget);
                 break;
             case ui::Kind::Label:

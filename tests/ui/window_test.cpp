@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
+#include <stdexcept>
 
 #include "window_support.h"
 
@@ -181,6 +182,37 @@ TEST_F(Window, ARightClickOnTheWindowOpensThePopupMenu) {
     QApplication::sendEvent(list, &event);
     EXPECT_TRUE(window.popupMenu().isVisible());
     window.popupMenu().close();
+}
+
+}  // namespace
+
+namespace {
+
+using namespace testing_support;
+
+// A handler that fails shows its error in a message box, and the window goes on.
+TEST_F(ShownWindow, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
+    logic::TForm1& form = window.form();
+    const logic::Handler decade = form.ListBox7.OnClick;
+    form.ListBox7.OnClick = [](logic::Control&) { throw std::runtime_error("panne de test"); };
+
+    std::vector<std::string> shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown.push_back(box->text().toStdString());
+            EXPECT_EQ(box->icon(), QMessageBox::Critical);
+            box->accept();
+        }
+    });
+    closer.start(10);
+    clickItem(child<QListWidget>("ListBox7"), 4);
+    closer.stop();
+    EXPECT_EQ(shown, (std::vector<std::string>{"panne de test"}));
+
+    form.ListBox7.OnClick = decade;
+    clickItem(child<QListWidget>("ListBox7"), 6);
+    EXPECT_EQ(child<QLineEdit>("Edit24")->text().toStdString(), "0 000");
 }
 
 }  // namespace
