@@ -2,7 +2,6 @@
 #include <QApplication>
 
 #include "ui/main_window.h"
-#include "ui/pictures.h"
 
 #ifdef RESISTANCES_FIRST_FRAME_PROBE
 #include "bench/first_frame_probe.h"
@@ -14,7 +13,6 @@ int main() {
     char name[] = "resistances";
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ui::programIcon())));
 
     ui::MainWindow window;
 #ifdef RESISTANCES_FIRST_FRAME_PROBE

@@ -25,17 +25,28 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QImage pictureFor(std::string_view name) {
+PictureView::Drawing pictureFor(std::string_view name) {
     if (name == "Image1") {
-        return carbonFilmResistor();
+        return carbonFilmResistor;
     }
     if (name == "Image2") {
-        return metalFilmResistor();
+        return metalFilmResistor;
     }
     if (name == "Image3") {
-        return seriesFormula();
+        return seriesFormula;
     }
-    return workedExample();
+    return workedExample;
+}
+
+// The icon at its own size and at twice it, for high-density screens.
+QIcon programIconSet() {
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        QImage image = programIcon(scale);
+        image.setDevicePixelRatio(1);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 }  // namespace
@@ -47,7 +58,7 @@ MainWindow::MainWindow() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QPixmap::fromImage(programIcon())));
+    setWindowIcon(programIconSet());
     resize(ClientWidth, ClientHeight);
     registerFontSubstitutes();
     // Everything shows in the window's own font: the desktop's default is never loaded.

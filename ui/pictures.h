@@ -34,11 +34,13 @@ inline constexpr std::array<BandPlace, 6> MetalBands{{
     {229, 17, 237, 82, BandPlace::Look::Body},  // no band: the sixth shows only when painted
 }};
 
-// The pictures of the window, drawn by code at their own size.
-QImage carbonFilmResistor();
-QImage metalFilmResistor();
-QImage seriesFormula();
-QImage workedExample();
-QImage programIcon();
+// The pictures of the window, drawn by code at their own size, or `scale`
+// times as large for a screen with that device pixel ratio (the image then
+// carries the ratio, so it still lays out at its own size).
+QImage carbonFilmResistor(int scale = 1);
+QImage metalFilmResistor(int scale = 1);
+QImage seriesFormula(int scale = 1);
+QImage workedExample(int scale = 1);
+QImage programIcon(int scale = 1);
 
 }  // namespace ui

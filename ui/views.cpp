@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "logic/paint_box.h"
@@ -104,12 +106,16 @@ void BandOverlay::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-PictureView::PictureView(QImage image, QWidget* parent)
-    : QWidget(parent), image_(std::move(image)), pixmap_(QPixmap::fromImage(image_)) {
+PictureView::PictureView(Drawing drawing, QWidget* parent) : QWidget(parent), drawing_(drawing) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void PictureView::paintEvent(QPaintEvent* /*event*/) {
+    const int scale = std::max(1, static_cast<int>(std::ceil(devicePixelRatioF())));
+    if (scale != pixmapScale_) {
+        pixmap_ = QPixmap::fromImage(drawing_(scale));
+        pixmapScale_ = scale;
+    }
     QPainter(this).drawPixmap(0, 0, pixmap_);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QListWidget>
 #include <QPixmap>
 #include <QRadioButton>
@@ -56,18 +55,21 @@ private:
 };
 
 // A fixed picture drawn at its own size from the top-left corner, clipped.
+// It is drawn for the screen's device pixel ratio when first needed, and again
+// only if the ratio changes (the window moved to another screen).
 class PictureView : public QWidget {
     Q_OBJECT
 public:
-    PictureView(QImage image, QWidget* parent);
-    [[nodiscard]] const QImage& image() const { return image_; }
+    using Drawing = QImage (*)(int scale);
+    PictureView(Drawing drawing, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage image_;
-    QPixmap pixmap_;  // the same, ready for the screen
+    Drawing drawing_;
+    QPixmap pixmap_;
+    int pixmapScale_ = 0;
 };
 
 }  // namespace ui

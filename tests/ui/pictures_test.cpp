@@ -186,3 +186,43 @@ TEST_F(PicturesInTheWindow, EveryOverlayCoversItsBandsColumns) {
 }
 
 }  // namespace
+
+namespace {
+
+// At twice the device pixel ratio every picture is twice as large, each of
+// its design pixels an exact two-by-two block of the same colour; only the
+// curves of the body are drawn finer.
+TEST(Pictures, AtTwiceTheDensityEveryBandIsAnExactDoubleBlock) {
+    const std::vector<std::pair<QImage, QImage>> pairs{
+        {ui::carbonFilmResistor(1), ui::carbonFilmResistor(2)},
+        {ui::metalFilmResistor(1), ui::metalFilmResistor(2)}};
+    const std::vector<std::vector<BandPlace>> bands{
+        {ui::CarbonBands.begin(), ui::CarbonBands.end()},
+        {ui::MetalBands.begin(), ui::MetalBands.end()}};
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        const auto& [single, twice] = pairs[i];
+        EXPECT_EQ(twice.size(), single.size() * 2);
+        EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+        for (const BandPlace& band : bands[i]) {
+            if (band.look == BandPlace::Look::Body) {
+                continue;  // no band drawn there: the body's curves are finer at 2x
+            }
+            for (int y = band.top; y <= band.bottom; ++y) {
+                for (int x = band.left; x <= band.right; ++x) {
+                    for (const QPoint corner :
+                         {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                        ASSERT_EQ(twice.pixel(QPoint(2 * x, 2 * y) + corner), single.pixel(x, y))
+                            << "band at " << band.left << ", pixel " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
+    const QImage icon = ui::programIcon(2);
+    EXPECT_EQ(icon.size(), QSize(64, 64));
+    EXPECT_EQ(icon.pixel(9, 11), ui::programIcon(1).pixel(4, 5));
+    EXPECT_EQ(ui::seriesFormula(2).size(), QSize(104, 60));
+    EXPECT_EQ(ui::workedExample(2).size(), QSize(200, 60));
+}
+
+}  // namespace
