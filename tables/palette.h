@@ -43,6 +43,17 @@ constexpr std::optional<Paint> findPaint(std::string_view name) {
     return std::nullopt;
 }
 
+// The name of a painted colour, as the lists spell it ("MARRON"), or nothing
+// for a colour no band can take.
+constexpr std::optional<std::string_view> colourName(Colour colour) {
+    for (const PaletteEntry& entry : BandPalette) {
+        if (!entry.paint.isHidden() && entry.paint.colour() == colour) {
+            return entry.name;
+        }
+    }
+    return std::nullopt;
+}
+
 // For building the constant tables: an unknown name fails the build.
 constexpr Paint paintOf(std::string_view name) {
     const std::optional<Paint> paint = findPaint(name);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <map>
 
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
@@ -100,6 +102,7 @@ void MainWindow::build() {
     for (const OverlayBinding& overlay : overlays_) {
         overlay.view->raise();
     }
+    nameForScreenReaders(*this);
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName("PopupMenu1");
     QAction* about = popupMenu_->addAction(text(form_.proposde1.caption()));
@@ -225,10 +228,14 @@ void MainWindow::mirror() {
             radio.view->setChecked(radio.model->checked());
         }
     }
+    // An overlay stays on screen even when its band is hidden: it then draws
+    // nothing and the picture shows, but a screen reader can still ask it.
     for (OverlayBinding& overlay : overlays_) {
-        overlay.view->setVisible(overlay.model->visible());
-        if (overlay.drawn != overlay.model->shownColour()) {
+        if (overlay.drawn != overlay.model->shownColour() || !overlay.named) {
             overlay.drawn = overlay.model->shownColour();
+            overlay.named = true;
+            overlay.view->setAccessibleName(
+                QString::fromStdString(bandDescription(overlay.model->name(), overlay.drawn)));
             overlay.view->update();
         }
     }
@@ -261,6 +268,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     popupMenu_->popup(event->globalPos());
+}
+
+// Shift+F10 opens the popup menu too, as on every desktop, at the focused control.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QWidget* focused = focusWidget() != nullptr ? focusWidget() : this;
+        popupMenu_->popup(focused->mapToGlobal(focused->rect().center()));
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace ui

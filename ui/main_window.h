@@ -39,6 +39,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -67,6 +68,7 @@ private:
         logic::PaintBox* model;
         BandOverlay* view;
         std::optional<tables::Colour> drawn;  // what the view last drew
+        bool named = false;
     };
     std::vector<ListBinding> lists_;
     std::vector<EditBinding> edits_;
