@@ -4,7 +4,7 @@ SANITIZE_DIR    ?= build-sanitize
 BUILD_TYPE      ?= RelWithDebInfo
 CMAKE_FLAGS     ?=
 
-.PHONY: all deps configure build run test test-sanitize screenshot bench monkey format tidy clean
+.PHONY: all deps configure build run test test-sanitize package screenshot bench monkey format tidy clean
 
 all: build
 
@@ -29,6 +29,10 @@ test-sanitize: deps
 		-DRESISTANCES_SANITIZE=ON -DRESISTANCES_CORE_ONLY=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR)
 	@scripts/run-tests $(SANITIZE_DIR)
+
+# The Debian package, in $(BUILD_DIR)/.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # Benchmarks: never part of the tests. See bench/README.md.
 bench: build

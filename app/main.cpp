@@ -13,6 +13,8 @@ int main() {
     char name[] = "resistances";
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
+    // Ties the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName("org.example.resistances");
 
     ui::MainWindow window;
 #ifdef RESISTANCES_FIRST_FRAME_PROBE

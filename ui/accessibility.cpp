@@ -24,24 +24,20 @@ struct ReadBeside {
 };
 
 constexpr std::array<ReadBeside, 25> Beside{{
-    {"ListBox5", "Label6", ""},     {"ListBox6", "Label9", ""},
-    {"ListBox8", "Label10", ""},    {"ListBox9", "Label11", ""},
-    {"ListBox7", "Label8", ""},     {"ListBox1", "Label2", ""},
-    {"ListBox2", "Label3", ""},     {"ListBox3", "Label4", ""},
-    {"ListBox4", "Label5", ""},     {"ListBox21", "Label15", ""},
-    {"ListBox22", "Label14", ""},   {"ListBox23", "Label17", ""},
-    {"ListBox24", "Label13", ""},   {"ListBox25", "Label12", ""},
-    {"ListBox26", "Label18", ""},   {"Edit1", "Label2", "1"},
-    {"Edit2", "Label3", "2"},       {"Edit3", "Label4", "3"},
-    {"Edit4", "Label5", "4"},       {"Edit21", "Label15", "1"},
-    {"Edit22", "Label14", "2"},     {"Edit23", "Label17", "3"},
-    {"Edit24", "Label13", "4"},     {"Edit25", "Label12", "5"},
+    {"ListBox5", "Label6", ""},   {"ListBox6", "Label9", ""},   {"ListBox8", "Label10", ""},
+    {"ListBox9", "Label11", ""},  {"ListBox7", "Label8", ""},   {"ListBox1", "Label2", ""},
+    {"ListBox2", "Label3", ""},   {"ListBox3", "Label4", ""},   {"ListBox4", "Label5", ""},
+    {"ListBox21", "Label15", ""}, {"ListBox22", "Label14", ""}, {"ListBox23", "Label17", ""},
+    {"ListBox24", "Label13", ""}, {"ListBox25", "Label12", ""}, {"ListBox26", "Label18", ""},
+    {"Edit1", "Label2", "1"},     {"Edit2", "Label3", "2"},     {"Edit3", "Label4", "3"},
+    {"Edit4", "Label5", "4"},     {"Edit21", "Label15", "1"},   {"Edit22", "Label14", "2"},
+    {"Edit23", "Label17", "3"},   {"Edit24", "Label13", "4"},   {"Edit25", "Label12", "5"},
     {"Edit26", "Label18", "6"},
 }};
 
 // The band count buttons read "4", "5", "6" under "Choisir le nombre de bandes".
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> BandCounts{{
-    {"RadioButton4B", "4 bandes"}, {"RadioButton5B", "5 bandes"}, {"RadioButton6B", "6 bandes"}}};
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> BandCounts{
+    {{"RadioButton4B", "4 bandes"}, {"RadioButton5B", "5 bandes"}, {"RadioButton6B", "6 bandes"}}};
 
 struct BandPlaceName {
     std::string_view overlay;
