@@ -31,6 +31,9 @@ start_display() {
     done
     export DISPLAY=":$(head -n1 "$work/display")"
     export XDG_RUNTIME_DIR="$work/runtime"
+    # No session bus unless the test brings its own: D-Bus would otherwise
+    # autolaunch a bus daemon on the display, which outlives the program.
+    export DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-disabled:}"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
 }
@@ -40,13 +43,34 @@ main_window() {
     timeout 20 xdotool search --sync --onlyvisible --name 'termination de la valeur' | head -n1
 }
 
-# Closes every About message box that is open, with the keyboard, and counts them.
+# Closes every About message box that is open, with the keyboard, and counts
+# the boxes (each box once, however many tries it takes).
 boxes_closed=0
+declare -A seen_boxes=()
 close_message_boxes() {
     local box
     for box in $(xdotool search --onlyvisible --name 'propos de\.\.\.$' 2>/dev/null || true); do
         xdotool windowfocus --sync "$box" key --clearmodifiers Return 2>/dev/null || true
-        boxes_closed=$((boxes_closed + 1))
+        if [[ -z "${seen_boxes[$box]:-}" ]]; then
+            seen_boxes[$box]=1
+            boxes_closed=$((boxes_closed + 1))
+        fi
+    done
+}
+
+# Closes message boxes as they come until none has come for half a second
+# (at most ten seconds): a window behind a modal box cannot be closed.
+close_message_boxes_until_quiet() {
+    local quiet=0 rounds before
+    for ((rounds = 0; rounds < 100 && quiet < 5; ++rounds)); do
+        before=$boxes_closed
+        close_message_boxes
+        if ((boxes_closed == before)); then
+            quiet=$((quiet + 1))
+        else
+            quiet=0
+        fi
+        pause 0.1
     done
 }
 
