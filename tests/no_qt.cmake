@@ -1,5 +1,5 @@
-# Fails when a file of tables/ or logic/ includes a Qt header.
-file(GLOB_RECURSE sources ${ROOT}/tables/* ${ROOT}/logic/*)
+# Fails when a file of the toolkit-free layers includes a Qt header.
+file(GLOB_RECURSE sources ${ROOT}/tables/* ${ROOT}/logic/* ${ROOT}/code/* ${ROOT}/cli/*)
 set(checked 0)
 foreach(source IN LISTS sources)
     file(STRINGS ${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt)")

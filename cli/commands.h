@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace cli {
+
+// Exit statuses: what the tool found, or why it could not answer.
+enum Status : int {
+    Done = 0,
+    OutOfTolerance = 1,  // `verifier`: the measurement lies outside the tolerance
+    BadInput = 2,        // a French message on the error stream says what and why
+};
+
+// Runs one command line (without the program name): results go to `out`,
+// complaints to `err`.
+int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace cli

@@ -1,0 +1,11 @@
+// resistances-code: the colour code from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return cli::run(arguments, std::cout, std::cerr);
+}

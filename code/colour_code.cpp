@@ -1,0 +1,196 @@
+#include "code/colour_code.h"
+
+#include <algorithm>
+
+namespace code {
+
+namespace {
+
+struct Meaning {
+    Colour colour;
+    std::string_view name;
+    std::optional<int> digit;
+    std::optional<int> power;
+    std::optional<int> tolerance;
+    std::optional<int> tempCoefficient;
+};
+
+// The colour code: digits, multipliers, tolerances in basis points and
+// temperature coefficients in ppm/°C.
+constexpr std::array<Meaning, 12> Code{{
+    {Colour::Noir, "NOIR", 0, 0, std::nullopt, 250},
+    {Colour::Marron, "MARRON", 1, 1, 100, 100},
+    {Colour::Rouge, "ROUGE", 2, 2, 200, 50},
+    {Colour::Orange, "ORANGE", 3, 3, std::nullopt, 15},
+    {Colour::Jaune, "JAUNE", 4, 4, std::nullopt, 25},
+    {Colour::Vert, "VERT", 5, 5, 50, 20},
+    {Colour::Bleu, "BLEU", 6, 6, 25, 10},
+    {Colour::Violet, "VIOLET", 7, 7, 10, 5},
+    {Colour::Gris, "GRIS", 8, 8, 5, 1},
+    {Colour::Blanc, "BLANC", 9, 9, std::nullopt, std::nullopt},
+    {Colour::Or, "OR", std::nullopt, -1, 500, std::nullopt},
+    {Colour::Argent, "ARGENT", std::nullopt, -2, 1000, std::nullopt},
+}};
+
+const Meaning& meaningOf(Colour colour) {
+    return Code[static_cast<std::size_t>(colour)];
+}
+
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+template <typename Field>
+std::optional<Colour> colourWith(Field field, int wanted) {
+    for (const Meaning& meaning : Code) {
+        if (meaning.*field == wanted) {
+            return meaning.colour;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string_view nameOf(Colour colour) {
+    return meaningOf(colour).name;
+}
+
+std::optional<Colour> parseColour(std::string_view name) {
+    for (const Meaning& meaning : Code) {
+        if (name.size() == meaning.name.size() &&
+            std::equal(name.begin(), name.end(), meaning.name.begin(),
+                       [](char a, char b) { return upper(a) == b; })) {
+            return meaning.colour;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> digitOf(Colour colour) {
+    return meaningOf(colour).digit;
+}
+std::optional<int> multiplierPowerOf(Colour colour) {
+    return meaningOf(colour).power;
+}
+std::optional<int> toleranceOf(Colour colour) {
+    return meaningOf(colour).tolerance;
+}
+std::optional<int> tempCoefficientOf(Colour colour) {
+    return meaningOf(colour).tempCoefficient;
+}
+
+Decoded decode(std::span<const Colour> colours) {
+    const int count = static_cast<int>(colours.size());
+    if (count < 3) {
+        return BandProblem{BandProblem::Kind::TooFewBands, 0, {}};
+    }
+    if (count > 6) {
+        return BandProblem{BandProblem::Kind::TooManyBands, 0, {}};
+    }
+    const int digitBands = count >= 5 ? 3 : 2;
+    const auto problem = [&](BandProblem::Kind kind, int index) {
+        return BandProblem{kind, index + 1, std::string(nameOf(colours[static_cast<std::size_t>(index)]))};
+    };
+    std::int64_t significand = 0;
+    for (int i = 0; i < digitBands; ++i) {
+        const std::optional<int> digit = digitOf(colours[static_cast<std::size_t>(i)]);
+        if (!digit) {
+            return problem(BandProblem::Kind::NotADigit, i);
+        }
+        if (i == 0 && *digit == 0) {
+            return problem(BandProblem::Kind::ZeroFirstDigit, i);
+        }
+        significand = significand * 10 + *digit;
+    }
+    const std::optional<int> power = multiplierPowerOf(colours[static_cast<std::size_t>(digitBands)]);
+    if (!power) {
+        return problem(BandProblem::Kind::NotAMultiplier, digitBands);
+    }
+    Reading reading{Value(significand, *power), 2000, std::nullopt, count};
+    if (count >= 4) {
+        const std::optional<int> tolerance = toleranceOf(colours[static_cast<std::size_t>(digitBands + 1)]);
+        if (!tolerance) {
+            return problem(BandProblem::Kind::NotATolerance, digitBands + 1);
+        }
+        reading.toleranceBasisPoints = *tolerance;
+    }
+    if (count == 6) {
+        reading.tempCoefficient = tempCoefficientOf(colours[5]);
+        if (!reading.tempCoefficient) {
+            return problem(BandProblem::Kind::NotATempCoefficient, 5);
+        }
+    }
+    return reading;
+}
+
+Decoded decode(std::span<const std::string> words) {
+    std::vector<Colour> colours;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::optional<Colour> colour = parseColour(words[i]);
+        if (!colour) {
+            return BandProblem{BandProblem::Kind::UnknownColour, static_cast<int>(i) + 1, words[i]};
+        }
+        colours.push_back(*colour);
+    }
+    return decode(colours);
+}
+
+Encoded encode(const Value& value, int bands, int toleranceBasisPoints, int tempCoefficient) {
+    if (bands < 3 || bands > 6 || !value.isPositive()) {
+        return EncodeProblem{EncodeProblem::Kind::BadBandCount};
+    }
+    const int digitBands = bands >= 5 ? 3 : 2;
+    if (value.digits() > digitBands) {
+        return EncodeProblem{EncodeProblem::Kind::TooManyDigits};
+    }
+    // Pad the significand to exactly as many digits as there are digit bands.
+    std::int64_t significand = value.significand();
+    int power = value.exponent();
+    for (int padding = digitBands - value.digits(); padding > 0; --padding) {
+        significand *= 10;
+        --power;
+    }
+    const std::optional<Colour> multiplier = colourWith(&Meaning::power, power);
+    if (!multiplier) {
+        return EncodeProblem{EncodeProblem::Kind::OutOfRange};
+    }
+    std::vector<Colour> colours(static_cast<std::size_t>(digitBands));
+    for (int i = digitBands - 1; i >= 0; --i) {
+        colours[static_cast<std::size_t>(i)] = *colourWith(&Meaning::digit, static_cast<int>(significand % 10));
+        significand /= 10;
+    }
+    colours.push_back(*multiplier);
+    if (bands == 3) {
+        if (toleranceBasisPoints != 2000) {
+            return EncodeProblem{EncodeProblem::Kind::NoToleranceColour};
+        }
+        return colours;
+    }
+    const std::optional<Colour> tolerance = colourWith(&Meaning::tolerance, toleranceBasisPoints);
+    if (!tolerance) {
+        return EncodeProblem{EncodeProblem::Kind::NoToleranceColour};
+    }
+    colours.push_back(*tolerance);
+    if (bands == 6) {
+        const std::optional<Colour> coefficient = colourWith(&Meaning::tempCoefficient, tempCoefficient);
+        if (!coefficient) {
+            return EncodeProblem{EncodeProblem::Kind::NoTempCoefficientColour};
+        }
+        colours.push_back(*coefficient);
+    }
+    return colours;
+}
+
+std::string joined(std::span<const Colour> colours) {
+    std::string text;
+    for (const Colour colour : colours) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += nameOf(colour);
+    }
+    return text;
+}
+
+}  // namespace code

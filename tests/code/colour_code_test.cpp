@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "code/colour_code.h"
+#include "tables/band_tables.h"
+
+namespace {
+
+using code::BandProblem;
+using code::Colour;
+using code::Value;
+
+std::vector<std::string> words(std::initializer_list<const char*> list) {
+    return {list.begin(), list.end()};
+}
+
+TEST(ColourCode, NamesAreTheWindowsAndReadInAnyCase) {
+    for (int digit = 0; digit < 10; ++digit) {
+        const Colour colour = code::AllColours[static_cast<std::size_t>(digit)];
+        EXPECT_EQ(code::nameOf(colour), tables::DigitColorList[static_cast<std::size_t>(digit)].item);
+        EXPECT_EQ(code::digitOf(colour), digit);
+    }
+    EXPECT_EQ(code::nameOf(Colour::Or), tables::MultiplierColorList[1].item);
+    EXPECT_EQ(code::nameOf(Colour::Argent), tables::MultiplierColorList[0].item);
+    EXPECT_EQ(code::parseColour("marron"), Colour::Marron);
+    EXPECT_EQ(code::parseColour("Or"), Colour::Or);
+    EXPECT_EQ(code::parseColour("ARGENT"), Colour::Argent);
+    EXPECT_EQ(code::parseColour("rose"), std::nullopt);
+    EXPECT_EQ(code::parseColour(""), std::nullopt);
+    EXPECT_EQ(code::parseColour("marro"), std::nullopt);
+}
+
+// The window's tolerance and coefficient tables mean what the tool decodes.
+TEST(ColourCode, TolerancesAndCoefficientsAgreeWithTheWindow) {
+    const std::vector<std::pair<Colour, int>> tolerances{
+        {Colour::Argent, 1000}, {Colour::Or, 500},   {Colour::Rouge, 200},  {Colour::Marron, 100},
+        {Colour::Vert, 50},     {Colour::Bleu, 25}, {Colour::Violet, 10}, {Colour::Gris, 5}};
+    for (const auto& [colour, basisPoints] : tolerances) {
+        EXPECT_EQ(code::toleranceOf(colour), basisPoints) << code::nameOf(colour);
+    }
+    for (const tables::BandEntry& entry : tables::TempCoeffList) {
+        const std::string ppm(entry.readout.substr(2));  // "±100" -> "100"
+        EXPECT_EQ(code::tempCoefficientOf(*code::parseColour(entry.item)), std::stoi(ppm));
+    }
+    EXPECT_EQ(code::tempCoefficientOf(Colour::Noir), 250);
+    EXPECT_EQ(code::toleranceOf(Colour::Orange), std::nullopt);
+    EXPECT_EQ(code::multiplierPowerOf(Colour::Argent), -2);
+    EXPECT_EQ(code::multiplierPowerOf(Colour::Blanc), 9);
+}
+
+struct DecodeRow {
+    std::vector<std::string> bands;
+    Value value;
+    int tolerance;
+    std::optional<int> coefficient;
+};
+
+TEST(ColourCode, DecodesThreeToSixBands) {
+    const std::vector<DecodeRow> rows{
+        {words({"marron", "noir", "rouge"}), Value(1, 3), 2000, std::nullopt},
+        {words({"marron", "noir", "rouge", "or"}), Value(1, 3), 500, std::nullopt},
+        {words({"jaune", "violet", "argent", "argent"}), Value(47, -2), 1000, std::nullopt},
+        {words({"jaune", "violet", "vert", "marron", "marron"}), Value(475, 1), 100, std::nullopt},
+        {words({"blanc", "blanc", "blanc", "blanc", "gris"}), Value(999, 9), 5, std::nullopt},
+        {words({"marron", "noir", "noir", "noir", "marron", "noir"}), Value(1, 2), 100, 250},
+        {words({"rouge", "rouge", "noir", "or", "violet", "jaune"}), Value(22, 0), 10, 25},
+    };
+    for (const DecodeRow& row : rows) {
+        const code::Decoded decoded = code::decode(row.bands);
+        ASSERT_TRUE(std::holds_alternative<code::Reading>(decoded)) << row.bands.front();
+        const auto& reading = std::get<code::Reading>(decoded);
+        EXPECT_EQ(reading.value, row.value) << reading.value.french();
+        EXPECT_EQ(reading.toleranceBasisPoints, row.tolerance);
+        EXPECT_EQ(reading.tempCoefficient, row.coefficient);
+        EXPECT_EQ(reading.bands, static_cast<int>(row.bands.size()));
+    }
+}
+
+struct ProblemRow {
+    std::vector<std::string> bands;
+    BandProblem::Kind kind;
+    int position;
+};
+
+TEST(ColourCode, SaysWhichBandCannotStandWhere) {
+    const std::vector<ProblemRow> rows{
+        {words({"marron", "noir"}), BandProblem::Kind::TooFewBands, 0},
+        {words({}), BandProblem::Kind::TooFewBands, 0},
+        {words({"marron", "noir", "noir", "noir", "marron", "noir", "noir"}),
+         BandProblem::Kind::TooManyBands, 0},
+        {words({"marron", "rose", "rouge"}), BandProblem::Kind::UnknownColour, 2},
+        {words({"or", "noir", "rouge", "or"}), BandProblem::Kind::NotADigit, 1},
+        {words({"marron", "noir", "argent", "rouge", "or"}), BandProblem::Kind::NotADigit, 3},
+        {words({"noir", "marron", "rouge", "or"}), BandProblem::Kind::ZeroFirstDigit, 1},
+        {words({"marron", "noir", "rouge", "orange"}), BandProblem::Kind::NotATolerance, 4},
+        {words({"marron", "noir", "noir", "rouge", "marron", "blanc"}),
+         BandProblem::Kind::NotATempCoefficient, 6},
+    };
+    for (const ProblemRow& row : rows) {
+        const code::Decoded decoded = code::decode(row.bands);
+        ASSERT_TRUE(std::holds_alternative<BandProblem>(decoded));
+        EXPECT_EQ(std::get<BandProblem>(decoded).kind, row.kind);
+        EXPECT_EQ(std::get<BandProblem>(decoded).position, row.position);
+    }
+}
+
+TEST(ColourCode, EncodingRefusesWhatNoBandsCanSay) {
+    using Kind = code::EncodeProblem::Kind;
+    const auto problem = [](const code::Encoded& encoded) {
+        return std::get<code::EncodeProblem>(encoded).kind;
+    };
+    EXPECT_EQ(problem(code::encode(Value(475, 0), 4, 500)), Kind::TooManyDigits);
+    EXPECT_EQ(problem(code::encode(Value(1, -3), 4, 500)), Kind::OutOfRange);
+    EXPECT_EQ(problem(code::encode(Value(1, 12), 4, 500)), Kind::OutOfRange);
+    EXPECT_EQ(problem(code::encode(Value(47, 0), 4, 300)), Kind::NoToleranceColour);
+    EXPECT_EQ(problem(code::encode(Value(47, 0), 3, 500)), Kind::NoToleranceColour);
+    EXPECT_EQ(problem(code::encode(Value(47, 0), 6, 100, 7)), Kind::NoTempCoefficientColour);
+    EXPECT_EQ(problem(code::encode(Value(47, 0), 7, 100)), Kind::BadBandCount);
+    EXPECT_EQ(code::joined(std::get<std::vector<Colour>>(code::encode(Value(47, 2), 4, 500))),
+              "JAUNE VIOLET ROUGE OR");
+    EXPECT_EQ(code::joined(std::get<std::vector<Colour>>(code::encode(Value(1, 0), 5, 25))),
+              "MARRON NOIR NOIR ARGENT BLEU");
+}
+
+}  // namespace
