@@ -34,34 +34,42 @@ std::string quoted(std::string_view text) {
     return "\u00AB " + std::string(text) + " \u00BB";
 }
 
-std::string colourList() {
+// The colours that mean something at a place, each as `describe` puts it.
+template <typename Describe>
+std::string colourList(Describe describe) {
     std::string list;
     for (const Colour colour : code::AllColours) {
-        list += (list.empty() ? "" : ", ") + std::string(code::nameOf(colour));
+        if (const std::optional<std::string> text = describe(colour)) {
+            list += (list.empty() ? "" : ", ") + *text;
+        }
     }
     return list;
+}
+
+std::string colourList() {
+    return colourList(
+        [](Colour colour) { return std::optional<std::string>(code::nameOf(colour)); });
 }
 
 std::string toleranceList() {
-    std::string list;
-    for (const Colour colour : code::AllColours) {
-        if (const std::optional<int> tolerance = code::toleranceOf(colour)) {
-            list += (list.empty() ? "" : ", ") + std::string(code::nameOf(colour)) + " " +
-                    code::frenchTolerance(*tolerance);
+    return colourList([](Colour colour) -> std::optional<std::string> {
+        const std::optional<int> tolerance = code::toleranceOf(colour);
+        if (!tolerance) {
+            return std::nullopt;
         }
-    }
-    return list;
+        return std::string(code::nameOf(colour)) + " " + code::frenchTolerance(*tolerance);
+    });
 }
 
 std::string coefficientList() {
-    std::string list;
-    for (const Colour colour : code::AllColours) {
-        if (const std::optional<int> coefficient = code::tempCoefficientOf(colour)) {
-            list += (list.empty() ? "" : ", ") + std::string(code::nameOf(colour)) + " " +
-                    std::to_string(*coefficient);
-        }
-    }
-    return list + " ppm/\u00B0C";
+    return colourList([](Colour colour) -> std::optional<std::string> {
+               const std::optional<int> coefficient = code::tempCoefficientOf(colour);
+               if (!coefficient) {
+                   return std::nullopt;
+               }
+               return std::string(code::nameOf(colour)) + " " + std::to_string(*coefficient);
+           }) +
+           " ppm/\u00B0C";
 }
 
 std::string explain(const BandProblem& problem, int bandCount) {
@@ -72,8 +80,8 @@ std::string explain(const BandProblem& problem, int bandCount) {
             return std::to_string(bandCount) + (bandCount > 1 ? " bagues" : " bague") +
                    " ; il en faut de 3 \u00E0 6.";
         case BandProblem::Kind::UnknownColour:
-            return "couleur inconnue " + quoted(problem.word) + band + ". Couleurs : " +
-                   colourList() + ".";
+            return "couleur inconnue " + quoted(problem.word) + band +
+                   ". Couleurs : " + colourList() + ".";
         case BandProblem::Kind::NotADigit:
             return problem.word + " ne peut pas \u00EAtre un chiffre" + band +
                    ". Chiffres : NOIR (0) \u00E0 BLANC (9).";
@@ -82,8 +90,8 @@ std::string explain(const BandProblem& problem, int bandCount) {
         case BandProblem::Kind::NotAMultiplier:
             return problem.word + " ne peut pas \u00EAtre un multiplicateur" + band + ".";
         case BandProblem::Kind::NotATolerance:
-            return problem.word + " n'est pas une tol\u00E9rance" + band + ". Tol\u00E9rances : " +
-                   toleranceList() + ".";
+            return problem.word + " n'est pas une tol\u00E9rance" + band +
+                   ". Tol\u00E9rances : " + toleranceList() + ".";
         case BandProblem::Kind::NotATempCoefficient:
             return problem.word + " n'est pas un coefficient de temp\u00E9rature" + band +
                    ". Coefficients : " + coefficientList() + ".";
@@ -119,7 +127,8 @@ Value valueOf(std::string_view text) {
 }
 
 std::string headline(const Reading& reading) {
-    std::string text = reading.value.french() + " " + code::frenchTolerance(reading.toleranceBasisPoints);
+    std::string text =
+        reading.value.french() + " " + code::frenchTolerance(reading.toleranceBasisPoints);
     if (reading.tempCoefficient) {
         text += ", " + std::to_string(*reading.tempCoefficient) + " ppm/\u00B0C";
     }
@@ -153,7 +162,8 @@ struct CommandLine {
     }
 };
 
-CommandLine split(std::span<const std::string> arguments, std::initializer_list<std::string_view> known) {
+CommandLine split(std::span<const std::string> arguments,
+                  std::initializer_list<std::string_view> known) {
     CommandLine line;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -172,7 +182,9 @@ CommandLine split(std::span<const std::string> arguments, std::initializer_list<
             for (const std::string_view option : known) {
                 accepted += (accepted.empty() ? "" : ", ") + std::string(option);
             }
-            complain("option inconnue " + quoted(name) + (accepted.empty() ? "; cette commande n'en prend aucune." : ". Options : " + accepted + "."));
+            complain("option inconnue " + quoted(name) +
+                     (accepted.empty() ? "; cette commande n'en prend aucune."
+                                       : ". Options : " + accepted + "."));
         }
         if (!value) {
             if (i + 1 >= arguments.size()) {
@@ -217,7 +229,9 @@ int lire(std::span<const std::string> arguments, std::ostream& out) {
     const Reading reading = readingOf(line.words);
     const std::optional<Reading> reversed = reversedReadingOf(line.words);
     if (!reversed) {
-        out << headline(reading) << "\n" << limits(reading) << "\n" << standing(reading.value) << "\n";
+        out << headline(reading) << "\n"
+            << limits(reading) << "\n"
+            << standing(reading.value) << "\n";
         return Done;
     }
     out << "\u00C0 l'endroit : " << headline(reading) << "\n  " << limits(reading) << " ; "
@@ -243,7 +257,8 @@ std::string bandsOf(const Value& value, int bands, int tolerance, int coefficien
     if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
         return code::joined(*colours);
     }
-    return "impossible avec " + std::to_string(bands) + " bagues (multiplicateur hors de x0,01 \u00E0 x1G)";
+    return "impossible avec " + std::to_string(bands) +
+           " bagues (multiplicateur hors de x0,01 \u00E0 x1G)";
 }
 
 int trouver(std::span<const std::string> arguments, std::ostream& out) {
@@ -269,13 +284,14 @@ int trouver(std::span<const std::string> arguments, std::ostream& out) {
     int coefficient = 100;
     if (const std::optional<std::string> option = line.option("--coefficient")) {
         const std::optional<Value> ppm = code::parseValue(*option);
-        const bool known = ppm && ppm->exponent() >= 0 && ppm->digits() <= 3 &&
-                           std::any_of(code::AllColours.begin(), code::AllColours.end(), [&](Colour c) {
-                               return code::tempCoefficientOf(c) && Value(*code::tempCoefficientOf(c), 0) == *ppm;
-                           });
+        const bool known =
+            ppm && ppm->exponent() >= 0 && ppm->digits() <= 3 &&
+            std::any_of(code::AllColours.begin(), code::AllColours.end(), [&](Colour c) {
+                return code::tempCoefficientOf(c) && Value(*code::tempCoefficientOf(c), 0) == *ppm;
+            });
         if (!known) {
-            complain("coefficient de temp\u00E9rature impossible " + quoted(*option) + ". Coefficients : " +
-                     coefficientList() + ".");
+            complain("coefficient de temp\u00E9rature impossible " + quoted(*option) +
+                     ". Coefficients : " + coefficientList() + ".");
         }
         coefficient = static_cast<int>(ppm->ohms() + 0.5L);
     }
@@ -288,15 +304,17 @@ int trouver(std::span<const std::string> arguments, std::ostream& out) {
     }
     const std::string described = std::to_string(bands) + " bagues : ";
     if (code::contains(series, value)) {
-        out << value.french() << " " << code::frenchTolerance(tolerance) << " (s\u00E9rie " << series.name
-            << ")\n" << described << bandsOf(value, bands, tolerance, coefficient) << "\n";
+        out << value.french() << " " << code::frenchTolerance(tolerance) << " (s\u00E9rie "
+            << series.name << ")\n"
+            << described << bandsOf(value, bands, tolerance, coefficient) << "\n";
         return Done;
     }
     const code::Neighbours near = code::neighbours(series, value);
     out << value.french() << " n'est pas une valeur de la s\u00E9rie " << series.name << " ("
         << code::frenchTolerance(tolerance) << "). Les plus proches, en " << bands << " bagues :\n";
     for (const Value& neighbour : {near.below, near.above}) {
-        out << "  " << neighbour.french() << " (" << code::frenchPercent(code::percentFrom(value, neighbour))
+        out << "  " << neighbour.french() << " ("
+            << code::frenchPercent(code::percentFrom(value, neighbour))
             << ") : " << bandsOf(neighbour, bands, tolerance, coefficient) << "\n";
     }
     return Done;
@@ -323,7 +341,8 @@ int verifier(std::span<const std::string> arguments, std::ostream& out) {
     } else {
         const long double beyond = (deviation < 0 ? -deviation : deviation) -
                                    static_cast<long double>(reading.toleranceBasisPoints) / 100.0L;
-        out << " : hors tol\u00E9rance, de " << code::frenchPercent(beyond).substr(1) << " au-del\u00E0.\n";
+        out << " : hors tol\u00E9rance, de " << code::frenchPercent(beyond).substr(1)
+            << " au-del\u00E0.\n";
     }
 
     const long double distance = deviation < 0 ? -deviation : deviation;
@@ -332,12 +351,13 @@ int verifier(std::span<const std::string> arguments, std::ostream& out) {
         const long double reversedDeviation = code::percentFrom(reversed->value, measurement);
         if ((reversedDeviation < 0 ? -reversedDeviation : reversedDeviation) < distance) {
             out << "La lecture \u00E0 l'envers, " << headline(*reversed)
-                << ", s'accorde mieux avec la mesure (\u00E9cart " << code::frenchPercent(reversedDeviation)
-                << ").\n";
+                << ", s'accorde mieux avec la mesure (\u00E9cart "
+                << code::frenchPercent(reversedDeviation) << ").\n";
             better = true;
         }
     }
-    const code::Series* series = code::seriesForTolerance(std::min(reading.toleranceBasisPoints, 2000));
+    const code::Series* series =
+        code::seriesForTolerance(std::min(reading.toleranceBasisPoints, 2000));
     if (series != nullptr) {
         const code::Neighbours near = code::neighbours(*series, measurement);
         const long double below = code::percentFrom(near.below, measurement);
@@ -345,15 +365,17 @@ int verifier(std::span<const std::string> arguments, std::ostream& out) {
         const bool belowIsNearer = (below < 0 ? -below : below) <= (above < 0 ? -above : above);
         const Value& nearest = belowIsNearer ? near.below : near.above;
         const long double nearestDeviation = belowIsNearer ? below : above;
-        if (nearest != reading.value && (nearestDeviation < 0 ? -nearestDeviation : nearestDeviation) < distance) {
+        if (nearest != reading.value &&
+            (nearestDeviation < 0 ? -nearestDeviation : nearestDeviation) < distance) {
             out << "La valeur normalis\u00E9e voisine " << nearest.french() << " (" << series->name
-                << ") est plus proche de la mesure (\u00E9cart " << code::frenchPercent(nearestDeviation)
-                << ").\n";
+                << ") est plus proche de la mesure (\u00E9cart "
+                << code::frenchPercent(nearestDeviation) << ").\n";
             better = true;
         }
     }
     if (!better) {
-        out << "Ni la lecture \u00E0 l'envers ni une valeur normalis\u00E9e voisine ne s'accordent mieux.\n";
+        out << "Ni la lecture \u00E0 l'envers ni une valeur normalis\u00E9e voisine ne s'accordent "
+               "mieux.\n";
     }
     return within ? Done : OutOfTolerance;
 }
@@ -361,7 +383,8 @@ int verifier(std::span<const std::string> arguments, std::ostream& out) {
 int vecteurs(std::span<const std::string> arguments, std::ostream& out) {
     const CommandLine line = split(arguments, {});
     if (!line.words.empty()) {
-        complain("la commande vecteurs ne prend pas d'argument (" + quoted(line.words.front()) + ").");
+        complain("la commande vecteurs ne prend pas d'argument (" + quoted(line.words.front()) +
+                 ").");
     }
     out << code::testVectorsCsv();
     return Done;
@@ -371,21 +394,28 @@ void help(std::ostream& out) {
     out << "Usage : " << Program << " COMMANDE [ARGUMENTS]\n"
         << "\n"
         << "Commandes :\n"
-        << "  lire COULEUR...                  (read) valeur, tol\u00E9rance et limites d'une r\u00E9sistance\n"
+        << "  lire COULEUR...                  (read) valeur, tol\u00E9rance et limites d'une "
+           "r\u00E9sistance\n"
         << "                                   de 3 \u00E0 6 bagues, lue dans les deux sens\n"
         << "  trouver VALEUR [--bandes 4|5|6] [--tolerance T] [--coefficient PPM]\n"
-        << "                                   (find) bagues d'une valeur normalis\u00E9e, ou des valeurs\n"
-        << "                                   normalis\u00E9es les plus proches avec l'\u00E9cart\n"
+        << "                                   (find) bagues d'une valeur normalis\u00E9e, ou des "
+           "valeurs\n"
+        << "                                   normalis\u00E9es les plus proches avec "
+           "l'\u00E9cart\n"
         << "  verifier COULEUR... --mesure VALEUR\n"
-        << "                                   (check) la mesure est-elle dans la tol\u00E9rance ?\n"
-        << "  vecteurs                         (vectors) vecteurs de test CSV de toutes les s\u00E9ries\n"
+        << "                                   (check) la mesure est-elle dans la tol\u00E9rance "
+           "?\n"
+        << "  vecteurs                         (vectors) vecteurs de test CSV de toutes les "
+           "s\u00E9ries\n"
         << "\n"
         << "Couleurs : " << colourList() << " (majuscules ou minuscules).\n"
         << "Valeurs : 4700, 4,7k, 4.7k, 4k7, \"4,7 k\u03A9\", R47, 0,47, 2M2, 100R.\n"
-        << "Tol\u00E9rances : 10 %, 5 % (d\u00E9faut \u00E0 4 bagues), 2 %, 1 % (d\u00E9faut \u00E0 5 et 6 bagues),\n"
+        << "Tol\u00E9rances : 10 %, 5 % (d\u00E9faut \u00E0 4 bagues), 2 %, 1 % (d\u00E9faut "
+           "\u00E0 5 et 6 bagues),\n"
         << "  0,5 %, 0,25 %, 0,1 %, 0,05 %.\n"
         << "\n"
-        << "Statut : 0 r\u00E9ponse donn\u00E9e, 1 mesure hors tol\u00E9rance (verifier), 2 entr\u00E9e incorrecte.\n"
+        << "Statut : 0 r\u00E9ponse donn\u00E9e, 1 mesure hors tol\u00E9rance (verifier), 2 "
+           "entr\u00E9e incorrecte.\n"
         << "  --help     cette aide\n"
         << "  --version  la version\n";
 }
@@ -421,7 +451,8 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
             return vecteurs(rest, out);
         }
         complain("commande inconnue " + quoted(command) +
-                 ". Commandes : lire (read), trouver (find), verifier (check), vecteurs (vectors) ; --help pour l'aide.");
+                 ". Commandes : lire (read), trouver (find), verifier (check), vecteurs (vectors) "
+                 "; --help pour l'aide.");
     } catch (const Complaint& complaint) {
         err << Program << " : " << complaint.message << "\n";
         return BadInput;

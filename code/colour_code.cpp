@@ -90,7 +90,8 @@ Decoded decode(std::span<const Colour> colours) {
     }
     const int digitBands = count >= 5 ? 3 : 2;
     const auto problem = [&](BandProblem::Kind kind, int index) {
-        return BandProblem{kind, index + 1, std::string(nameOf(colours[static_cast<std::size_t>(index)]))};
+        return BandProblem{kind, index + 1,
+                           std::string(nameOf(colours[static_cast<std::size_t>(index)]))};
     };
     std::int64_t significand = 0;
     for (int i = 0; i < digitBands; ++i) {
@@ -103,13 +104,15 @@ Decoded decode(std::span<const Colour> colours) {
         }
         significand = significand * 10 + *digit;
     }
-    const std::optional<int> power = multiplierPowerOf(colours[static_cast<std::size_t>(digitBands)]);
+    const std::optional<int> power =
+        multiplierPowerOf(colours[static_cast<std::size_t>(digitBands)]);
     if (!power) {
         return problem(BandProblem::Kind::NotAMultiplier, digitBands);
     }
     Reading reading{Value(significand, *power), 2000, std::nullopt, count};
     if (count >= 4) {
-        const std::optional<int> tolerance = toleranceOf(colours[static_cast<std::size_t>(digitBands + 1)]);
+        const std::optional<int> tolerance =
+            toleranceOf(colours[static_cast<std::size_t>(digitBands + 1)]);
         if (!tolerance) {
             return problem(BandProblem::Kind::NotATolerance, digitBands + 1);
         }
@@ -157,7 +160,8 @@ Encoded encode(const Value& value, int bands, int toleranceBasisPoints, int temp
     }
     std::vector<Colour> colours(static_cast<std::size_t>(digitBands));
     for (int i = digitBands - 1; i >= 0; --i) {
-        colours[static_cast<std::size_t>(i)] = *colourWith(&Meaning::digit, static_cast<int>(significand % 10));
+        colours[static_cast<std::size_t>(i)] =
+            *colourWith(&Meaning::digit, static_cast<int>(significand % 10));
         significand /= 10;
     }
     colours.push_back(*multiplier);
@@ -173,7 +177,8 @@ Encoded encode(const Value& value, int bands, int toleranceBasisPoints, int temp
     }
     colours.push_back(*tolerance);
     if (bands == 6) {
-        const std::optional<Colour> coefficient = colourWith(&Meaning::tempCoefficient, tempCoefficient);
+        const std::optional<Colour> coefficient =
+            colourWith(&Meaning::tempCoefficient, tempCoefficient);
         if (!coefficient) {
             return EncodeProblem{EncodeProblem::Kind::NoTempCoefficientColour};
         }

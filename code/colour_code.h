@@ -15,7 +15,20 @@ namespace code {
 
 // The twelve colours of the resistor colour code, named as the window's lists
 // name them.
-enum class Colour : std::uint8_t { Noir, Marron, Rouge, Orange, Jaune, Vert, Bleu, Violet, Gris, Blanc, Or, Argent };
+enum class Colour : std::uint8_t {
+    Noir,
+    Marron,
+    Rouge,
+    Orange,
+    Jaune,
+    Vert,
+    Bleu,
+    Violet,
+    Gris,
+    Blanc,
+    Or,
+    Argent
+};
 
 inline constexpr std::array<Colour, 12> AllColours{
     Colour::Noir, Colour::Marron, Colour::Rouge, Colour::Orange, Colour::Jaune, Colour::Vert,
@@ -60,7 +73,13 @@ Decoded decode(std::span<const Colour> colours);
 Decoded decode(std::span<const std::string> words);
 
 struct EncodeProblem {
-    enum class Kind { TooManyDigits, OutOfRange, NoToleranceColour, NoTempCoefficientColour, BadBandCount };
+    enum class Kind {
+        TooManyDigits,
+        OutOfRange,
+        NoToleranceColour,
+        NoTempCoefficientColour,
+        BadBandCount
+    };
     Kind kind;
 };
 

@@ -23,7 +23,8 @@ std::string digitsOf(std::int64_t n) {
 
 }  // namespace
 
-Value::Value(std::int64_t significand, int exponent) : significand_(significand), exponent_(exponent) {
+Value::Value(std::int64_t significand, int exponent)
+    : significand_(significand), exponent_(exponent) {
     if (significand_ == 0) {
         exponent_ = 0;
         return;
@@ -47,7 +48,8 @@ Value Value::scaledByBasisPoints(int basisPoints) const {
 }
 
 std::strong_ordering operator<=>(const Value& a, const Value& b) {
-    if ((a.significand_ < 0) != (b.significand_ < 0) || a.significand_ == 0 || b.significand_ == 0) {
+    if ((a.significand_ < 0) != (b.significand_ < 0) || a.significand_ == 0 ||
+        b.significand_ == 0) {
         return a.significand_ <=> b.significand_;
     }
     const bool negative = a.significand_ < 0;
@@ -57,7 +59,8 @@ std::strong_ordering operator<=>(const Value& a, const Value& b) {
     if (order == 0) {
         // Same leading power of ten: compare the digits, padded to one length.
         const int length = std::max(a.digits(), b.digits());
-        order = scaled(a.significand_, length - a.digits()) <=> scaled(b.significand_, length - b.digits());
+        order = scaled(a.significand_, length - a.digits()) <=>
+                scaled(b.significand_, length - b.digits());
     }
     if (negative) {
         return 0 <=> order;
@@ -130,7 +133,9 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
         return false;
     }
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+        const auto lower = [](char c) {
+            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         if (lower(text[i]) != lower(prefix[i])) {
             return false;
         }

@@ -171,7 +171,7 @@ QWidget* MainWindow::makeWidget(const ControlLayout& entry, QWidget* parent) {
         case Kind::PaintBox: {
             auto* model = dynamic_cast<logic::PaintBox*>(control);
             auto* view = new BandOverlay(*model, parent);
-            overlays_.push_back({model, view});
+            overlays_.push_back({model, view, std::nullopt, false});
             return view;
         }
     }

@@ -10,20 +10,20 @@ void registerFontSubstitutes() {
                                {"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"});
 }
 
-QFont windowFont(const FontSpec& spec) {
+QFont windowFont(const FontSpec& look) {
     QFont font("MS Sans Serif");
-    font.setPixelSize(spec.pixelHeight);
-    font.setBold(spec.bold);
+    font.setPixelSize(look.pixelHeight);
+    font.setBold(look.bold);
     return font;
 }
 
-void applyFont(QWidget& widget, const FontSpec& spec) {
-    if (spec.pixelHeight == 0) {
+void applyFont(QWidget& widget, const FontSpec& look) {
+    if (look.pixelHeight == 0) {
         return;
     }
-    widget.setFont(windowFont(spec));
+    widget.setFont(windowFont(look));
     QPalette palette = widget.palette();
-    const QColor colour = toQColor(spec.colour);
+    const QColor colour = toQColor(look.colour);
     for (const QPalette::ColorRole role :
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Active, role, colour);

@@ -1,10 +1,11 @@
+#include "code/colour_code.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "code/colour_code.h"
 #include "tables/band_tables.h"
 
 namespace {
@@ -20,7 +21,8 @@ std::vector<std::string> words(std::initializer_list<const char*> list) {
 TEST(ColourCode, NamesAreTheWindowsAndReadInAnyCase) {
     for (int digit = 0; digit < 10; ++digit) {
         const Colour colour = code::AllColours[static_cast<std::size_t>(digit)];
-        EXPECT_EQ(code::nameOf(colour), tables::DigitColorList[static_cast<std::size_t>(digit)].item);
+        EXPECT_EQ(code::nameOf(colour),
+                  tables::DigitColorList[static_cast<std::size_t>(digit)].item);
         EXPECT_EQ(code::digitOf(colour), digit);
     }
     EXPECT_EQ(code::nameOf(Colour::Or), tables::MultiplierColorList[1].item);
@@ -36,7 +38,7 @@ TEST(ColourCode, NamesAreTheWindowsAndReadInAnyCase) {
 // The window's tolerance and coefficient tables mean what the tool decodes.
 TEST(ColourCode, TolerancesAndCoefficientsAgreeWithTheWindow) {
     const std::vector<std::pair<Colour, int>> tolerances{
-        {Colour::Argent, 1000}, {Colour::Or, 500},   {Colour::Rouge, 200},  {Colour::Marron, 100},
+        {Colour::Argent, 1000}, {Colour::Or, 500},  {Colour::Rouge, 200}, {Colour::Marron, 100},
         {Colour::Vert, 50},     {Colour::Bleu, 25}, {Colour::Violet, 10}, {Colour::Gris, 5}};
     for (const auto& [colour, basisPoints] : tolerances) {
         EXPECT_EQ(code::toleranceOf(colour), basisPoints) << code::nameOf(colour);

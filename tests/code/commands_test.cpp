@@ -1,3 +1,5 @@
+#include "cli/commands.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 #include <variant>
 #include <vector>
 
-#include "cli/commands.h"
 #include "code/colour_code.h"
 #include "code/series.h"
 #include "source_paths.h"
@@ -30,7 +31,8 @@ TEST(Lire, OneReadingWithLimitsAndSeries) {
     const Outcome outcome = run({"lire", "marron", "noir", "rouge", "or"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out,
-              "1 k\u03A9 \u00B1" "5 %\nmin 950 \u03A9, max 1,05 k\u03A9\n"
+              "1 k\u03A9 \u00B1"
+              "5 %\nmin 950 \u03A9, max 1,05 k\u03A9\n"
               "valeur normalis\u00E9e de la s\u00E9rie E3\n");
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(run({"read", "MARRON", "NOIR", "ROUGE", "OR"}).out, outcome.out);
@@ -38,37 +40,56 @@ TEST(Lire, OneReadingWithLimitsAndSeries) {
 
 TEST(Lire, BothWaysWhenTheReversedCodeIsValidSayingWhichIsStandard) {
     const Outcome both = run({"lire", "rouge", "rouge", "marron", "marron"});
-    EXPECT_EQ(both.out,
-              "\u00C0 l'endroit : 220 \u03A9 \u00B1" "1 %\n"
-              "  min 217,8 \u03A9, max 222,2 \u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E3\n"
-              "\u00C0 l'envers : 1,1 k\u03A9 \u00B1" "2 %\n"
-              "  min 1,078 k\u03A9, max 1,122 k\u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E24\n"
-              "Les deux lectures tombent sur une valeur normalis\u00E9e.\n");
+    EXPECT_EQ(
+        both.out,
+        "\u00C0 l'endroit : 220 \u03A9 \u00B1"
+        "1 %\n"
+        "  min 217,8 \u03A9, max 222,2 \u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E3\n"
+        "\u00C0 l'envers : 1,1 k\u03A9 \u00B1"
+        "2 %\n"
+        "  min 1,078 k\u03A9, max 1,122 k\u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E24\n"
+        "Les deux lectures tombent sur une valeur normalis\u00E9e.\n");
     const Outcome one = run({"lire", "marron", "noir", "vert", "rouge"});
-    EXPECT_NE(one.out.find("\u00C0 l'endroit : 1 M\u03A9 \u00B1" "2 %"), std::string::npos) << one.out;
-    EXPECT_NE(one.out.find("\u00C0 l'envers : 25 \u03A9 \u00B1" "1 %"), std::string::npos) << one.out;
-    EXPECT_NE(one.out.find("hors des s\u00E9ries normalis\u00E9es"), std::string::npos) << one.out;
-    EXPECT_NE(one.out.find("Seule la lecture \u00E0 l'endroit tombe sur une valeur normalis\u00E9e."),
+    EXPECT_NE(one.out.find("\u00C0 l'endroit : 1 M\u03A9 \u00B1"
+                           "2 %"),
               std::string::npos)
         << one.out;
+    EXPECT_NE(one.out.find("\u00C0 l'envers : 25 \u03A9 \u00B1"
+                           "1 %"),
+              std::string::npos)
+        << one.out;
+    EXPECT_NE(one.out.find("hors des s\u00E9ries normalis\u00E9es"), std::string::npos) << one.out;
+    EXPECT_NE(
+        one.out.find("Seule la lecture \u00E0 l'endroit tombe sur une valeur normalis\u00E9e."),
+        std::string::npos)
+        << one.out;
     const Outcome six = run({"lire", "marron", "noir", "noir", "marron", "marron", "rouge"});
-    EXPECT_EQ(six.out.substr(0, six.out.find('\n')), "1 k\u03A9 \u00B1" "1 %, 50 ppm/\u00B0C");
+    EXPECT_EQ(six.out.substr(0, six.out.find('\n')),
+              "1 k\u03A9 \u00B1"
+              "1 %, 50 ppm/\u00B0C");
 }
 
 TEST(Trouver, AStandardValueGetsItsBandsElseItsNeighbours) {
     EXPECT_EQ(run({"trouver", "4,7k"}).out,
-              "4,7 k\u03A9 \u00B1" "5 % (s\u00E9rie E24)\n4 bagues : JAUNE VIOLET ROUGE OR\n");
+              "4,7 k\u03A9 \u00B1"
+              "5 % (s\u00E9rie E24)\n4 bagues : JAUNE VIOLET ROUGE OR\n");
     EXPECT_EQ(run({"find", "4,8k"}).out,
-              "4,8 k\u03A9 n'est pas une valeur de la s\u00E9rie E24 (\u00B1" "5 %). "
+              "4,8 k\u03A9 n'est pas une valeur de la s\u00E9rie E24 (\u00B1"
+              "5 %). "
               "Les plus proches, en 4 bagues :\n"
               "  4,7 k\u03A9 (-2,08 %) : JAUNE VIOLET ROUGE OR\n"
               "  5,1 k\u03A9 (+6,25 %) : VERT MARRON ROUGE OR\n");
     EXPECT_EQ(run({"trouver", "4k99", "--bandes", "5"}).out,
-              "4,99 k\u03A9 \u00B1" "1 % (s\u00E9rie E96)\n5 bagues : JAUNE BLANC BLANC MARRON MARRON\n");
-    EXPECT_EQ(run({"trouver", "4,7", "k\u03A9", "--bandes=6", "--tolerance", "0,5%", "--coefficient", "25"}).out,
-              "4,7 k\u03A9 \u00B1" "0,5 % (s\u00E9rie E192)\n6 bagues : JAUNE VIOLET NOIR MARRON VERT JAUNE\n");
+              "4,99 k\u03A9 \u00B1"
+              "1 % (s\u00E9rie E96)\n5 bagues : JAUNE BLANC BLANC MARRON MARRON\n");
+    EXPECT_EQ(run({"trouver", "4,7", "k\u03A9", "--bandes=6", "--tolerance", "0,5%",
+                   "--coefficient", "25"})
+                  .out,
+              "4,7 k\u03A9 \u00B1"
+              "0,5 % (s\u00E9rie E192)\n6 bagues : JAUNE VIOLET NOIR MARRON VERT JAUNE\n");
     EXPECT_EQ(run({"trouver", "R47", "--tolerance", "10 %"}).out,
-              "0,47 \u03A9 \u00B1" "10 % (s\u00E9rie E12)\n4 bagues : JAUNE VIOLET ARGENT ARGENT\n");
+              "0,47 \u03A9 \u00B1"
+              "10 % (s\u00E9rie E12)\n4 bagues : JAUNE VIOLET ARGENT ARGENT\n");
     // Every accepted spelling of 4,7 kΩ finds the same bands.
     for (const char* spelling : {"4,7k", "4.7k", "4k7", "4700", "4,7 k\u03A9", "4K7"}) {
         EXPECT_EQ(run({"trouver", spelling}).out, run({"trouver", "4,7k"}).out) << spelling;
@@ -79,18 +100,23 @@ TEST(Verifier, WithinOrOutsideByHowMuchAndWhatFitsBetter) {
     const Outcome within = run({"verifier", "marron", "noir", "rouge", "or", "--mesure", "1030"});
     EXPECT_EQ(within.status, 0);
     EXPECT_EQ(within.out,
-              "Lecture : 1 k\u03A9 \u00B1" "5 % (min 950 \u03A9, max 1,05 k\u03A9)\n"
+              "Lecture : 1 k\u03A9 \u00B1"
+              "5 % (min 950 \u03A9, max 1,05 k\u03A9)\n"
               "Mesure : 1,03 k\u03A9, \u00E9cart +3,00 % : dans la tol\u00E9rance.\n"
-              "Ni la lecture \u00E0 l'envers ni une valeur normalis\u00E9e voisine ne s'accordent mieux.\n");
+              "Ni la lecture \u00E0 l'envers ni une valeur normalis\u00E9e voisine ne s'accordent "
+              "mieux.\n");
     const Outcome edge = run({"check", "marron", "noir", "rouge", "or", "--mesure", "1,05k"});
     EXPECT_EQ(edge.status, 0);  // the limit itself is within
     const Outcome outside = run({"verifier", "marron", "noir", "rouge", "or", "--mesure", "1100"});
     EXPECT_EQ(outside.status, 1);
     EXPECT_NE(outside.out.find("hors tol\u00E9rance, de 5,00 % au-del\u00E0."), std::string::npos);
-    EXPECT_NE(outside.out.find("La valeur normalis\u00E9e voisine 1,1 k\u03A9 (E24) est plus proche"),
-              std::string::npos);
-    const Outcome reversed = run({"verifier", "rouge", "rouge", "marron", "marron", "--mesure", "1,1k"});
-    EXPECT_NE(reversed.out.find("La lecture \u00E0 l'envers, 1,1 k\u03A9 \u00B1" "2 %, s'accorde mieux"),
+    EXPECT_NE(
+        outside.out.find("La valeur normalis\u00E9e voisine 1,1 k\u03A9 (E24) est plus proche"),
+        std::string::npos);
+    const Outcome reversed =
+        run({"verifier", "rouge", "rouge", "marron", "marron", "--mesure", "1,1k"});
+    EXPECT_NE(reversed.out.find("La lecture \u00E0 l'envers, 1,1 k\u03A9 \u00B1"
+                                "2 %, s'accorde mieux"),
               std::string::npos)
         << reversed.out;
 }
@@ -109,42 +135,59 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
          "JAUNE, VERT, BLEU, VIOLET, GRIS, BLANC, OR, ARGENT."},
         {{"lire", "or", "noir", "rouge"},
          "OR ne peut pas \u00EAtre un chiffre (bague 1). Chiffres : NOIR (0) \u00E0 BLANC (9)."},
-        {{"lire", "noir", "noir", "rouge"}, "NOIR (0) ne peut pas \u00EAtre le premier chiffre (bague 1)."},
+        {{"lire", "noir", "noir", "rouge"},
+         "NOIR (0) ne peut pas \u00EAtre le premier chiffre (bague 1)."},
         {{"lire", "marron", "noir"}, "2 bagues ; il en faut de 3 \u00E0 6."},
         {{"lire"}, "0 bague ; il en faut de 3 \u00E0 6."},
         {{"lire", "marron", "noir", "noir", "noir", "noir", "noir", "noir"},
          "7 bagues ; il en faut de 3 \u00E0 6."},
         {{"lire", "marron", "noir", "rouge", "jaune"},
-         "JAUNE n'est pas une tol\u00E9rance (bague 4). Tol\u00E9rances : MARRON \u00B1" "1 %, ROUGE \u00B1"
-         "2 %, VERT \u00B1" "0,5 %, BLEU \u00B1" "0,25 %, VIOLET \u00B1" "0,1 %, GRIS \u00B1" "0,05 %, OR "
-         "\u00B1" "5 %, ARGENT \u00B1" "10 %."},
+         "JAUNE n'est pas une tol\u00E9rance (bague 4). Tol\u00E9rances : MARRON \u00B1"
+         "1 %, ROUGE \u00B1"
+         "2 %, VERT \u00B1"
+         "0,5 %, BLEU \u00B1"
+         "0,25 %, VIOLET \u00B1"
+         "0,1 %, GRIS \u00B1"
+         "0,05 %, OR "
+         "\u00B1"
+         "5 %, ARGENT \u00B1"
+         "10 %."},
         {{"lire", "marron", "noir", "noir", "marron", "marron", "or"},
-         "OR n'est pas un coefficient de temp\u00E9rature (bague 6). Coefficients : NOIR 250, MARRON "
+         "OR n'est pas un coefficient de temp\u00E9rature (bague 6). Coefficients : NOIR 250, "
+         "MARRON "
          "100, ROUGE 50, ORANGE 15, JAUNE 25, VERT 20, BLEU 10, VIOLET 5, GRIS 1 ppm/\u00B0C."},
         {{"trouver", "4x7"},
-         "valeur illisible \u00AB 4x7 \u00BB : un caract\u00E8re inattendu. Exemples : 4700, 4,7k, 4.7k, "
+         "valeur illisible \u00AB 4x7 \u00BB : un caract\u00E8re inattendu. Exemples : 4700, 4,7k, "
+         "4.7k, "
          "4k7, \"4,7 k\u03A9\", R47, 0,47."},
         {{"trouver", "0"},
          "valeur illisible \u00AB 0 \u00BB : une valeur nulle. Exemples : 4700, 4,7k, 4.7k, 4k7, "
          "\"4,7 k\u03A9\", R47, 0,47."},
         {{"trouver"}, "quelle valeur ? Exemple : resistances-code trouver 4,7k"},
-        {{"trouver", "4,7k", "--bandes", "7"}, "nombre de bagues impossible \u00AB 7 \u00BB. Nombres : 4, 5 ou 6."},
+        {{"trouver", "4,7k", "--bandes", "7"},
+         "nombre de bagues impossible \u00AB 7 \u00BB. Nombres : 4, 5 ou 6."},
         {{"trouver", "4,7k", "--tolerance", "3%"},
-         "tol\u00E9rance impossible \u00AB 3% \u00BB. Tol\u00E9rances : 10 %, 5 %, 2 %, 1 %, 0,5 %, 0,25 %, 0,1 %, 0,05 %."},
+         "tol\u00E9rance impossible \u00AB 3% \u00BB. Tol\u00E9rances : 10 %, 5 %, 2 %, 1 %, 0,5 "
+         "%, 0,25 %, 0,1 %, 0,05 %."},
         {{"trouver", "4,7k", "--tolerance", "1%"},
-         "une tol\u00E9rance de 1 % va avec la s\u00E9rie E96, dont les valeurs ont trois chiffres : "
+         "une tol\u00E9rance de 1 % va avec la s\u00E9rie E96, dont les valeurs ont trois chiffres "
+         ": "
          "utilisez --bandes 5 ou 6."},
         {{"trouver", "4,7k", "--couleur", "rouge"},
-         "option inconnue \u00AB --couleur \u00BB. Options : --bandes, --tolerance, --coefficient."},
+         "option inconnue \u00AB --couleur \u00BB. Options : --bandes, --tolerance, "
+         "--coefficient."},
         {{"trouver", "4,7k", "--bandes"}, "l'option --bandes attend une valeur."},
-        {{"trouver", "4,7k", "--bandes", "5", "--bandes", "6"}, "l'option --bandes est donn\u00E9e deux fois."},
+        {{"trouver", "4,7k", "--bandes", "5", "--bandes", "6"},
+         "l'option --bandes est donn\u00E9e deux fois."},
         {{"verifier", "marron", "noir", "rouge", "or"},
-         "il manque la mesure. Exemple : resistances-code verifier marron noir rouge or --mesure 1030"},
+         "il manque la mesure. Exemple : resistances-code verifier marron noir rouge or --mesure "
+         "1030"},
         {{"vecteurs", "E12"}, "la commande vecteurs ne prend pas d'argument (\u00AB E12 \u00BB)."},
         {{"lire", "marron", "noir", "rouge", "--vite"},
          "option inconnue \u00AB --vite \u00BB; cette commande n'en prend aucune."},
         {{"calculer"},
-         "commande inconnue \u00AB calculer \u00BB. Commandes : lire (read), trouver (find), verifier "
+         "commande inconnue \u00AB calculer \u00BB. Commandes : lire (read), trouver (find), "
+         "verifier "
          "(check), vecteurs (vectors) ; --help pour l'aide."},
     };
     for (const BadInput& row : rows) {
@@ -172,8 +215,10 @@ TEST(Vectors, TheCommittedFileIsTheToolsOutputAndEveryRowDecodes) {
     const Outcome outcome = run({"vecteurs"});
     std::ifstream file(VectorsFile);
     ASSERT_TRUE(file.good()) << VectorsFile;
-    const std::string committed((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(outcome.out, committed) << "regenerate with: resistances-code vecteurs > docs/vecteurs.csv";
+    const std::string committed((std::istreambuf_iterator<char>(file)),
+                                std::istreambuf_iterator<char>());
+    EXPECT_EQ(outcome.out, committed)
+        << "regenerate with: resistances-code vecteurs > docs/vecteurs.csv";
 
     std::istringstream lines(outcome.out);
     std::string line;

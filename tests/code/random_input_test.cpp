@@ -14,13 +14,64 @@ namespace {
 // arbitrary bytes: whatever comes, the tool answers with status 0, 1 or 2,
 // says something, and complains on the error stream exactly when it gives 2.
 TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
-    const std::vector<std::string> vocabulary{
-        "lire", "read", "trouver", "find", "verifier", "check", "vecteurs", "--help",
-        "--version", "--bandes", "--tolerance", "--coefficient", "--mesure", "--bandes=5",
-        "noir", "marron", "rouge", "orange", "jaune", "vert", "bleu", "violet", "gris", "blanc",
-        "or", "argent", "OR", "Argent", "rose", "4,7k", "4k7", "R47", "0", "1e3", "999G", "1000G",
-        "0,0001", "4,7 k\u03A9", "5%", "0,05%", "3%", "4", "5", "6", "7", "100", "250", "-1",
-        ",", ".", "k", "", " ", "\u00B1", "%", "\xFF\xFE", "123456789012", "1234567890123"};
+    const std::vector<std::string> vocabulary{"lire",
+                                              "read",
+                                              "trouver",
+                                              "find",
+                                              "verifier",
+                                              "check",
+                                              "vecteurs",
+                                              "--help",
+                                              "--version",
+                                              "--bandes",
+                                              "--tolerance",
+                                              "--coefficient",
+                                              "--mesure",
+                                              "--bandes=5",
+                                              "noir",
+                                              "marron",
+                                              "rouge",
+                                              "orange",
+                                              "jaune",
+                                              "vert",
+                                              "bleu",
+                                              "violet",
+                                              "gris",
+                                              "blanc",
+                                              "or",
+                                              "argent",
+                                              "OR",
+                                              "Argent",
+                                              "rose",
+                                              "4,7k",
+                                              "4k7",
+                                              "R47",
+                                              "0",
+                                              "1e3",
+                                              "999G",
+                                              "1000G",
+                                              "0,0001",
+                                              "4,7 k\u03A9",
+                                              "5%",
+                                              "0,05%",
+                                              "3%",
+                                              "4",
+                                              "5",
+                                              "6",
+                                              "7",
+                                              "100",
+                                              "250",
+                                              "-1",
+                                              ",",
+                                              ".",
+                                              "k",
+                                              "",
+                                              " ",
+                                              "\u00B1",
+                                              "%",
+                                              "\xFF\xFE",
+                                              "123456789012",
+                                              "1234567890123"};
     std::mt19937 random(20261208);
     const auto pick = [&](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -57,7 +108,8 @@ TEST(RandomInput, TheValueReaderTakesAnyBytes) {
     for (int i = 0; i < 200'000; ++i) {
         std::string text(std::uniform_int_distribution<std::size_t>(0, 10)(random), ' ');
         for (char& c : text) {
-            c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+            c = alphabet[std::uniform_int_distribution<std::size_t>(0,
+                                                                    alphabet.size() - 1)(random)];
         }
         std::string why;
         const std::optional<code::Value> value = code::parseValue(text, &why);

@@ -1,3 +1,5 @@
+#include "code/series.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <variant>
 
 #include "code/colour_code.h"
-#include "code/series.h"
 #include "tables/series.h"
 
 namespace {
@@ -20,7 +21,9 @@ const Series& named(std::string_view name) {
 
 TEST(Series, TheWindowsListsAreTheStandardsValues) {
     const std::vector<std::pair<tables::TextList, std::string_view>> lists{
-        {tables::E12Values, "E12"}, {tables::E24Values, "E24"}, {tables::E48Values, "E48"},
+        {tables::E12Values, "E12"},
+        {tables::E24Values, "E24"},
+        {tables::E48Values, "E48"},
         {tables::E96Values, "E96"}};
     for (const auto& [window, name] : lists) {
         const Series& series = named(name);
@@ -131,7 +134,8 @@ TEST(Series, EveryValueRoundTripsThroughItsBands) {
                     const auto& reading = std::get<code::Reading>(decoded);
                     EXPECT_EQ(reading.value, value) << code::joined(*colours);
                     EXPECT_EQ(reading.toleranceBasisPoints, tolerance);
-                    EXPECT_EQ(reading.tempCoefficient, bands == 6 ? std::optional<int>(50) : std::nullopt);
+                    EXPECT_EQ(reading.tempCoefficient,
+                              bands == 6 ? std::optional<int>(50) : std::nullopt);
                     ++roundTrips;
                 }
             }

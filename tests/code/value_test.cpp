@@ -1,9 +1,9 @@
+#include "code/value.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "code/value.h"
 
 namespace {
 
@@ -16,14 +16,14 @@ struct Spelling {
 
 TEST(ValueText, EveryAcceptedSpelling) {
     const std::vector<Spelling> rows{
-        {"4,7k", Value(47, 2)},        {"4.7k", Value(47, 2)},       {"4k7", Value(47, 2)},
-        {"4700", Value(47, 2)},        {"4,7 k\u03A9", Value(47, 2)}, {"4,7 K", Value(47, 2)},
-        {"4K7", Value(47, 2)},         {"R47", Value(47, -2)},       {"0,47", Value(47, -2)},
-        {"0.47", Value(47, -2)},       {".47", Value(47, -2)},       {"2M2", Value(22, 5)},
-        {"100R", Value(1, 2)},         {"4R7", Value(47, -1)},       {"1,5 ohm", Value(15, -1)},
-        {"1,5 ohms", Value(15, -1)},   {"22\u03A9", Value(22, 0)},   {"1G", Value(1, 9)},
-        {"  10  ", Value(1, 1)},       {"4700 \u2126", Value(47, 2)}, {"0,001", Value(1, -3)},
-        {"999G", Value(999, 9)},       {"4.990k", Value(499, 1)},
+        {"4,7k", Value(47, 2)},      {"4.7k", Value(47, 2)},        {"4k7", Value(47, 2)},
+        {"4700", Value(47, 2)},      {"4,7 k\u03A9", Value(47, 2)}, {"4,7 K", Value(47, 2)},
+        {"4K7", Value(47, 2)},       {"R47", Value(47, -2)},        {"0,47", Value(47, -2)},
+        {"0.47", Value(47, -2)},     {".47", Value(47, -2)},        {"2M2", Value(22, 5)},
+        {"100R", Value(1, 2)},       {"4R7", Value(47, -1)},        {"1,5 ohm", Value(15, -1)},
+        {"1,5 ohms", Value(15, -1)}, {"22\u03A9", Value(22, 0)},    {"1G", Value(1, 9)},
+        {"  10  ", Value(1, 1)},     {"4700 \u2126", Value(47, 2)}, {"0,001", Value(1, -3)},
+        {"999G", Value(999, 9)},     {"4.990k", Value(499, 1)},
     };
     for (const Spelling& row : rows) {
         const std::optional<Value> parsed = code::parseValue(row.text);
@@ -69,8 +69,12 @@ TEST(ValueText, FrenchWithTheRightPrefix) {
     }
     EXPECT_EQ(Value(47, -2).plainOhms(), "0.47");
     EXPECT_EQ(Value(47, 2).plainOhms(), "4700");
-    EXPECT_EQ(code::frenchTolerance(500), "\u00B1" "5 %");
-    EXPECT_EQ(code::frenchTolerance(25), "\u00B1" "0,25 %");
+    EXPECT_EQ(code::frenchTolerance(500),
+              "\u00B1"
+              "5 %");
+    EXPECT_EQ(code::frenchTolerance(25),
+              "\u00B1"
+              "0,25 %");
     EXPECT_EQ(code::frenchPercent(-2.0833L), "-2,08 %");
     EXPECT_EQ(code::frenchPercent(6.25L), "+6,25 %");
 }
