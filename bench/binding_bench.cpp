@@ -12,7 +12,10 @@ namespace {
 void MirrorTypicalEvent(benchmark::State& state) {
     ui::MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
     logic::TForm1& form = window.form();
     form.userSelect(form.ListBox7, 5);
     int row = 33;
@@ -28,7 +31,10 @@ BENCHMARK(MirrorTypicalEvent);
 void MirrorUnchanged(benchmark::State& state) {
     ui::MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
     for (auto _ : state) {
         window.mirror();
     }

@@ -112,7 +112,7 @@ Decoded decode(std::span<const Colour> colours) {
     Reading reading{Value(significand, *power), 2000, std::nullopt, count};
     if (count >= 4) {
         const std::optional<int> tolerance =
-            toleranceOf(colours[static_cast<std::size_t>(digitBands + 1)]);
+            toleranceOf(colours[static_cast<std::size_t>(digitBands) + 1]);
         if (!tolerance) {
             return problem(BandProblem::Kind::NotATolerance, digitBands + 1);
         }

@@ -41,11 +41,12 @@ public:
     void put(int x, int y, QRgb colour) {
         for (int dy = 0; dy < scale_; ++dy) {
             auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y * scale_ + dy));
-            std::fill_n(line + x * scale_, scale_, colour);
+            std::fill_n(line + static_cast<std::ptrdiff_t>(x) * scale_, scale_, colour);
         }
     }
     [[nodiscard]] QRgb at(int x, int y) const {
-        return reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_))[x * scale_];
+        const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_));
+        return line[static_cast<std::ptrdiff_t>(x) * scale_];
     }
 
     // For QPainter work in design coordinates.
