@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 #include <stdexcept>
 
 #include "window_support.h"
@@ -213,6 +214,41 @@ TEST_F(ShownWindow, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
     form.ListBox7.OnClick = decade;
     clickItem(child<QListWidget>("ListBox7"), 6);
     EXPECT_EQ(child<QLineEdit>("Edit24")->text().toStdString(), "0 000");
+}
+
+}  // namespace
+
+namespace {
+
+using namespace testing_support;
+
+// While an About box is open the window takes no input, but the window system
+// may still expose it, and the bands repaint through the calculator.
+TEST_F(ShownWindow, ExposuresReachTheCalculatorWhileAMessageBoxIsOpen) {
+    logic::TForm1& form = window.form();
+    int repaints = 0;
+    const logic::Handler original = form.PaintBox1.OnPaint;
+    form.PaintBox1.OnPaint = [&](logic::Control& sender) {
+        ++repaints;
+        original(sender);
+    };
+    int duringBox = -1;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (duringBox < 0) {
+                const int before = repaints;
+                QExposeEvent expose(QRegion(QRect(QPoint(0, 0), window.size())));
+                QCoreApplication::sendEvent(window.windowHandle(), &expose);
+                duringBox = repaints - before;
+            }
+            box->accept();
+        }
+    });
+    closer.start(10);
+    window.popupMenu().actions().front()->trigger();
+    closer.stop();
+    EXPECT_EQ(duringBox, 1);
 }
 
 }  // namespace
