@@ -23,9 +23,9 @@ void TForm1::ListBox3Click(Control& Sender) {
 // the colour is not remembered.
 void TForm1::ListBox4Click(Control& /*Sender*/) {
     PaintBox4.setVisible(true);
-    const int index = ListBox4.itemIndex();
-    if (showItem(tables::CarbonToleranceList, index, Edit4, PaintBox4) &&
-        !tables::CarbonToleranceList[static_cast<std::size_t>(index)].paint.isHidden()) {
+    // Showing gold hides the overlay; only a colour left it visible to fill.
+    if (showItem(tables::CarbonToleranceList, ListBox4.itemIndex(), Edit4, PaintBox4) &&
+        PaintBox4.visible()) {
         PaintBox4.fillClipRect();
     }
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "../support/french_text.h"
 #include "logic/form.h"
 #include "tables/colour.h"
 

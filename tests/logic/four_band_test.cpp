@@ -30,9 +30,7 @@ protected:
 TEST_P(FourBandDigit, ByHandShowsTheDigitAndDropsTheSeriesValue) {
     const int item = std::get<1>(GetParam());
     useE12(8);  // "47": silver tolerance
-    ASSERT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    ASSERT_EQ(form.Edit4.text(), pm("10%"));
 
     select(list(), item);
 
@@ -43,9 +41,7 @@ TEST_P(FourBandDigit, ByHandShowsTheDigitAndDropsTheSeriesValue) {
     EXPECT_EQ(form.ListBox5.itemIndex(), -1);
     EXPECT_EQ(form.ListBox6.itemIndex(), -1);
     EXPECT_EQ(form.ListBox4.itemIndex(), 1);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
     EXPECT_FALSE(form.PaintBox4.visible());
     EXPECT_TRUE(form.State.CarbonDigitsBySeries);  // left set by ClearSeriesSelection
 }
@@ -67,9 +63,7 @@ TEST_F(StartedForm, ADigitAfterAByHandDigitTakesTheFlagPathOnce) {
     EXPECT_EQ(form.PaintBox2.shownColour(), Blue);
     EXPECT_FALSE(form.State.CarbonDigitsBySeries);
     EXPECT_EQ(form.ListBox4.itemIndex(), 0);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(form.Edit4.text(), pm("10%"));
 
     // Digits only: a repaint would put back E12's silver tolerance anyway, so
     // leave the series to see ClearSeriesSelection at work.
@@ -78,9 +72,7 @@ TEST_F(StartedForm, ADigitAfterAByHandDigitTakesTheFlagPathOnce) {
     select(form.ListBox4, 0);
     select(form.ListBox2, 3);  // by hand again: the tolerance goes back to gold
     EXPECT_EQ(form.ListBox4.itemIndex(), 1);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
     EXPECT_TRUE(form.State.CarbonDigitsBySeries);
 }
 
@@ -131,15 +123,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(StartedForm, CarbonToleranceSilverIsFilledAndGoldIsThePicture) {
     choose(form.RadioButton4B);
     select(form.ListBox4, 0);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(form.Edit4.text(), pm("10%"));
     EXPECT_TRUE(form.PaintBox4.visible());
     EXPECT_EQ(form.PaintBox4.shownColour(), Silver);
     select(form.ListBox4, 1);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
     EXPECT_FALSE(form.PaintBox4.visible());
     EXPECT_EQ(form.PaintBox4.shownColour(), Picture);
 }
@@ -176,9 +164,7 @@ TEST_F(StartedForm, FourBandHandlersWithoutASelection) {
     form.ListBox4.setItemIndex(-1);
     form.ListBox4Click(form.ListBox4);
     EXPECT_TRUE(form.PaintBox4.visible());
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
 }
 
 }  // namespace

@@ -25,9 +25,7 @@ TEST_P(MetalFilmDigit, ByHandDropsOnlyTheE48AndE96Values) {
     const MetalDigit& digit = GetParam();
     choose(form.RadioButton4);
     select(form.ListBox9, 65);  // "475"
-    ASSERT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "1%");
+    ASSERT_EQ(form.Edit25.text(), pm("1%"));
 
     for (int item = 0; item < 10; ++item) {
         SCOPED_TRACE(item);
@@ -41,9 +39,7 @@ TEST_P(MetalFilmDigit, ByHandDropsOnlyTheE48AndE96Values) {
         EXPECT_EQ(form.ListBox8.itemIndex(), -1);
         EXPECT_EQ(form.ListBox9.itemIndex(), -1);
         EXPECT_EQ(form.ListBox25.itemIndex(), 3);
-        EXPECT_EQ(form.Edit25.text(),
-                  "\u00B1"
-                  "1%");
+        EXPECT_EQ(form.Edit25.text(), pm("1%"));
         EXPECT_FALSE(form.State.MetalDigitsBySeries);
         EXPECT_FALSE(form.State.CarbonDigitsBySeries);
     }
@@ -89,26 +85,20 @@ TEST_F(StartedForm, MetalMultiplierByHandMovesTheDecadeAndTheCarbonMultiplier) {
 // asks for then re-applies the checked E48, which brings back 2 %.
 TEST_F(StartedForm, MetalToleranceGoldThenAColourByHandAndAfterTheRepaint) {
     select(form.ListBox25, 1);
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit25.text(), pm("5%"));
     EXPECT_FALSE(form.PaintBox25.visible());
     EXPECT_EQ(form.State.BandColor25, Red);
 
     form.ListBox25.setItemIndex(7);  // "GRIS", as the click does, before the repaint
     form.ListBox25Click(form.ListBox25);
     EXPECT_TRUE(form.PaintBox25.visible());
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "0,05%");
+    EXPECT_EQ(form.Edit25.text(), pm("0,05%"));
     EXPECT_EQ(form.PaintBox25.shownColour(), Grey);
     EXPECT_EQ(form.State.BandColor25, Grey);
 
     form.processRepaints();
     EXPECT_EQ(form.ListBox25.itemIndex(), 2);
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "2%");
+    EXPECT_EQ(form.Edit25.text(), pm("2%"));
     EXPECT_EQ(form.PaintBox25.shownColour(), Red);
 }
 
@@ -118,36 +108,20 @@ TEST_F(StartedForm, MetalToleranceWithoutASeriesKeepsTheUsersChoice) {
     select(form.ListBox25, 1);
     select(form.ListBox25, 7);
     EXPECT_EQ(form.ListBox25.itemIndex(), 7);
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "0,05%");
+    EXPECT_EQ(form.Edit25.text(), pm("0,05%"));
     EXPECT_EQ(form.PaintBox25.shownColour(), Grey);
 }
 
 struct TempRow {
     int item;
-    const char* readout;
+    std::string readout;
     Colour colour;
 };
 
 TEST_F(StartedForm, TemperatureCoefficientEveryItem) {
     choose(form.RadioButton6B);
-    for (const TempRow& row : {TempRow{0,
-                                       "\u00B1"
-                                       "100",
-                                       Brown},
-                               TempRow{1,
-                                       "\u00B1"
-                                       "50",
-                                       Red},
-                               TempRow{2,
-                                       "\u00B1"
-                                       "25",
-                                       Yellow},
-                               TempRow{3,
-                                       "\u00B1"
-                                       "15",
-                                       Orange}}) {
+    for (const TempRow& row : {TempRow{0, pm("100"), Brown}, TempRow{1, pm("50"), Red},
+                               TempRow{2, pm("25"), Yellow}, TempRow{3, pm("15"), Orange}}) {
         select(form.ListBox26, row.item);
         EXPECT_EQ(form.Edit26.text(), row.readout);
         EXPECT_EQ(form.PaintBox26.shownColour(), row.colour);
@@ -168,9 +142,7 @@ TEST_F(StartedForm, MetalHandlersWithoutASelection) {
     EXPECT_TRUE(form.PaintBox26.visible());
     EXPECT_EQ(form.PaintBox26.shownColour(), Green);
     EXPECT_EQ(form.State.BandColor26, Green);
-    EXPECT_EQ(form.Edit26.text(),
-              "\u00B1"
-              "25");
+    EXPECT_EQ(form.Edit26.text(), pm("25"));
 
     form.State.MetalDigitsBySeries = true;
     form.ListBox22.setItemIndex(-1);
@@ -191,9 +163,7 @@ TEST_F(StartedForm, MetalHandlersWithoutASelection) {
     form.ListBox25Click(form.ListBox25);
     EXPECT_EQ(form.State.BandColor25, Blue);
     EXPECT_EQ(form.PaintBox25.shownColour(), Blue);
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "2%");
+    EXPECT_EQ(form.Edit25.text(), pm("2%"));
 }
 
 }  // namespace

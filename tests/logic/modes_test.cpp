@@ -167,16 +167,10 @@ TEST_P(Transition, LeavesTheModeTheTransitionTableGives) {
         EXPECT_FALSE(form.PaintBox26.visible());
         if (fourBands) {
             EXPECT_EQ(form.ListBox4.itemIndex(), static_cast<int>(index));
-            EXPECT_EQ(form.Edit4.text(), index == 0 ? "\u00B1"
-                                                      "10%"
-                                                    : "\u00B1"
-                                                      "5%");
+            EXPECT_EQ(form.Edit4.text(), index == 0 ? pm("10%") : pm("5%"));
         } else {
             EXPECT_EQ(form.ListBox25.itemIndex(), static_cast<int>(index));
-            EXPECT_EQ(form.Edit25.text(), index == 2 ? "\u00B1"
-                                                       "2%"
-                                                     : "\u00B1"
-                                                       "1%");
+            EXPECT_EQ(form.Edit25.text(), index == 2 ? pm("2%") : pm("1%"));
             expectNoTemperatureBand();
         }
     } else if (&button == &form.RadioButton4B) {
@@ -252,9 +246,7 @@ TEST_F(BandCountRuns, E12FromFiveBandsChecksFourBandsThroughTheToolkit) {
 TEST_F(StartedForm, SixBandsRemembersTheTemperatureCoefficient) {
     choose(form.RadioButton6B);
     EXPECT_EQ(form.ListBox26.itemIndex(), 0);  // the first time: item 0
-    EXPECT_EQ(form.Edit26.text(),
-              "\u00B1"
-              "100");
+    EXPECT_EQ(form.Edit26.text(), pm("100"));
     EXPECT_EQ(form.PaintBox26.shownColour(), Brown);
     select(form.ListBox26, 3);
 
@@ -266,9 +258,7 @@ TEST_F(StartedForm, SixBandsRemembersTheTemperatureCoefficient) {
 
     choose(form.RadioButton6B);
     EXPECT_EQ(form.ListBox26.itemIndex(), 3);
-    EXPECT_EQ(form.Edit26.text(),
-              "\u00B1"
-              "15");
+    EXPECT_EQ(form.Edit26.text(), pm("15"));
     EXPECT_EQ(form.PaintBox26.shownColour(), Orange);
 }
 
@@ -278,9 +268,7 @@ TEST_F(StartedForm, FourBandsAfterSixHidesTheSixthBandForGood) {
     choose(form.RadioButton4B);
     EXPECT_FALSE(form.PaintBox26.visible());
     EXPECT_EQ(form.ListBox26.itemIndex(), 1);  // selection and readout are kept
-    EXPECT_EQ(form.Edit26.text(),
-              "\u00B1"
-              "50");
+    EXPECT_EQ(form.Edit26.text(), pm("50"));
 
     form.expose();  // no repaint switches the panels back
     EXPECT_TRUE(form.RadioButton4B.checked());

@@ -18,9 +18,7 @@ TEST_F(Repaint, WithE12TheToleranceGoesBackToSilver) {
     EXPECT_EQ(form.ListBox4.itemIndex(), 1);
     form.expose();
     EXPECT_EQ(form.ListBox4.itemIndex(), 0);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(form.Edit4.text(), pm("10%"));
     EXPECT_EQ(form.PaintBox4.shownColour(), Silver);
 }
 
@@ -29,9 +27,7 @@ TEST_F(Repaint, WithE24TheUsersToleranceStays) {
     select(form.ListBox4, 0);  // silver shows the band: it is repainted at once
     form.expose();
     EXPECT_EQ(form.ListBox4.itemIndex(), 0);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(form.Edit4.text(), pm("10%"));
     EXPECT_EQ(form.PaintBox4.shownColour(), Silver);
 }
 
@@ -47,9 +43,7 @@ TEST_F(Repaint, WithE48AndE96TheToleranceGoesBackToTheSeries) {
     select(form.ListBox25, 5);
     form.expose(form.PaintBox22);
     EXPECT_EQ(form.ListBox25.itemIndex(), 3);
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "1%");
+    EXPECT_EQ(form.Edit25.text(), pm("1%"));
     EXPECT_EQ(form.PaintBox25.shownColour(), Brown);
 }
 
@@ -57,9 +51,7 @@ TEST_F(Repaint, GoldThenAVisibleToleranceUnderE48ComesBackToTwoPercent) {
     select(form.ListBox25, 1);
     select(form.ListBox25, 4);
     EXPECT_EQ(form.ListBox25.itemIndex(), 2);
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "2%");
+    EXPECT_EQ(form.Edit25.text(), pm("2%"));
     EXPECT_EQ(form.PaintBox25.shownColour(), Red);
 }
 
@@ -68,18 +60,14 @@ TEST_F(Repaint, WithoutASeriesAHiddenCarbonToleranceStaysHidden) {
     select(form.ListBox4, 1);
     form.expose();
     EXPECT_FALSE(form.PaintBox4.visible());
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
 
     choose(form.RadioButton1);
     select(form.ListBox4, 1);
     form.expose();
     EXPECT_TRUE(form.PaintBox4.visible());
     EXPECT_EQ(form.PaintBox4.shownColour(), Silver);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(form.Edit4.text(), pm("10%"));
 }
 
 // Every band refills from what the handlers remember, whichever band is exposed.

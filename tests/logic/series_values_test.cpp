@@ -30,14 +30,11 @@ TEST_F(SeriesValues, EveryE12AndE24ValueSetsBothDigitsAndTheSeriesTolerance) {
         logic::ListBox& list;
         tables::TextList values;
         int toleranceItem;
-        const char* readout;
+        std::string readout;
     };
-    for (const Series& series : {Series{form.RadioButton1, form.ListBox5, tables::E12Values, 0,
-                                        "\u00B1"
-                                        "10%"},
-                                 Series{form.RadioButton2, form.ListBox6, tables::E24Values, 1,
-                                        "\u00B1"
-                                        "5%"}}) {
+    for (const Series& series :
+         {Series{form.RadioButton1, form.ListBox5, tables::E12Values, 0, pm("10%")},
+          Series{form.RadioButton2, form.ListBox6, tables::E24Values, 1, pm("5%")}}) {
         choose(series.button);
         select(form.ListBox7, 5);
         for (int item = 0; item < static_cast<int>(series.values.size()); ++item) {
@@ -72,15 +69,11 @@ TEST_F(SeriesValues, E12FortySevenAtTheKiloDecade) {
 
 TEST_F(SeriesValues, E12TenAfterE24TenTurnsTheToleranceSilver) {
     useE24(0);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
     useE12(0);
     EXPECT_EQ(form.ListBox1.itemIndex(), 1);
     EXPECT_EQ(form.ListBox2.itemIndex(), 0);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(form.Edit4.text(), pm("10%"));
     EXPECT_EQ(form.PaintBox4.shownColour(), Silver);
 }
 
@@ -90,15 +83,11 @@ TEST_F(SeriesValues, SeriesHandlersWithoutASelectionStopAfterTheTolerance) {
     choose(form.RadioButton4B);
     form.ListBox5.setItemIndex(-1);
     form.ListBox5Click(form.ListBox5);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(form.Edit4.text(), pm("10%"));
     EXPECT_TRUE(form.State.CarbonDigitsBySeries);
     form.ListBox6.setItemIndex(-1);
     form.ListBox6Click(form.ListBox6);
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
     EXPECT_TRUE(form.State.CarbonDigitsBySeries);
 
     form.ListBox7.setItemIndex(-1);
@@ -190,9 +179,7 @@ TEST_F(SeriesValues, E96AndE48SameTextDifferOnlyInTolerance) {
     EXPECT_EQ(form.Edit21.text() + form.Edit22.text() + form.Edit23.text() + form.Edit24.text(),
               e48);
     EXPECT_EQ(form.ListBox25.itemIndex(), 3);
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "1%");
+    EXPECT_EQ(form.Edit25.text(), pm("1%"));
     EXPECT_EQ(form.PaintBox25.shownColour(), Brown);
 }
 

@@ -64,20 +64,11 @@ TEST(FormCreate, LeavesTheLayoutTextsChecksAndAZeroStateWithItsColours) {
     EXPECT_EQ(logic::Form1, &form);
     EXPECT_EQ(form.placement(), logic::Placement::ScreenCenter);
     // Edit4 and Edit25 still show the layout's 5 %, though ListBox25 selects 2 %.
-    const std::vector<std::pair<const logic::Edit*, std::string>> edits{{&form.Edit1, "1"},
-                                                                        {&form.Edit2, "0"},
-                                                                        {&form.Edit3, "x0,1"},
-                                                                        {&form.Edit4,
-                                                                         "\u00B1"
-                                                                         "5%"},
-                                                                        {&form.Edit21, "1"},
-                                                                        {&form.Edit22, "0"},
-                                                                        {&form.Edit23, "0"},
-                                                                        {&form.Edit24, "x0,1"},
-                                                                        {&form.Edit25,
-                                                                         "\u00B1"
-                                                                         "5%"},
-                                                                        {&form.Edit26, ""}};
+    const std::vector<std::pair<const logic::Edit*, std::string>> edits{
+        {&form.Edit1, "1"},      {&form.Edit2, "0"},     {&form.Edit3, "x0,1"},
+        {&form.Edit4, pm("5%")}, {&form.Edit21, "1"},    {&form.Edit22, "0"},
+        {&form.Edit23, "0"},     {&form.Edit24, "x0,1"}, {&form.Edit25, pm("5%")},
+        {&form.Edit26, ""}};
     for (const auto& [edit, text] : edits) {
         EXPECT_EQ(edit->text(), text) << edit->name();
         EXPECT_EQ(edit->readOnly(), edit != &form.Edit23) << edit->name();
@@ -173,16 +164,12 @@ TEST_F(FirstPaintState, IsWhatTheUserFirstSees) {
     EXPECT_EQ(form.Edit1.text(), "1");
     EXPECT_EQ(form.Edit2.text(), "0");
     EXPECT_EQ(form.Edit3.text(), "x0,1");
-    EXPECT_EQ(form.Edit4.text(),
-              "\u00B1"
-              "5%");
+    EXPECT_EQ(form.Edit4.text(), pm("5%"));
     EXPECT_EQ(form.Edit21.text(), "1");
     EXPECT_EQ(form.Edit22.text(), "0");
     EXPECT_EQ(form.Edit23.text(), "0");
     EXPECT_EQ(form.Edit24.text(), "x0,1");
-    EXPECT_EQ(form.Edit25.text(),
-              "\u00B1"
-              "2%");
+    EXPECT_EQ(form.Edit25.text(), pm("2%"));
     EXPECT_EQ(form.Edit26.text(), "");
 
     EXPECT_EQ(form.PaintBox1.shownColour(), Brown);

@@ -100,7 +100,8 @@ TEST_F(Access, SpaceChecksAFocusedRadioButton) {
 TEST_F(Access, TheMenuKeyAndShiftF10OpenThePopupMenu) {
     auto* list = child<QListWidget>("ListBox7");
     list->setFocus();
-    QContextMenuEvent fromKey(QContextMenuEvent::Keyboard, list->rect().center());
+    QContextMenuEvent fromKey(QContextMenuEvent::Keyboard, list->rect().center(),
+                              list->mapToGlobal(list->rect().center()));
     QApplication::sendEvent(list, &fromKey);
     EXPECT_TRUE(window.popupMenu().isVisible());
     window.popupMenu().close();

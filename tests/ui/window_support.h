@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "../support/french_text.h"
 #include "ui/main_window.h"
 
 namespace testing_support {

@@ -44,20 +44,9 @@ TEST_F(Window, ShowsTheStartUpStateAfterTheFirstPaint) {
         EXPECT_EQ(view->selectedItems().size(), list.row < 0 ? 0 : 1) << list.name;
         EXPECT_EQ(view->isEnabled(), list.enabled) << list.name;
     }
-    const std::vector<std::pair<const char*, std::string>> texts{{"Edit1", "1"},
-                                                                 {"Edit2", "0"},
-                                                                 {"Edit3", "x0,1"},
-                                                                 {"Edit4",
-                                                                  "\u00B1"
-                                                                  "5%"},
-                                                                 {"Edit21", "1"},
-                                                                 {"Edit22", "0"},
-                                                                 {"Edit23", "0"},
-                                                                 {"Edit24", "x0,1"},
-                                                                 {"Edit25",
-                                                                  "\u00B1"
-                                                                  "2%"},
-                                                                 {"Edit26", ""}};
+    const std::vector<std::pair<const char*, std::string>> texts{
+        {"Edit1", "1"},  {"Edit2", "0"},  {"Edit3", "x0,1"},  {"Edit4", pm("5%")},  {"Edit21", "1"},
+        {"Edit22", "0"}, {"Edit23", "0"}, {"Edit24", "x0,1"}, {"Edit25", pm("2%")}, {"Edit26", ""}};
     for (const auto& [name, text] : texts) {
         EXPECT_EQ(child<QLineEdit>(name)->text().toStdString(), text) << name;
     }
@@ -109,9 +98,7 @@ TEST_F(Window, ClickingARadioButtonSwitchesPanelsAndItCannotBeUnchecked) {
     EXPECT_FALSE(child<QRadioButton>("RadioButton5B")->isChecked());
     EXPECT_TRUE(child<QListWidget>("ListBox1")->isEnabled());
     EXPECT_FALSE(child<QListWidget>("ListBox21")->isEnabled());
-    EXPECT_EQ(child<QLineEdit>("Edit4")->text().toStdString(),
-              "\u00B1"
-              "10%");
+    EXPECT_EQ(child<QLineEdit>("Edit4")->text().toStdString(), pm("10%"));
     EXPECT_EQ(seenAt("PaintBox4"), QColor(192, 192, 192));
 
     QTest::mouseClick(e12, Qt::LeftButton);  // the checked button stays checked
