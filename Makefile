@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The front door: `make run` and `make test` install what is missing, build and go.
 BUILD_DIR       ?= build
 SANITIZE_DIR    ?= build-sanitize

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: one window, until the user closes it.
 #include <QApplication>
 

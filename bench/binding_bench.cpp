@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What mirroring one user action into the Qt widgets costs, offscreen.
 #include <benchmark/benchmark.h>
 

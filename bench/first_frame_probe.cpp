@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/first_frame_probe.h"
 
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one user action costs in the calculator model, whole chain and repaints
 // included, without any toolkit.
 #include <benchmark/benchmark.h>

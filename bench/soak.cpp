@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten million random user actions on the model; the peak memory must stay flat.
 // Prints the peak resident size after each million.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands.h"
 
 #include <algorithm>
@@ -81,7 +82,8 @@ std::string explain(const BandProblem& problem, int bandCount) {
                    " ; il en faut de 3 \u00E0 6.";
         case BandProblem::Kind::UnknownColour:
             return "couleur inconnue " + quoted(problem.word) + band +
-                   ". Couleurs : " + colourList() + ".";
+                   ". Couleurs : " + colourList() +
+                   " ; les noms anglais (black, brown, red...) sont accept\u00E9s aussi.";
         case BandProblem::Kind::NotADigit:
             return problem.word + " ne peut pas \u00EAtre un chiffre" + band +
                    ". Chiffres : NOIR (0) \u00E0 BLANC (9).";
@@ -409,6 +411,9 @@ void help(std::ostream& out) {
            "s\u00E9ries\n"
         << "\n"
         << "Couleurs : " << colourList() << " (majuscules ou minuscules).\n"
+        << "  En anglais aussi : black, brown, red, orange, yellow, green, blue, violet ou "
+           "purple,\n"
+        << "  grey ou gray, white, gold, silver.\n"
         << "Valeurs : 4700, 4,7k, 4.7k, 4k7, \"4,7 k\u03A9\", R47, 0,47, 2M2, 100R.\n"
         << "Tol\u00E9rances : 10 %, 5 % (d\u00E9faut \u00E0 4 bagues), 2 %, 1 % (d\u00E9faut "
            "\u00E0 5 et 6 bagues),\n"

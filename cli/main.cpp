@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // resistances-code: the colour code from the command line.
 #include <iostream>
 #include <string>

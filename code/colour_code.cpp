@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "code/colour_code.h"
 
 #include <algorithm>
@@ -32,6 +33,29 @@ constexpr std::array<Meaning, 12> Code{{
     {Colour::Argent, "ARGENT", std::nullopt, -2, 1000, std::nullopt},
 }};
 
+// English names, for those who learnt the code in English; answers stay French.
+struct Alias {
+    std::string_view name;
+    Colour colour;
+};
+
+constexpr std::array<Alias, 14> EnglishNames{{
+    {"BLACK", Colour::Noir},
+    {"BROWN", Colour::Marron},
+    {"RED", Colour::Rouge},
+    {"ORANGE", Colour::Orange},
+    {"YELLOW", Colour::Jaune},
+    {"GREEN", Colour::Vert},
+    {"BLUE", Colour::Bleu},
+    {"VIOLET", Colour::Violet},
+    {"PURPLE", Colour::Violet},
+    {"GREY", Colour::Gris},
+    {"GRAY", Colour::Gris},
+    {"WHITE", Colour::Blanc},
+    {"GOLD", Colour::Or},
+    {"SILVER", Colour::Argent},
+}};
+
 const Meaning& meaningOf(Colour colour) {
     return Code[static_cast<std::size_t>(colour)];
 }
@@ -57,11 +81,19 @@ std::string_view nameOf(Colour colour) {
 }
 
 std::optional<Colour> parseColour(std::string_view name) {
+    const auto sameWord = [name](std::string_view upperCase) {
+        return name.size() == upperCase.size() &&
+               std::equal(name.begin(), name.end(), upperCase.begin(),
+                          [](char a, char b) { return upper(a) == b; });
+    };
     for (const Meaning& meaning : Code) {
-        if (name.size() == meaning.name.size() &&
-            std::equal(name.begin(), name.end(), meaning.name.begin(),
-                       [](char a, char b) { return upper(a) == b; })) {
+        if (sameWord(meaning.name)) {
             return meaning.colour;
+        }
+    }
+    for (const Alias& alias : EnglishNames) {
+        if (sameWord(alias.name)) {
+            return alias.colour;
         }
     }
     return std::nullopt;

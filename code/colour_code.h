@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -35,7 +36,8 @@ inline constexpr std::array<Colour, 12> AllColours{
     Colour::Bleu, Colour::Violet, Colour::Gris,  Colour::Blanc,  Colour::Or,    Colour::Argent};
 
 std::string_view nameOf(Colour colour);
-// Any case: "marron", "MARRON", "Marron"; nothing for another word.
+// Any case: "marron", "MARRON", "Marron", and the English names ("brown",
+// "Grey" or "gray", "purple"); nothing for another word.
 std::optional<Colour> parseColour(std::string_view name);
 
 // What a colour means at each place; nothing where it cannot stand there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every band handler does with its band: show an item, remember, fill.
 #include "logic/form.h"
 

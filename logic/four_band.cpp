@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The carbon-film resistor: two digits, multiplier, tolerance.
 #include "logic/form.h"
 

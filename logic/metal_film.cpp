@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metal-film resistor: three digits, multiplier, tolerance and, with six
 // bands, the temperature coefficient.
 #include "logic/form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The series and band-count radio buttons: which lists the user may use.
 #include "logic/form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repainting the bands: the remembered colours go back on, and the checked
 // radio buttons are applied again.
 #include "logic/form.h"

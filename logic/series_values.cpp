@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a preferred value sets the digit bands of its panel and the series'
 // tolerance; choosing a decade sets both multiplier bands.
 #include "logic/form.h"

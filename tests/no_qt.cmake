@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file of the toolkit-free layers includes a Qt header.
 file(GLOB_RECURSE sources ${ROOT}/tables/* ${ROOT}/logic/* ${ROOT}/code/* ${ROOT}/cli/*)
 set(checked 0)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into a hicolor icon theme folder:
 //   icons DIR  ->  DIR/hicolor/<n>x<n>/apps/org.example.resistances.png
 // 32 is the original design itself, kept to its 16 colours. 64, 128 and 256

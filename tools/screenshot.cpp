@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the window as the user first sees it into a PNG file, offscreen.
 #include <QApplication>
 #include <QImage>

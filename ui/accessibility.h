@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -9,6 +10,10 @@
 class QWidget;
 
 namespace ui {
+
+// Makes assistive technology announce our radio buttons as radio buttons.
+// Call before any of them exists: Qt keeps the first interface it made.
+void announceRadioButtons();
 
 // Gives every list, readout, radio button and group box the name a screen
 // reader announces: the caption a sighted user reads beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -84,6 +85,7 @@ MainWindow::MainWindow() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::build() {
+    announceRadioButtons();
     std::map<std::string_view, QWidget*> containers{{WindowName, this}};
     for (const ControlLayout& entry : windowLayout()) {
         QWidget* parent = containers.at(entry.parent);

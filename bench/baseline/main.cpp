@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a plain Qt program showing a window of the same size with the
 // same kinds and numbers of widgets, the same places, fonts and texts, the same
 // filled lists and pictures of the same sizes, and no logic at all: no

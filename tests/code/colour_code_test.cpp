@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "code/colour_code.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,9 @@ TEST(ColourCode, NamesAreTheWindowsAndReadInAnyCase) {
     EXPECT_EQ(code::parseColour("marron"), Colour::Marron);
     EXPECT_EQ(code::parseColour("Or"), Colour::Or);
     EXPECT_EQ(code::parseColour("ARGENT"), Colour::Argent);
+    EXPECT_EQ(code::parseColour("Purple"), Colour::Violet);
+    EXPECT_EQ(code::parseColour("gray"), code::parseColour("GREY"));
+    EXPECT_EQ(code::parseColour("silver"), Colour::Argent);
     EXPECT_EQ(code::parseColour("rose"), std::nullopt);
     EXPECT_EQ(code::parseColour(""), std::nullopt);
     EXPECT_EQ(code::parseColour("marro"), std::nullopt);

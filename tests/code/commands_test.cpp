@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ TEST(Lire, OneReadingWithLimitsAndSeries) {
               "valeur normalis\u00E9e de la s\u00E9rie E3\n");
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(run({"read", "MARRON", "NOIR", "ROUGE", "OR"}).out, outcome.out);
+    EXPECT_EQ(run({"read", "brown", "Black", "RED", "gold"}).out, outcome.out);
 }
 
 TEST(Lire, BothWaysWhenTheReversedCodeIsValidSayingWhichIsStandard) {
@@ -132,7 +134,8 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
     const std::vector<BadInput> rows{
         {{"lire", "marron", "rose", "rouge"},
          "couleur inconnue \u00AB rose \u00BB (bague 2). Couleurs : NOIR, MARRON, ROUGE, ORANGE, "
-         "JAUNE, VERT, BLEU, VIOLET, GRIS, BLANC, OR, ARGENT."},
+         "JAUNE, VERT, BLEU, VIOLET, GRIS, BLANC, OR, ARGENT ; les noms anglais (black, brown, "
+         "red...) sont accept\u00E9s aussi."},
         {{"lire", "or", "noir", "rouge"},
          "OR ne peut pas \u00EAtre un chiffre (bague 1). Chiffres : NOIR (0) \u00E0 BLANC (9)."},
         {{"lire", "noir", "noir", "rouge"},

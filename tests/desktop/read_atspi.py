@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Walks the resistances window on the AT-SPI bus and checks what a screen
 reader would announce: every control's name and each readout's text."""
 import sys
@@ -42,16 +43,62 @@ def find_application(timeout=20.0):
     return None
 
 
-def walk(node, found):
+# The seven radio buttons and which are checked: at start-up, after E24 (which
+# also takes four bands), then after six bands (which drops E24: no series).
+RADIO_BUTTONS = ["E12", "E24", "E48", "E96", "4 bandes", "5 bandes", "6 bandes"]
+CHECKED_AFTER = [
+    (None, {"E48", "5 bandes"}),
+    ("E24", {"E24", "4 bandes"}),
+    ("6 bandes", {"6 bandes"}),
+]
+
+
+def walk(node, found, nodes=None):
     try:
         text = node.queryText().getText(0, -1)
     except NotImplementedError:
         text = None
     found.append((node.getRoleName(), node.name, text))
+    if nodes is not None and node.name in RADIO_BUTTONS and node.getRoleName() != "label":
+        nodes[node.name] = node
     for index in range(node.childCount):
         child = node.getChildAtIndex(index)
         if child is not None:
-            walk(child, found)
+            walk(child, found, nodes)
+
+
+def press(node):
+    action = node.queryAction()
+    for index in range(action.nActions):
+        if action.getName(index) == "Press":
+            action.doAction(index)
+            return True
+    return False
+
+
+def radio_problems(application):
+    """What a screen reader would get wrong about the radio buttons."""
+    problems = []
+    for pressed, expected in CHECKED_AFTER:
+        nodes = {}
+        walk(application, [], nodes)
+        if pressed is not None:
+            if pressed not in nodes or not press(nodes[pressed]):
+                return problems + [f"cannot press {pressed!r}"]
+            time.sleep(0.5)
+            nodes = {}
+            walk(application, [], nodes)
+        for name in RADIO_BUTTONS:
+            node = nodes.get(name)
+            if node is None:
+                problems.append(f"no radio button {name!r}")
+                continue
+            if node.getRoleName() != "radio button":
+                problems.append(f"{name!r} is announced as {node.getRoleName()!r}")
+            checked = node.getState().contains(pyatspi.STATE_CHECKED)
+            if checked != (name in expected):
+                problems.append(f"after {pressed!r}, {name!r} checked={checked}")
+    return problems
 
 
 def main():
@@ -67,6 +114,7 @@ def main():
         texts = [t for _, n, t in found if n == name and t is not None]
         if texts != [text] * count:
             problems.append(f"readout {name!r}: {texts!r}, expected {[text] * count!r}")
+    problems += radio_problems(application)
     for problem in problems:
         print(problem, file=sys.stderr)
     print(f"read_atspi: {len(found)} accessible objects, {len(problems)} problems")

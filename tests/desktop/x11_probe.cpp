@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Talks to a running window the way a desktop does, for the desktop tests:
 //   x11_probe ping WINDOW   asks the window's event loop to answer (_NET_WM_PING)
 //                           and exits 0 once it has, 1 after five seconds without

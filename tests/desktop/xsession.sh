@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the desktop tests: a private Xvfb display and helpers around the
 # program's window. Everything started here is stopped on exit.
 work=$(mktemp -d)
