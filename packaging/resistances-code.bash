@@ -26,7 +26,8 @@ _resistances_code() {
     case ${COMP_WORDS[1]} in
         lire | read) words=$colours ;;
         verifier | vérifier | check) words=$colours options="--mesure" ;;
-        trouver | find) options="--bandes --tolerance --coefficient" ;;
+        trouver | find) options="--bandes --tolerance --coefficient --cms --smd" ;;
+        vecteurs | vectors) options="--cms --smd" ;;
         *) return ;;
     esac
     if [[ $current == -* ]]; then

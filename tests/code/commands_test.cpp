@@ -178,7 +178,7 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
          "utilisez --bandes 5 ou 6."},
         {{"trouver", "4,7k", "--couleur", "rouge"},
          "option inconnue \u00AB --couleur \u00BB. Options : --bandes, --tolerance, "
-         "--coefficient."},
+         "--coefficient, --cms, --smd."},
         {{"trouver", "4,7k", "--bandes"}, "l'option --bandes attend une valeur."},
         {{"trouver", "4,7k", "--bandes", "5", "--bandes", "6"},
          "l'option --bandes est donn\u00E9e deux fois."},
@@ -188,6 +188,26 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"vecteurs", "E12"}, "la commande vecteurs ne prend pas d'argument (\u00AB E12 \u00BB)."},
         {{"lire", "marron", "noir", "rouge", "--vite"},
          "option inconnue \u00AB --vite \u00BB; cette commande n'en prend aucune."},
+        {{"lire", "00C"}, "index EIA-96 impossible \u00AB 00 \u00BB : de 01 \u00E0 96."},
+        {{"lire", "97a"}, "index EIA-96 impossible \u00AB 97 \u00BB : de 01 \u00E0 96."},
+        {{"lire", "01G"},
+         "lettre de multiplicateur EIA-96 inconnue \u00AB G \u00BB. Lettres : Z, Y ou R, X ou S, "
+         "A, B ou H, C, D, E, F."},
+        {{"lire", "047"},
+         "marquage impossible \u00AB 047 \u00BB : seuls un strap (0, 000) et un marquage en 0R "
+         "(0R22) commencent par 0."},
+        {{"lire", "4k7"},
+         "ni couleurs ni marquage \u00AB 4k7 \u00BB. Marquages : 3 ou 4 chiffres (472, 4701), R "
+         "pour la virgule (4R7, R47, 0R22), EIA-96 (01C, 68X)."},
+        {{"trouver", "4,567k", "--cms"},
+         "aucun marquage ne peut \u00E9crire 4,567 k\u03A9 : ni 3 chiffres (deux chiffres "
+         "significatifs, jusqu'\u00E0 99 G\u03A9), ni 4 chiffres (trois chiffres significatifs), "
+         "ni "
+         "EIA-96 (valeurs de la s\u00E9rie E96, de 0,1 \u03A9 \u00E0 97,6 M\u03A9). Valeurs "
+         "normalis\u00E9es voisines : 4,3 k\u03A9 (432, 4301) et 4,7 k\u03A9 (472, 4701)."},
+        {{"trouver", "4,7k", "--smd", "--bandes", "5"},
+         "l'option --bandes ne va pas avec --cms : un marquage n'a pas de bagues."},
+        {{"trouver", "4,7k", "--cms=oui"}, "l'option --cms ne prend pas de valeur."},
         {{"calculer"},
          "commande inconnue \u00AB calculer \u00BB. Commandes : lire (read), trouver (find), "
          "verifier "
@@ -202,6 +222,39 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
     const Outcome none = run({});
     EXPECT_EQ(none.status, 2);
     EXPECT_NE(none.err.find("commande manquante."), std::string::npos);
+}
+
+TEST(Markings, ReadTurnedRoundAndFoundWithTheNearestStandardValues) {
+    EXPECT_EQ(run({"lire", "106"}).out,
+              "\u00C0 l'endroit : 106 (3 chiffres) : 10 M\u03A9 \u00B1"
+              "5 %\n"
+              "  min 9,5 M\u03A9, max 10,5 M\u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E3\n"
+              "\u00C0 l'envers : 901 (3 chiffres) : 900 \u03A9 \u00B1"
+              "5 %\n"
+              "  min 855 \u03A9, max 945 \u03A9 ; hors des s\u00E9ries normalis\u00E9es\n"
+              "Seule la lecture \u00E0 l'endroit tombe sur une valeur normalis\u00E9e.\n");
+    EXPECT_EQ(run({"read", "68x"}).out,
+              "Marquage 68X (EIA-96) : 49,9 \u03A9 \u00B1"
+              "1 %\n"
+              "  min 49,401 \u03A9, max 50,399 \u03A9 ; valeur normalis\u00E9e de la s\u00E9rie "
+              "E96\n");
+    EXPECT_EQ(run({"find", "4,8k", "--smd"}).out,
+              "4,8 k\u03A9, hors des s\u00E9ries normalis\u00E9es :\n"
+              "  3 chiffres (\u00B1"
+              "5 %) : 482\n"
+              "  4 chiffres (\u00B1"
+              "1 %) : 4801\n"
+              "Les valeurs de la s\u00E9rie E24 les plus proches :\n"
+              "  4,7 k\u03A9 (-2,08 %) : 472, 4701\n"
+              "  5,1 k\u03A9 (+6,25 %) : 512, 5101\n");
+    EXPECT_EQ(run({"trouver", "10k", "--cms"}).out,
+              "10 k\u03A9, valeur normalis\u00E9e de la s\u00E9rie E3 :\n"
+              "  3 chiffres (\u00B1"
+              "5 %) : 103\n"
+              "  4 chiffres (\u00B1"
+              "1 %) : 1002\n"
+              "  EIA-96 (\u00B1"
+              "1 %) : 01C\n");
 }
 
 TEST(HelpAndVersion, InFrench) {

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// --help: every verb, option and spelling, in French.
+#include "cli/support.h"
+#include "cli/verbs.h"
+
+namespace cli {
+
+void help(std::ostream& out) {
+    out << "Usage : " << Program << " COMMANDE [ARGUMENTS]\n"
+        << "\n"
+        << "Commandes :\n"
+        << "  lire COULEUR...                  (read) valeur, tol\u00E9rance et limites d'une "
+           "r\u00E9sistance\n"
+        << "                                   de 3 \u00E0 6 bagues, lue dans les deux sens\n"
+        << "  lire MARQUAGE                    (read) marquage d'une r\u00E9sistance CMS (472, "
+           "4701, 4R7,\n"
+        << "                                   01C), lu aussi retourn\u00E9\n"
+        << "  trouver VALEUR [--bandes 4|5|6] [--tolerance T] [--coefficient PPM]\n"
+        << "                                   (find) bagues d'une valeur normalis\u00E9e, ou des "
+           "valeurs\n"
+        << "                                   normalis\u00E9es les plus proches avec "
+           "l'\u00E9cart\n"
+        << "  trouver VALEUR --cms [--tolerance T]\n"
+        << "                                   (find --smd) marquages CMS de la valeur, et des "
+           "valeurs\n"
+        << "                                   normalis\u00E9es les plus proches si elle n'en est "
+           "pas une\n"
+        << "  verifier COULEUR... --mesure VALEUR\n"
+        << "                                   (check) la mesure est-elle dans la tol\u00E9rance "
+           "?\n"
+        << "  vecteurs [--cms]                 (vectors) vecteurs de test CSV de toutes les "
+           "s\u00E9ries,\n"
+        << "                                   en bagues ou en marquages CMS\n"
+        << "\n"
+        << "Couleurs : " << colourList() << " (majuscules ou minuscules).\n"
+        << "  En anglais aussi : black, brown, red, orange, yellow, green, blue, violet ou "
+           "purple,\n"
+        << "  grey ou gray, white, gold, silver.\n"
+        << "Marquages CMS : 3 chiffres (472 = 4,7 k\u03A9, \u00B1"
+           "5 %), 4 chiffres (4701, \u00B1"
+           "1 %),\n"
+        << "  R pour la virgule (4R7, R47, 10R0, 0R22), EIA-96 (01C = 10 k\u03A9, 68X = 49,9 "
+           "\u03A9, \u00B1"
+           "1 %),\n"
+        << "  0 ou 000 pour un strap.\n"
+        << "Valeurs : 4700, 4,7k, 4.7k, 4k7, \"4,7 k\u03A9\", R47, 0,47, 2M2, 100R.\n"
+        << "Tol\u00E9rances : 10 %, 5 % (d\u00E9faut \u00E0 4 bagues), 2 %, 1 % (d\u00E9faut "
+           "\u00E0 5 et 6 bagues),\n"
+        << "  0,5 %, 0,25 %, 0,1 %, 0,05 %.\n"
+        << "\n"
+        << "Statut : 0 r\u00E9ponse donn\u00E9e, 1 mesure hors tol\u00E9rance (verifier), 2 "
+           "entr\u00E9e incorrecte.\n"
+        << "  --help     cette aide\n"
+        << "  --version  la version\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// lire (read): colour bands or a surface-mount marking, read both ways.
+#include <variant>
+
+#include "cli/commands.h"
+#include "cli/support.h"
+#include "cli/verbs.h"
+#include "code/marking.h"
+
+namespace cli {
+
+namespace {
+
+using code::Marking;
+
+int readBands(const std::vector<std::string>& words, std::ostream& out) {
+    const code::Reading reading = readingOf(words);
+    const auto describe = [](const code::Reading& r) {
+        return Described{headline(r.value, r.toleranceBasisPoints, r.tempCoefficient), r.value,
+                         limits(r.value, r.toleranceBasisPoints) + " ; " + standing(r.value)};
+    };
+    if (const std::optional<code::Reading> reversed = reversedReadingOf(words)) {
+        bothWays(out, describe(reading), describe(*reversed));
+        return Done;
+    }
+    out << headline(reading.value, reading.toleranceBasisPoints, reading.tempCoefficient) << "\n"
+        << limits(reading.value, reading.toleranceBasisPoints) << "\n"
+        << standing(reading.value) << "\n";
+    return Done;
+}
+
+std::string complaintAbout(const code::MarkingProblem& problem) {
+    using Kind = code::MarkingProblem::Kind;
+    switch (problem.kind) {
+        case Kind::NoShape:
+            break;
+        case Kind::LeadingZero:
+            return "marquage impossible " + quoted(problem.part) +
+                   " : seuls un strap (0, 000) et un marquage en 0R (0R22) commencent par 0.";
+        case Kind::Eia96Index:
+            return "index EIA-96 impossible " + quoted(problem.part) + " : de 01 \u00E0 96.";
+        case Kind::Eia96Letter:
+            return "lettre de multiplicateur EIA-96 inconnue " + quoted(problem.part) +
+                   ". Lettres : " + code::eia96Letters() + ".";
+    }
+    return "ni couleurs ni marquage " + quoted(problem.part) +
+           ". Marquages : 3 ou 4 chiffres (472, 4701), R pour la virgule (4R7, R47, 0R22), "
+           "EIA-96 (01C, 68X).";
+}
+
+std::vector<Marking> meaningsOf(const std::string& text) {
+    code::MarkingRead read = code::readMarking(text);
+    if (const auto* problem = std::get_if<code::MarkingProblem>(&read)) {
+        complain(complaintAbout(*problem));
+    }
+    return std::get<std::vector<Marking>>(std::move(read));
+}
+
+std::string title(const Marking& marking) {
+    return marking.text + " (" + std::string(code::frenchName(marking.system)) + ")";
+}
+
+Described describe(const Marking& marking) {
+    const int tolerance = code::usualToleranceOf(marking.system);
+    if (!marking.value.isPositive()) {
+        return {title(marking) + " : 0 \u03A9, un strap", marking.value,
+                "r\u00E9sistance nulle, sans tol\u00E9rance"};
+    }
+    return {title(marking) + " : " + headline(marking.value, tolerance), marking.value,
+            limits(marking.value, tolerance) + " ; " + standing(marking.value)};
+}
+
+int readMarking(const std::string& text, std::ostream& out) {
+    const std::vector<Marking> meanings = meaningsOf(text);
+    const Marking& marking = meanings.front();
+    const Described forward = describe(marking);
+
+    std::optional<Marking> turned;
+    if (const std::optional<std::string> rotated = code::turnedRound(marking.text)) {
+        const code::MarkingRead back = code::readMarking(*rotated);
+        if (const auto* others = std::get_if<std::vector<Marking>>(&back)) {
+            turned = others->front();
+        }
+    }
+    if (turned && turned->text != marking.text) {
+        bothWays(out, forward, describe(*turned));
+    } else {
+        out << "Marquage " << forward.headline << "\n  " << forward.detail << "\n";
+        if (turned) {
+            out << "Retourn\u00E9, il se lit de m\u00EAme.\n";
+        }
+    }
+    for (std::size_t i = 1; i < meanings.size(); ++i) {
+        const Described other = describe(meanings[i]);
+        out << "Autre lecture possible, " << other.headline << "\n  " << other.detail << "\n";
+    }
+    return Done;
+}
+
+}  // namespace
+
+int lire(std::span<const std::string> arguments, std::ostream& out) {
+    const CommandLine line(arguments, {});
+    const std::vector<std::string>& words = line.words();
+    if (words.size() == 1 && code::looksLikeMarking(words.front())) {
+        return readMarking(words.front(), out);
+    }
+    return readBands(words, out);
+}
+
+}  // namespace cli

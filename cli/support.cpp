@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/support.h"
+
+#include <algorithm>
+#include <variant>
+
+namespace cli {
+
+using code::Colour;
+using code::Reading;
+using code::Value;
+
+void complain(std::string message) {
+    throw Complaint{std::move(message)};
+}
+
+std::string quoted(std::string_view text) {
+    return "\u00AB " + std::string(text) + " \u00BB";
+}
+
+CommandLine::CommandLine(std::span<const std::string> arguments,
+                         std::initializer_list<std::string_view> known,
+                         std::initializer_list<std::string_view> flags) {
+    const auto listed = [](std::initializer_list<std::string_view> names, std::string_view name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.rfind("--", 0) != 0) {
+            words_.push_back(argument);
+            continue;
+        }
+        std::string name = argument;
+        std::optional<std::string> value;
+        if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
+            name = argument.substr(0, equals);
+            value = argument.substr(equals + 1);
+        }
+        const bool isFlag = listed(flags, name);
+        if (!isFlag && !listed(known, name)) {
+            std::string accepted;
+            for (const auto& names : {known, flags}) {
+                for (const std::string_view option : names) {
+                    accepted += (accepted.empty() ? "" : ", ") + std::string(option);
+                }
+            }
+            complain("option inconnue " + quoted(name) +
+                     (accepted.empty() ? "; cette commande n'en prend aucune."
+                                       : ". Options : " + accepted + "."));
+        }
+        if (isFlag && value) {
+            complain("l'option " + name + " ne prend pas de valeur.");
+        }
+        if (!isFlag && !value) {
+            if (i + 1 >= arguments.size()) {
+                complain("l'option " + name + " attend une valeur.");
+            }
+            value = arguments[++i];
+        }
+        if (has(name)) {
+            complain("l'option " + name + " est donn\u00E9e deux fois.");
+        }
+        options_.emplace_back(name, value.value_or(""));
+    }
+}
+
+std::optional<std::string> CommandLine::option(std::string_view name) const {
+    for (const auto& [key, value] : options_) {
+        if (key == name) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string CommandLine::joinedWords() const {
+    std::string text;
+    for (const std::string& word : words_) {
+        text += (text.empty() ? "" : " ") + word;
+    }
+    return text;
+}
+
+namespace {
+
+// The colours that mean something at a place, each as `describe` puts it.
+template <typename Describe>
+std::string describedColours(Describe describe) {
+    std::string list;
+    for (const Colour colour : code::AllColours) {
+        if (const std::optional<std::string> text = describe(colour)) {
+            list += (list.empty() ? "" : ", ") + *text;
+        }
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string colourList() {
+    return describedColours(
+        [](Colour colour) { return std::optional<std::string>(code::nameOf(colour)); });
+}
+
+std::string toleranceList() {
+    return describedColours([](Colour colour) -> std::optional<std::string> {
+        const std::optional<int> tolerance = code::toleranceOf(colour);
+        if (!tolerance) {
+            return std::nullopt;
+        }
+        return std::string(code::nameOf(colour)) + " " + code::frenchTolerance(*tolerance);
+    });
+}
+
+std::string coefficientList() {
+    return describedColours([](Colour colour) -> std::optional<std::string> {
+               const std::optional<int> coefficient = code::tempCoefficientOf(colour);
+               if (!coefficient) {
+                   return std::nullopt;
+               }
+               return std::string(code::nameOf(colour)) + " " + std::to_string(*coefficient);
+           }) +
+           " ppm/\u00B0C";
+}
+
+namespace {
+
+std::string explain(const code::BandProblem& problem, int bandCount) {
+    using Kind = code::BandProblem::Kind;
+    const std::string band = " (bague " + std::to_string(problem.position) + ")";
+    switch (problem.kind) {
+        case Kind::TooFewBands:
+        case Kind::TooManyBands:
+            return std::to_string(bandCount) + (bandCount > 1 ? " bagues" : " bague") +
+                   " ; il en faut de 3 \u00E0 6.";
+        case Kind::UnknownColour:
+            return "couleur inconnue " + quoted(problem.word) + band +
+                   ". Couleurs : " + colourList() +
+                   " ; les noms anglais (black, brown, red...) sont accept\u00E9s aussi.";
+        case Kind::NotADigit:
+            return problem.word + " ne peut pas \u00EAtre un chiffre" + band +
+                   ". Chiffres : NOIR (0) \u00E0 BLANC (9).";
+        case Kind::ZeroFirstDigit:
+            return "NOIR (0) ne peut pas \u00EAtre le premier chiffre" + band + ".";
+        case Kind::NotAMultiplier:
+            return problem.word + " ne peut pas \u00EAtre un multiplicateur" + band + ".";
+        case Kind::NotATolerance:
+            return problem.word + " n'est pas une tol\u00E9rance" + band +
+                   ". Tol\u00E9rances : " + toleranceList() + ".";
+        case Kind::NotATempCoefficient:
+            return problem.word + " n'est pas un coefficient de temp\u00E9rature" + band +
+                   ". Coefficients : " + coefficientList() + ".";
+    }
+    return "bagues illisibles.";
+}
+
+}  // namespace
+
+Reading readingOf(std::span<const std::string> words) {
+    const code::Decoded decoded = code::decode(words);
+    if (const auto* problem = std::get_if<code::BandProblem>(&decoded)) {
+        complain(explain(*problem, static_cast<int>(words.size())));
+    }
+    return std::get<Reading>(decoded);
+}
+
+std::optional<Reading> reversedReadingOf(std::span<const std::string> words) {
+    const std::vector<std::string> reversed(words.rbegin(), words.rend());
+    const code::Decoded decoded = code::decode(reversed);
+    if (const auto* reading = std::get_if<Reading>(&decoded)) {
+        return *reading;
+    }
+    return std::nullopt;
+}
+
+Value valueOf(std::string_view text) {
+    std::string why;
+    const std::optional<Value> value = code::parseValue(text, &why);
+    if (!value) {
+        complain("valeur illisible " + quoted(text) + " : " + why +
+                 ". Exemples : 4700, 4,7k, 4.7k, 4k7, \"4,7 k\u03A9\", R47, 0,47.");
+    }
+    return *value;
+}
+
+int toleranceOf(const std::string& text) {
+    std::string number;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\u00B1") == 0) {
+            ++i;
+        } else if (text[i] != '%' && text[i] != ' ' && text[i] != '+') {
+            number += text[i];
+        }
+    }
+    const std::optional<Value> percent = code::parseValue(number);
+    if (percent) {
+        const Value basisPoints(percent->significand(), percent->exponent() + 2);
+        for (const int candidate : {1000, 500, 200, 100, 50, 25, 10, 5}) {
+            if (basisPoints == Value(candidate, 0)) {
+                return candidate;
+            }
+        }
+    }
+    complain("tol\u00E9rance impossible " + quoted(text) +
+             ". Tol\u00E9rances : 10 %, 5 %, 2 %, 1 %, 0,5 %, 0,25 %, 0,1 %, 0,05 %.");
+}
+
+const code::Series& seriesOf(const CommandLine& line, int fallback) {
+    const std::optional<std::string> option = line.option("--tolerance");
+    return *code::seriesForTolerance(option ? toleranceOf(*option) : fallback);
+}
+
+std::string headline(const Value& value, int toleranceBasisPoints,
+                     std::optional<int> tempCoefficient) {
+    std::string text = value.french() + " " + code::frenchTolerance(toleranceBasisPoints);
+    if (tempCoefficient) {
+        text += ", " + std::to_string(*tempCoefficient) + " ppm/\u00B0C";
+    }
+    return text;
+}
+
+std::string limits(const Value& value, int toleranceBasisPoints) {
+    return "min " + value.scaledByBasisPoints(-toleranceBasisPoints).french() + ", max " +
+           value.scaledByBasisPoints(toleranceBasisPoints).french();
+}
+
+std::string standing(const Value& value) {
+    if (const code::Series* series = code::coarsestSeriesHolding(value)) {
+        return "valeur normalis\u00E9e de la s\u00E9rie " + std::string(series->name);
+    }
+    return "hors des s\u00E9ries normalis\u00E9es";
+}
+
+void bothWays(std::ostream& out, const Described& forward, const Described& backward) {
+    out << "\u00C0 l'endroit : " << forward.headline << "\n  " << forward.detail << "\n";
+    out << "\u00C0 l'envers : " << backward.headline << "\n  " << backward.detail << "\n";
+    const bool ahead = code::coarsestSeriesHolding(forward.value) != nullptr;
+    const bool behind = code::coarsestSeriesHolding(backward.value) != nullptr;
+    if (ahead && behind) {
+        out << "Les deux lectures tombent sur une valeur normalis\u00E9e.\n";
+    } else if (ahead) {
+        out << "Seule la lecture \u00E0 l'endroit tombe sur une valeur normalis\u00E9e.\n";
+    } else if (behind) {
+        out << "Seule la lecture \u00E0 l'envers tombe sur une valeur normalis\u00E9e.\n";
+    } else {
+        out << "Aucune des deux lectures ne tombe sur une valeur normalis\u00E9e.\n";
+    }
+}
+
+}  // namespace cli

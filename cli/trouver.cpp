@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// trouver (find): the bands or the markings of a value, or of the nearest
+// standard values.
+#include <algorithm>
+#include <variant>
+
+#include "cli/commands.h"
+#include "cli/support.h"
+#include "cli/verbs.h"
+#include "code/marking.h"
+
+namespace cli {
+
+namespace {
+
+using code::Colour;
+using code::Value;
+
+std::string bandsOf(const Value& value, int bands, int tolerance, int coefficient) {
+    const code::Encoded encoded = code::encode(value, bands, tolerance, coefficient);
+    if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
+        return code::joined(*colours);
+    }
+    return "impossible avec " + std::to_string(bands) +
+           " bagues (multiplicateur hors de x0,01 \u00E0 x1G)";
+}
+
+int coefficientOf(const CommandLine& line) {
+    const std::optional<std::string> option = line.option("--coefficient");
+    if (!option) {
+        return 100;
+    }
+    const std::optional<Value> ppm = code::parseValue(*option);
+    const bool known =
+        ppm && ppm->exponent() >= 0 && ppm->digits() <= 3 &&
+        std::any_of(code::AllColours.begin(), code::AllColours.end(), [&](Colour c) {
+            return code::tempCoefficientOf(c) && Value(*code::tempCoefficientOf(c), 0) == *ppm;
+        });
+    if (!known) {
+        complain("coefficient de temp\u00E9rature impossible " + quoted(*option) +
+                 ". Coefficients : " + coefficientList() + ".");
+    }
+    return static_cast<int>(ppm->ohms() + 0.5L);
+}
+
+int bandCountOf(const CommandLine& line) {
+    const std::optional<std::string> option = line.option("--bandes");
+    if (!option) {
+        return 4;
+    }
+    if (*option != "4" && *option != "5" && *option != "6") {
+        complain("nombre de bagues impossible " + quoted(*option) + ". Nombres : 4, 5 ou 6.");
+    }
+    return std::stoi(*option);
+}
+
+int findBands(const CommandLine& line, const Value& value, std::ostream& out) {
+    const int bands = bandCountOf(line);
+    const int tolerance = line.has("--tolerance") ? toleranceOf(*line.option("--tolerance"))
+                                                  : (bands == 4 ? 500 : 100);
+    const int coefficient = coefficientOf(line);
+    const code::Series& series = *code::seriesForTolerance(tolerance);
+    if (series.digits == 3 && bands == 4) {
+        complain("une tol\u00E9rance de " + code::frenchTolerance(tolerance).substr(2) +
+                 " va avec la s\u00E9rie " + std::string(series.name) +
+                 ", dont les valeurs ont trois chiffres : utilisez --bandes 5 ou 6.");
+    }
+    const std::string described = std::to_string(bands) + " bagues : ";
+    if (code::contains(series, value)) {
+        out << value.french() << " " << code::frenchTolerance(tolerance) << " (s\u00E9rie "
+            << series.name << ")\n"
+            << described << bandsOf(value, bands, tolerance, coefficient) << "\n";
+        return Done;
+    }
+    const code::Neighbours near = code::neighbours(series, value);
+    out << value.french() << " n'est pas une valeur de la s\u00E9rie " << series.name << " ("
+        << code::frenchTolerance(tolerance) << "). Les plus proches, en " << bands << " bagues :\n";
+    for (const Value& neighbour : {near.below, near.above}) {
+        out << "  " << neighbour.french() << " ("
+            << code::frenchPercent(code::percentFrom(value, neighbour))
+            << ") : " << bandsOf(neighbour, bands, tolerance, coefficient) << "\n";
+    }
+    return Done;
+}
+
+// "472, 4701": the markings of a value, in the order of the systems.
+std::string markingList(const Value& value) {
+    std::string list;
+    for (const code::Marking& marking : code::markingsOf(value)) {
+        list += (list.empty() ? "" : ", ") + marking.text;
+    }
+    return list.empty() ? "aucun marquage" : list;
+}
+
+int findMarkings(const CommandLine& line, const Value& value, std::ostream& out) {
+    for (const std::string_view option : {"--bandes", "--coefficient"}) {
+        if (line.has(option)) {
+            complain("l'option " + std::string(option) +
+                     " ne va pas avec --cms : un marquage n'a pas de bagues.");
+        }
+    }
+    const code::Series& series = seriesOf(line, 500);
+    const std::vector<code::Marking> markings = code::markingsOf(value);
+    const code::Neighbours near = code::neighbours(series, value);
+    const bool standard = code::coarsestSeriesHolding(value) != nullptr;
+    if (markings.empty()) {
+        complain("aucun marquage ne peut \u00E9crire " + value.french() +
+                 " : ni 3 chiffres (deux chiffres significatifs, jusqu'\u00E0 99 G\u03A9), ni 4 "
+                 "chiffres (trois chiffres significatifs), ni EIA-96 (valeurs de la s\u00E9rie "
+                 "E96, de 0,1 \u03A9 \u00E0 97,6 M\u03A9). Valeurs normalis\u00E9es voisines : " +
+                 near.below.french() + " (" + markingList(near.below) + ") et " +
+                 near.above.french() + " (" + markingList(near.above) + ").");
+    }
+    out << value.french() << ", " << standing(value) << " :\n";
+    for (const code::Marking& marking : markings) {
+        out << "  " << code::frenchName(marking.system) << " ("
+            << code::frenchTolerance(code::usualToleranceOf(marking.system))
+            << ") : " << marking.text << "\n";
+    }
+    if (!standard) {
+        out << "Les valeurs de la s\u00E9rie " << series.name << " les plus proches :\n";
+        for (const Value& neighbour : {near.below, near.above}) {
+            out << "  " << neighbour.french() << " ("
+                << code::frenchPercent(code::percentFrom(value, neighbour))
+                << ") : " << markingList(neighbour) << "\n";
+        }
+    }
+    return Done;
+}
+
+}  // namespace
+
+int trouver(std::span<const std::string> arguments, std::ostream& out) {
+    const CommandLine line(arguments, {"--bandes", "--tolerance", "--coefficient"},
+                           {"--cms", "--smd"});
+    if (line.words().empty()) {
+        complain("quelle valeur ? Exemple : " + std::string(Program) + " trouver 4,7k");
+    }
+    const Value value = valueOf(line.joinedWords());
+    if (line.has("--cms") || line.has("--smd")) {
+        return findMarkings(line, value, out);
+    }
+    return findBands(line, value, out);
+}
+
+}  // namespace cli

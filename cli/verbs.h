@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The verbs of resistances-code, one file each. Each takes the arguments
+// after its name and returns an exit status; bad input is a Complaint.
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace cli {
+
+int lire(std::span<const std::string> arguments, std::ostream& out);
+int trouver(std::span<const std::string> arguments, std::ostream& out);
+int verifier(std::span<const std::string> arguments, std::ostream& out);
+int vecteurs(std::span<const std::string> arguments, std::ostream& out);
+void help(std::ostream& out);
+
+}  // namespace cli

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// verifier (check): a measurement against a colour code.
+#include <algorithm>
+
+#include "cli/commands.h"
+#include "cli/support.h"
+#include "cli/verbs.h"
+
+namespace cli {
+
+namespace {
+
+long double magnitude(long double percent) {
+    return percent < 0 ? -percent : percent;
+}
+
+}  // namespace
+
+int verifier(std::span<const std::string> arguments, std::ostream& out) {
+    const CommandLine line(arguments, {"--mesure"});
+    const std::optional<std::string> measured = line.option("--mesure");
+    const code::Reading reading = readingOf(line.words());
+    if (!measured) {
+        complain("il manque la mesure. Exemple : " + std::string(Program) +
+                 " verifier marron noir rouge or --mesure 1030");
+    }
+    const code::Value measurement = valueOf(*measured);
+    const long double deviation = code::percentFrom(reading.value, measurement);
+    const code::Value low = reading.value.scaledByBasisPoints(-reading.toleranceBasisPoints);
+    const code::Value high = reading.value.scaledByBasisPoints(reading.toleranceBasisPoints);
+    const bool within = low <= measurement && measurement <= high;
+
+    out << "Lecture : "
+        << headline(reading.value, reading.toleranceBasisPoints, reading.tempCoefficient) << " ("
+        << limits(reading.value, reading.toleranceBasisPoints) << ")\n";
+    out << "Mesure : " << measurement.french() << ", \u00E9cart " << code::frenchPercent(deviation);
+    if (within) {
+        out << " : dans la tol\u00E9rance.\n";
+    } else {
+        const long double beyond =
+            magnitude(deviation) - static_cast<long double>(reading.toleranceBasisPoints) / 100.0L;
+        out << " : hors tol\u00E9rance, de " << code::frenchPercent(beyond).substr(1)
+            << " au-del\u00E0.\n";
+    }
+
+    const long double distance = magnitude(deviation);
+    bool better = false;
+    if (const std::optional<code::Reading> reversed = reversedReadingOf(line.words())) {
+        const long double reversedDeviation = code::percentFrom(reversed->value, measurement);
+        if (magnitude(reversedDeviation) < distance) {
+            out << "La lecture \u00E0 l'envers, "
+                << headline(reversed->value, reversed->toleranceBasisPoints,
+                            reversed->tempCoefficient)
+                << ", s'accorde mieux avec la mesure (\u00E9cart "
+                << code::frenchPercent(reversedDeviation) << ").\n";
+            better = true;
+        }
+    }
+    const code::Series* series =
+        code::seriesForTolerance(std::min(reading.toleranceBasisPoints, 2000));
+    if (series != nullptr) {
+        const code::Neighbours near = code::neighbours(*series, measurement);
+        const long double below = code::percentFrom(near.below, measurement);
+        const long double above = code::percentFrom(near.above, measurement);
+        const bool belowIsNearer = magnitude(below) <= magnitude(above);
+        const code::Value& nearest = belowIsNearer ? near.below : near.above;
+        const long double nearestDeviation = belowIsNearer ? below : above;
+        if (nearest != reading.value && magnitude(nearestDeviation) < distance) {
+            out << "La valeur normalis\u00E9e voisine " << nearest.french() << " (" << series->name
+                << ") est plus proche de la mesure (\u00E9cart "
+                << code::frenchPercent(nearestDeviation) << ").\n";
+            better = true;
+        }
+    }
+    if (!better) {
+        out << "Ni la lecture \u00E0 l'envers ni une valeur normalis\u00E9e voisine ne s'accordent "
+               "mieux.\n";
+    }
+    return within ? Done : OutOfTolerance;
+}
+
+}  // namespace cli
