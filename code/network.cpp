@@ -1,0 +1,605 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "code/network.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace code {
+
+namespace {
+
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+double joined(Join join, double a, double b) {
+    return join == Join::Series ? a + b : a * b / (a + b);
+}
+
+Join other(Join join) {
+    return join == Join::Series ? Join::Parallel : Join::Series;
+}
+
+// The z for which `part` joined with z gives `wanted`: 0 where every z gives
+// more, infinity where every z gives less. Both joins grow with z.
+double complement(Join join, double part, double wanted) {
+    if (!(wanted > 0)) {
+        return 0;
+    }
+    if (wanted == Infinity) {
+        return Infinity;
+    }
+    if (join == Join::Series) {
+        return wanted > part ? wanted - part : 0;
+    }
+    return wanted < part ? 1.0 / (1.0 / wanted - 1.0 / part) : Infinity;
+}
+
+// A network found by the search, before it is written out. The parts are
+// indices into the available values; the shapes cover every series-parallel
+// network of one to four parts:
+//   One       a
+//   Two       a j0 b
+//   Chain3    a j0 (b j1 c)
+//   Paired4   (a j1 b) j0 (c j2 d)
+//   Chain4    a j0 (b j1 (c j2 d)), with j1 the other join than j0 (else it is Paired4)
+struct Draft {
+    enum class Shape : std::uint8_t { One, Two, Chain3, Paired4, Chain4 };
+    Shape shape = Shape::One;
+    std::array<Join, 3> joins{};
+    std::array<int, 4> parts{};
+
+    [[nodiscard]] int partCount() const {
+        switch (shape) {
+            case Shape::One:
+                return 1;
+            case Shape::Two:
+                return 2;
+            case Shape::Chain3:
+                return 3;
+            case Shape::Paired4:
+            case Shape::Chain4:
+                return 4;
+        }
+        return 0;
+    }
+
+    [[nodiscard]] int distinctCount() const {
+        const int count = partCount();
+        int distinct = 0;
+        for (int i = 0; i < count; ++i) {
+            const auto first = parts.begin();
+            distinct += std::find(first, first + i, parts[static_cast<std::size_t>(i)]) == first + i
+                            ? 1
+                            : 0;
+        }
+        return distinct;
+    }
+
+    // A nested group is written wherever a join differs from the one around it.
+    [[nodiscard]] int groupCount() const {
+        const auto differ = [this](std::size_t a, std::size_t b) {
+            return joins[a] != joins[b] ? 1 : 0;
+        };
+        switch (shape) {
+            case Shape::One:
+            case Shape::Two:
+                return 0;
+            case Shape::Chain3:
+                return differ(0, 1);
+            case Shape::Paired4:
+                return differ(1, 0) + differ(2, 0);
+            case Shape::Chain4:
+                return differ(1, 0) + differ(2, 1);
+        }
+        return 0;
+    }
+};
+
+Group single(int part) {
+    Group group;
+    group.parts.push_back(part);
+    return group;
+}
+
+// x join y, with groups of the same join merged: a + (b + c) is a + b + c.
+Group combine(Join join, Group x, Group y) {
+    Group result;
+    result.join = join;
+    for (Group* side : {&x, &y}) {
+        const bool lone = side->parts.size() == 1 && side->groups.empty();
+        if (lone || side->join == join) {
+            result.parts.insert(result.parts.end(), side->parts.begin(), side->parts.end());
+            for (Group& nested : side->groups) {
+                result.groups.push_back(std::move(nested));
+            }
+        } else {
+            result.groups.push_back(std::move(*side));
+        }
+    }
+    return result;
+}
+
+double ohmsOf(const Group& group, std::span<const double> ohms) {
+    double total = 0;
+    for (const int part : group.parts) {
+        const double value = ohms[static_cast<std::size_t>(part)];
+        total += group.join == Join::Series ? value : 1.0 / value;
+    }
+    for (const Group& nested : group.groups) {
+        const double value = ohmsOf(nested, ohms);
+        total += group.join == Join::Series ? value : 1.0 / value;
+    }
+    return group.join == Join::Series ? total : 1.0 / total;
+}
+
+// The parts and groups of every level in one order, largest first, so that
+// one network has one form however it was found.
+void putInOrder(Group& group, std::span<const double> ohms) {
+    std::sort(group.parts.begin(), group.parts.end(), std::greater<>());
+    for (Group& nested : group.groups) {
+        putInOrder(nested, ohms);
+    }
+    std::sort(group.groups.begin(), group.groups.end(),
+              [&](const Group& a, const Group& b) { return ohmsOf(a, ohms) > ohmsOf(b, ohms); });
+}
+
+Group treeOf(const Draft& draft, std::span<const double> ohms) {
+    const auto& [a, b, c, d] = draft.parts;
+    const auto& [j0, j1, j2] = draft.joins;
+    Group tree;
+    switch (draft.shape) {
+        case Draft::Shape::One:
+            tree = single(a);
+            break;
+        case Draft::Shape::Two:
+            tree = combine(j0, single(a), single(b));
+            break;
+        case Draft::Shape::Chain3:
+            tree = combine(j0, single(a), combine(j1, single(b), single(c)));
+            break;
+        case Draft::Shape::Paired4:
+            tree =
+                combine(j0, combine(j1, single(a), single(b)), combine(j2, single(c), single(d)));
+            break;
+        case Draft::Shape::Chain4:
+            tree =
+                combine(j0, single(a), combine(j1, single(b), combine(j2, single(c), single(d))));
+            break;
+    }
+    putInOrder(tree, ohms);
+    return tree;
+}
+
+// The tree as numbers, to tell networks apart and to order full ties.
+void appendKey(const Group& group, std::vector<int>& key) {
+    key.push_back(group.join == Join::Series ? -1 : -2);
+    key.insert(key.end(), group.parts.begin(), group.parts.end());
+    for (const Group& nested : group.groups) {
+        appendKey(nested, key);
+    }
+    key.push_back(-3);
+}
+
+// The best networks of one part count found so far.
+class Podium {
+public:
+    Podium(std::span<const double> ohms, double target, int size)
+        : ohms_(ohms),
+          target_(target),
+          same_(target * SameDeviation),
+          size_(static_cast<std::size_t>(std::max(size, 1))) {}
+
+    // The deviation a network must not exceed to be kept.
+    [[nodiscard]] double threshold() const {
+        return kept_.size() < size_ ? Infinity : kept_.back().deviation + same_;
+    }
+
+    // Offers a network of the given value; false once it is too far off for
+    // it, or any network further off in the same direction, to be kept.
+    bool offer(const Draft& draft, double value) {
+        const double deviation = std::abs(value - target_);
+        if (deviation > threshold()) {
+            return false;
+        }
+        Entry entry{deviation, draft.distinctCount(), draft.groupCount(), draft, {}};
+        auto place = kept_.begin();
+        while (place != kept_.end() && !before(entry, *place)) {
+            if (size_ > 1 && sameNetwork(entry, *place)) {
+                return true;
+            }
+            ++place;
+        }
+        if (place == kept_.end() && kept_.size() == size_) {
+            return true;
+        }
+        if (size_ > 1 && std::any_of(place, kept_.end(),
+                                     [&](Entry& kept) { return sameNetwork(entry, kept); })) {
+            return true;
+        }
+        kept_.insert(place, std::move(entry));
+        if (kept_.size() > size_) {
+            kept_.pop_back();
+        }
+        return true;
+    }
+
+    [[nodiscard]] std::vector<Network> networks() const {
+        std::vector<Network> networks;
+        for (const Entry& entry : kept_) {
+            Group tree = treeOf(entry.draft, ohms_);
+            const double value = ohmsOf(tree, ohms_);
+            networks.emplace_back(std::move(tree), value);
+        }
+        return networks;
+    }
+
+private:
+    struct Entry {
+        double deviation;
+        int distinct;
+        int groups;
+        Draft draft;
+        std::vector<int> key;  // made when first needed
+    };
+
+    const std::vector<int>& keyOf(Entry& entry) const {
+        if (entry.key.empty()) {
+            appendKey(treeOf(entry.draft, ohms_), entry.key);
+        }
+        return entry.key;
+    }
+
+    bool sameNetwork(Entry& a, Entry& b) const { return keyOf(a) == keyOf(b); }
+
+    // Whether `a` ranks before `b`.
+    bool before(Entry& a, Entry& b) const {
+        if (std::abs(a.deviation - b.deviation) > same_) {
+            return a.deviation < b.deviation;
+        }
+        if (a.distinct != b.distinct) {
+            return a.distinct < b.distinct;
+        }
+        if (a.groups != b.groups) {
+            return a.groups < b.groups;
+        }
+        // Then the largest parts first: a main value and small corrections.
+        return keyOf(a) > keyOf(b);
+    }
+
+    std::span<const double> ohms_;
+    double target_;
+    double same_;
+    std::size_t size_;
+    std::vector<Entry> kept_;
+};
+
+// Offers the entries of a sorted list around position `at`, outwards on each
+// side, for as long as the podium may keep them. The network's value grows
+// with the entry's, so the first refusal on a side ends that side.
+template <typename Offer>
+void offerAround(std::size_t size, std::size_t at, Offer offer) {
+    for (std::size_t k = at; k-- > 0;) {
+        if (!offer(k)) {
+            break;
+        }
+    }
+    for (std::size_t k = at; k < size; ++k) {
+        if (!offer(k)) {
+            break;
+        }
+    }
+}
+
+// Every two-part value (both joins, a ≤ b), sorted, found in constant time on
+// average: entries are placed by counting into buckets of the double's bit
+// pattern, which grows with the value, so no comparison sort is needed.
+class PairIndex {
+public:
+    explicit PairIndex(std::span<const double> ohms) {
+        const std::size_t n = ohms.size();
+        const std::size_t count = n * (n + 1);
+        lowestKey_ = keyOf(ohms.front() / 2);
+        const std::uint64_t range = keyOf(ohms.back() * 2) - lowestKey_;
+        const std::uint64_t wanted = std::max<std::size_t>(count / 2, 1);
+        while ((range >> shift_) >= wanted) {
+            ++shift_;
+        }
+        const auto buckets = static_cast<std::size_t>(range >> shift_) + 1;
+
+        start_.assign(buckets + 1, 0);
+        forEachPair(ohms, [&](double value, std::uint32_t) { ++start_[bucketOf(value) + 1]; });
+        for (std::size_t b = 0; b < buckets; ++b) {
+            start_[b + 1] += start_[b];
+        }
+        values_.resize(count);
+        pairs_.resize(count);
+        std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
+        forEachPair(ohms, [&](double value, std::uint32_t pair) {
+            const std::uint32_t at = next[bucketOf(value)]++;
+            values_[at] = value;
+            pairs_[at] = pair;
+        });
+        // Buckets hold one or two entries on average: insertion sort each.
+        for (std::size_t b = 0; b < buckets; ++b) {
+            for (std::size_t i = start_[b] + 1; i < start_[b + 1]; ++i) {
+                for (std::size_t j = i; j > start_[b] && values_[j] < values_[j - 1]; --j) {
+                    std::swap(values_[j], values_[j - 1]);
+                    std::swap(pairs_[j], pairs_[j - 1]);
+                }
+            }
+        }
+    }
+
+    [[nodiscard]] std::size_t size() const { return values_.size(); }
+    [[nodiscard]] double value(std::size_t at) const { return values_[at]; }
+    [[nodiscard]] int first(std::size_t at) const { return static_cast<int>(pairs_[at] >> 16); }
+    [[nodiscard]] int second(std::size_t at) const {
+        return static_cast<int>((pairs_[at] >> 1) & 0x7FFF);
+    }
+    [[nodiscard]] Join join(std::size_t at) const {
+        return (pairs_[at] & 1) != 0 ? Join::Parallel : Join::Series;
+    }
+
+    // The first position whose value is not below `wanted`.
+    [[nodiscard]] std::size_t lowerBound(double wanted) const {
+        if (!(wanted > values_.front())) {
+            return 0;
+        }
+        if (wanted > values_.back()) {
+            return values_.size();
+        }
+        const std::size_t bucket = std::min(bucketOf(wanted), start_.size() - 2);
+        std::size_t at = start_[bucket];
+        while (at < start_[bucket + 1] && values_[at] < wanted) {
+            ++at;
+        }
+        return at;
+    }
+
+private:
+    static std::uint64_t keyOf(double value) { return std::bit_cast<std::uint64_t>(value); }
+
+    [[nodiscard]] std::size_t bucketOf(double value) const {
+        return static_cast<std::size_t>((keyOf(value) - lowestKey_) >> shift_);
+    }
+
+    template <typename Visit>
+    static void forEachPair(std::span<const double> ohms, Visit visit) {
+        for (std::uint32_t a = 0; a < ohms.size(); ++a) {
+            for (std::uint32_t b = a; b < ohms.size(); ++b) {
+                visit(ohms[a] + ohms[b], a << 16 | b << 1);
+                visit(ohms[a] * ohms[b] / (ohms[a] + ohms[b]), a << 16 | b << 1 | 1);
+            }
+        }
+    }
+
+    std::vector<double> values_;
+    std::vector<std::uint32_t> pairs_;  // first << 16 | second << 1 | parallel
+    std::vector<std::uint32_t> start_;  // where each bucket starts, and the end
+    std::uint64_t lowestKey_ = 0;
+    int shift_ = 0;
+};
+
+class Search {
+public:
+    Search(std::span<const double> ohms, double target) : ohms_(ohms), target_(target) {}
+
+    void onePart(Podium& podium) const {
+        const std::size_t at = nearest(target_);
+        offerAround(ohms_.size(), at, [&](std::size_t k) {
+            return podium.offer({Draft::Shape::One, {}, {index(k)}}, ohms_[k]);
+        });
+    }
+
+    void twoParts(Podium& podium) const {
+        for (std::size_t a = 0; a < ohms_.size(); ++a) {
+            for (const Join join : {Join::Series, Join::Parallel}) {
+                const std::size_t at = nearest(complement(join, ohms_[a], target_));
+                offerAround(ohms_.size(), at, [&](std::size_t b) {
+                    return podium.offer({Draft::Shape::Two, {join}, {index(a), index(b)}},
+                                        joined(join, ohms_[a], ohms_[b]));
+                });
+            }
+        }
+    }
+
+    // a j0 (pair): every three-part network.
+    void threeParts(const PairIndex& pairs, Podium& podium) const {
+        for (std::size_t a = 0; a < ohms_.size(); ++a) {
+            for (const Join join : {Join::Series, Join::Parallel}) {
+                const std::size_t at = pairs.lowerBound(complement(join, ohms_[a], target_));
+                offerAround(pairs.size(), at, [&](std::size_t k) {
+                    const Draft draft{Draft::Shape::Chain3,
+                                      {join, pairs.join(k)},
+                                      {index(a), pairs.first(k), pairs.second(k)}};
+                    return podium.offer(draft, joined(join, ohms_[a], pairs.value(k)));
+                });
+            }
+        }
+    }
+
+    // (pair) j0 (pair), the smaller pair first: a pair above twice the
+    // target can join no other pair near it.
+    void pairedFourParts(const PairIndex& pairs, Podium& podium) const {
+        for (std::size_t x = 0; x < pairs.size(); ++x) {
+            const double value = pairs.value(x);
+            const double limit = podium.threshold();
+            if (value > 2 * (target_ + limit)) {
+                break;
+            }
+            for (const Join join : {Join::Series, Join::Parallel}) {
+                const bool possible =
+                    join == Join::Series ? value <= (target_ + limit) / 2 : value > target_ - limit;
+                if (!possible) {
+                    continue;
+                }
+                const std::size_t at = pairs.lowerBound(complement(join, value, target_));
+                offerAround(pairs.size(), at, [&](std::size_t y) {
+                    const Draft draft{
+                        Draft::Shape::Paired4,
+                        {join, pairs.join(x), pairs.join(y)},
+                        {pairs.first(x), pairs.second(x), pairs.first(y), pairs.second(y)}};
+                    return podium.offer(draft, joined(join, value, pairs.value(y)));
+                });
+            }
+        }
+    }
+
+    // a j0 (b j1 (pair)) with j1 the other join: the four-part networks that
+    // are not two pairs. Bounds on a and b skip what cannot come close.
+    void chainedFourParts(const PairIndex& pairs, Podium& podium) const {
+        const std::size_t n = ohms_.size();
+        for (std::size_t step = 0; step < n; ++step) {
+            // Series: a below the target, smallest first; parallel: above, largest first.
+            for (const Join outer : {Join::Series, Join::Parallel}) {
+                const std::size_t a = outer == Join::Series ? step : n - 1 - step;
+                const double limit = podium.threshold();
+                const bool possible =
+                    outer == Join::Series ? ohms_[a] < target_ + limit : ohms_[a] > target_ - limit;
+                if (possible) {
+                    chainFrom(a, outer, pairs, podium);
+                }
+            }
+        }
+    }
+
+private:
+    void chainFrom(std::size_t a, Join outer, const PairIndex& pairs, Podium& podium) const {
+        const Join inner = other(outer);
+        const double rest = complement(outer, ohms_[a], target_);
+        const std::size_t n = ohms_.size();
+        for (std::size_t step = 0; step < n; ++step) {
+            // a + (b ∥ z) stays below a + b; a ∥ (b + z) stays above a ∥ b.
+            const std::size_t b = outer == Join::Series ? n - 1 - step : step;
+            const double limit = podium.threshold();
+            if (outer == Join::Series
+                    ? ohms_[a] + ohms_[b] < target_ - limit
+                    : joined(Join::Parallel, ohms_[a], ohms_[b]) > target_ + limit) {
+                break;
+            }
+            const std::size_t at = pairs.lowerBound(complement(inner, ohms_[b], rest));
+            offerAround(pairs.size(), at, [&](std::size_t z) {
+                const Draft draft{Draft::Shape::Chain4,
+                                  {outer, inner, pairs.join(z)},
+                                  {index(a), index(b), pairs.first(z), pairs.second(z)}};
+                return podium.offer(
+                    draft, joined(outer, ohms_[a], joined(inner, ohms_[b], pairs.value(z))));
+            });
+        }
+    }
+
+    [[nodiscard]] std::size_t nearest(double wanted) const {
+        return static_cast<std::size_t>(std::lower_bound(ohms_.begin(), ohms_.end(), wanted) -
+                                        ohms_.begin());
+    }
+
+    static int index(std::size_t k) { return static_cast<int>(k); }
+
+    std::span<const double> ohms_;
+    double target_;
+};
+
+}  // namespace
+
+Network::Network(Group root, double ohms) : root_(std::move(root)), ohms_(ohms) {}
+
+namespace {
+
+int countParts(const Group& group) {
+    int count = static_cast<int>(group.parts.size());
+    for (const Group& nested : group.groups) {
+        count += countParts(nested);
+    }
+    return count;
+}
+
+int countGroups(const Group& group) {
+    int count = static_cast<int>(group.groups.size());
+    for (const Group& nested : group.groups) {
+        count += countGroups(nested);
+    }
+    return count;
+}
+
+void collectParts(const Group& group, std::vector<int>& parts) {
+    parts.insert(parts.end(), group.parts.begin(), group.parts.end());
+    for (const Group& nested : group.groups) {
+        collectParts(nested, parts);
+    }
+}
+
+std::string write(const Group& group, std::span<const Value> available) {
+    const std::string between = group.join == Join::Series ? " + " : " \u2225 ";
+    std::string text;
+    for (const int part : group.parts) {
+        text += (text.empty() ? "" : between) + available[static_cast<std::size_t>(part)].french();
+    }
+    for (const Group& nested : group.groups) {
+        text += (text.empty() ? "" : between) + "(" + write(nested, available) + ")";
+    }
+    return text;
+}
+
+}  // namespace
+
+int Network::partCount() const {
+    return countParts(root_);
+}
+
+int Network::groupCount() const {
+    return countGroups(root_);
+}
+
+std::vector<int> Network::distinctParts() const {
+    std::vector<int> parts;
+    collectParts(root_, parts);
+    std::sort(parts.begin(), parts.end(), std::greater<>());
+    parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
+    return parts;
+}
+
+std::string Network::written(std::span<const Value> available) const {
+    return write(root_, available);
+}
+
+std::vector<std::vector<Network>> bestNetworks(std::span<const Value> available,
+                                               const Value& target, int maxParts, int howMany) {
+    std::vector<std::vector<Network>> best;
+    if (available.empty() || !target.isPositive()) {
+        return best;
+    }
+    std::vector<double> ohms;
+    ohms.reserve(available.size());
+    for (const Value& value : available) {
+        ohms.push_back(static_cast<double>(value.ohms()));
+    }
+    const double wanted = static_cast<double>(target.ohms());
+    const Search search(ohms, wanted);
+    const auto solve = [&](auto&& fill) {
+        Podium podium(ohms, wanted, howMany);
+        fill(podium);
+        best.push_back(podium.networks());
+    };
+    maxParts = std::clamp(maxParts, 1, 4);
+    solve([&](Podium& podium) { search.onePart(podium); });
+    if (maxParts >= 2) {
+        solve([&](Podium& podium) { search.twoParts(podium); });
+    }
+    if (maxParts >= 3) {
+        const PairIndex pairs(ohms);
+        solve([&](Podium& podium) { search.threeParts(pairs, podium); });
+        if (maxParts == 4) {
+            solve([&](Podium& podium) {
+                search.pairedFourParts(pairs, podium);
+                search.chainedFourParts(pairs, podium);
+            });
+        }
+    }
+    return best;
+}
+
+}  // namespace code
