@@ -40,6 +40,8 @@ bench: build
 	@$(BUILD_DIR)/bench/model_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/binding_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 	@$(BUILD_DIR)/bench/soak
+	@$(BUILD_DIR)/bench/networks
+	@bench/combiner $(BUILD_DIR)
 	@bench/startup
 
 # The long monkey test: thousands of random real clicks and keys under Xvfb.

@@ -35,9 +35,12 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
         if (command == "vecteurs" || command == "vectors") {
             return vecteurs(rest, out);
         }
+        if (command == "combiner" || command == "combine") {
+            return combiner(rest, out);
+        }
         complain("commande inconnue " + quoted(command) +
-                 ". Commandes : lire (read), trouver (find), verifier (check), vecteurs (vectors) "
-                 "; --help pour l'aide.");
+                 ". Commandes : lire (read), trouver (find), verifier (check), vecteurs (vectors), "
+                 "combiner (combine) ; --help pour l'aide.");
     } catch (const Complaint& complaint) {
         err << Program << " : " << complaint.message << "\n";
         return BadInput;

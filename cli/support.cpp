@@ -2,6 +2,7 @@
 #include "cli/support.h"
 
 #include <algorithm>
+#include <cmath>
 #include <variant>
 
 namespace cli {
@@ -245,6 +246,34 @@ void bothWays(std::ostream& out, const Described& forward, const Described& back
     } else {
         out << "Aucune des deux lectures ne tombe sur une valeur normalis\u00E9e.\n";
     }
+}
+
+std::vector<Value> seriesBetween(const code::Series& series, const Value& low, const Value& high) {
+    std::vector<Value> values;
+    // Values run from 0,001 Ω to 999 GΩ: series integers times 10^-5 to 10^11.
+    for (int exponent = -5; exponent <= 11; ++exponent) {
+        for (const int integer : series.values) {
+            const Value value(integer, exponent);
+            if (low <= value && value <= high) {
+                values.push_back(value);
+            }
+        }
+    }
+    return values;
+}
+
+std::string networkLine(const code::Network& network, std::span<const Value> available,
+                        const Value& target) {
+    std::string line = network.written(available);
+    if (network.partCount() > 1) {
+        line += " = " + code::frenchApproximate(network.ohms());
+    }
+    const long double wanted = target.ohms();
+    const long double deviation = (network.ohms() - wanted) / wanted * 100.0L;
+    if (std::fabs(deviation) <= code::SameDeviation * 100.0L) {
+        return line + ", exact";
+    }
+    return line + ", \u00E9cart " + code::frenchDeviation(deviation);
 }
 
 }  // namespace cli

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "code/colour_code.h"
+#include "code/network.h"
 #include "code/series.h"
 #include "code/value.h"
 
@@ -79,5 +80,12 @@ struct Described {
     std::string detail;  // limits and standing
 };
 void bothWays(std::ostream& out, const Described& forward, const Described& backward);
+
+// The values of a series from `low` to `high`, smallest first.
+std::vector<code::Value> seriesBetween(const code::Series& series, const code::Value& low,
+                                       const code::Value& high);
+// "5,1 kΩ + 200 Ω = 5,3 kΩ, exact", "5,1 kΩ, écart -3,77 %".
+std::string networkLine(const code::Network& network, std::span<const code::Value> available,
+                        const code::Value& target);
 
 }  // namespace cli

@@ -80,6 +80,11 @@ int findBands(const CommandLine& line, const Value& value, std::ostream& out) {
             << code::frenchPercent(code::percentFrom(value, neighbour))
             << ") : " << bandsOf(neighbour, bands, tolerance, coefficient) << "\n";
     }
+    // Two standard parts often do better than either neighbour.
+    const std::vector<Value> parts = seriesBetween(series, Value(1, 0), Value(1, 7));
+    const auto best = code::bestNetworks(parts, value, 2, 1);
+    out << "Avec deux r\u00E9sistances de la s\u00E9rie " << series.name << " : "
+        << networkLine(best.back().front(), parts, value) << "\n";
     return Done;
 }
 

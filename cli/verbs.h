@@ -13,6 +13,7 @@ int lire(std::span<const std::string> arguments, std::ostream& out);
 int trouver(std::span<const std::string> arguments, std::ostream& out);
 int verifier(std::span<const std::string> arguments, std::ostream& out);
 int vecteurs(std::span<const std::string> arguments, std::ostream& out);
+int combiner(std::span<const std::string> arguments, std::ostream& out);
 void help(std::ostream& out);
 
 }  // namespace cli

@@ -194,36 +194,19 @@ public:
           size_(static_cast<std::size_t>(std::max(size, 1))) {}
 
     // The deviation a network must not exceed to be kept.
-    [[nodiscard]] double threshold() const {
-        return kept_.size() < size_ ? Infinity : kept_.back().deviation + same_;
-    }
+    [[nodiscard]] double threshold() const { return threshold_; }
+    [[nodiscard]] bool tooFar(double value) const { return std::abs(value - target_) > threshold_; }
 
-    // Offers a network of the given value; false once it is too far off for
-    // it, or any network further off in the same direction, to be kept.
-    bool offer(const Draft& draft, double value) {
+    // Offers a network of the given value, drafted by `draft()` only if it
+    // may be kept; false once it is too far off for it, or any network
+    // further off in the same direction, to be kept.
+    template <typename MakeDraft>
+    bool offer(double value, MakeDraft draft) {
         const double deviation = std::abs(value - target_);
-        if (deviation > threshold()) {
+        if (deviation > threshold_) {
             return false;
         }
-        Entry entry{deviation, draft.distinctCount(), draft.groupCount(), draft, {}};
-        auto place = kept_.begin();
-        while (place != kept_.end() && !before(entry, *place)) {
-            if (size_ > 1 && sameNetwork(entry, *place)) {
-                return true;
-            }
-            ++place;
-        }
-        if (place == kept_.end() && kept_.size() == size_) {
-            return true;
-        }
-        if (size_ > 1 && std::any_of(place, kept_.end(),
-                                     [&](Entry& kept) { return sameNetwork(entry, kept); })) {
-            return true;
-        }
-        kept_.insert(place, std::move(entry));
-        if (kept_.size() > size_) {
-            kept_.pop_back();
-        }
+        keep(deviation, draft());
         return true;
     }
 
@@ -245,6 +228,31 @@ private:
         Draft draft;
         std::vector<int> key;  // made when first needed
     };
+
+    void keep(double deviation, const Draft& draft) {
+        Entry entry{deviation, draft.distinctCount(), draft.groupCount(), draft, {}};
+        auto place = kept_.begin();
+        while (place != kept_.end() && !before(entry, *place)) {
+            if (size_ > 1 && sameNetwork(entry, *place)) {
+                return;
+            }
+            ++place;
+        }
+        if (place == kept_.end() && kept_.size() == size_) {
+            return;
+        }
+        if (size_ > 1 && std::any_of(place, kept_.end(),
+                                     [&](Entry& kept) { return sameNetwork(entry, kept); })) {
+            return;
+        }
+        kept_.insert(place, std::move(entry));
+        if (kept_.size() > size_) {
+            kept_.pop_back();
+        }
+        if (kept_.size() == size_) {
+            threshold_ = kept_.back().deviation + same_;
+        }
+    }
 
     const std::vector<int>& keyOf(Entry& entry) const {
         if (entry.key.empty()) {
@@ -274,6 +282,7 @@ private:
     double target_;
     double same_;
     std::size_t size_;
+    double threshold_ = Infinity;
     std::vector<Entry> kept_;
 };
 
@@ -294,48 +303,45 @@ void offerAround(std::size_t size, std::size_t at, Offer offer) {
     }
 }
 
-// Every two-part value (both joins, a ≤ b), sorted, found in constant time on
-// average: entries are placed by counting into buckets of the double's bit
-// pattern, which grows with the value, so no comparison sort is needed.
+// Every two-part value (both joins, a ≤ b), in buckets by value: a bucket
+// holds the values between two bit patterns of a double, which grow with the
+// value, so placing a pair is one count and one store, with no sort. Only the
+// pair is stored; its value is recomputed from the parts, which stay in the
+// cache, so the table is small (fresh memory is dear: every page is a fault).
 class PairIndex {
 public:
-    explicit PairIndex(std::span<const double> ohms) {
+    explicit PairIndex(std::span<const double> ohms) : ohms_(ohms) {
         const std::size_t n = ohms.size();
         const std::size_t count = n * (n + 1);
         lowestKey_ = keyOf(ohms.front() / 2);
         const std::uint64_t range = keyOf(ohms.back() * 2) - lowestKey_;
-        const std::uint64_t wanted = std::max<std::size_t>(count / 2, 1);
+        const std::uint64_t wanted = std::max<std::size_t>(count * BucketsPerEntry, 1);
         while ((range >> shift_) >= wanted) {
             ++shift_;
         }
         const auto buckets = static_cast<std::size_t>(range >> shift_) + 1;
 
-        start_.assign(buckets + 1, 0);
-        forEachPair(ohms, [&](double value, std::uint32_t) { ++start_[bucketOf(value) + 1]; });
-        for (std::size_t b = 0; b < buckets; ++b) {
-            start_[b + 1] += start_[b];
+        // Count, then place each pair from the end of its bucket: bucket b
+        // then runs from start_[b + 1] to start_[b + 2].
+        start_.assign(buckets + 2, 0);
+        forEachPair(n, [&](std::uint32_t pair) { ++start_[bucketOf(valueOf(pair)) + 1]; });
+        for (std::size_t b = 1; b < start_.size(); ++b) {
+            start_[b] += start_[b - 1];
         }
-        values_.resize(count);
         pairs_.resize(count);
-        std::vector<std::uint32_t> next(start_.begin(), start_.end() - 1);
-        forEachPair(ohms, [&](double value, std::uint32_t pair) {
-            const std::uint32_t at = next[bucketOf(value)]++;
-            values_[at] = value;
-            pairs_[at] = pair;
-        });
-        // Buckets hold one or two entries on average: insertion sort each.
-        for (std::size_t b = 0; b < buckets; ++b) {
-            for (std::size_t i = start_[b] + 1; i < start_[b + 1]; ++i) {
-                for (std::size_t j = i; j > start_[b] && values_[j] < values_[j - 1]; --j) {
-                    std::swap(values_[j], values_[j - 1]);
-                    std::swap(pairs_[j], pairs_[j - 1]);
-                }
-            }
-        }
+        forEachPair(
+            n, [&](std::uint32_t pair) { pairs_[--start_[bucketOf(valueOf(pair)) + 1]] = pair; });
     }
 
-    [[nodiscard]] std::size_t size() const { return values_.size(); }
-    [[nodiscard]] double value(std::size_t at) const { return values_[at]; }
+    [[nodiscard]] std::size_t buckets() const { return start_.size() - 2; }
+    [[nodiscard]] std::size_t begin(std::size_t bucket) const { return start_[bucket + 1]; }
+    [[nodiscard]] std::size_t end(std::size_t bucket) const { return start_[bucket + 2]; }
+    // The smallest value the bucket may hold.
+    [[nodiscard]] double lowestIn(std::size_t bucket) const {
+        return std::bit_cast<double>(lowestKey_ + (std::uint64_t{bucket} << shift_));
+    }
+
+    [[nodiscard]] double value(std::size_t at) const { return valueOf(pairs_[at]); }
     [[nodiscard]] int first(std::size_t at) const { return static_cast<int>(pairs_[at] >> 16); }
     [[nodiscard]] int second(std::size_t at) const {
         return static_cast<int>((pairs_[at] >> 1) & 0x7FFF);
@@ -344,42 +350,67 @@ public:
         return (pairs_[at] & 1) != 0 ? Join::Parallel : Join::Series;
     }
 
-    // The first position whose value is not below `wanted`.
-    [[nodiscard]] std::size_t lowerBound(double wanted) const {
-        if (!(wanted > values_.front())) {
-            return 0;
+    // Offers the networks made with the pairs around `wanted`, the value
+    // that would hit the target: its own bucket whole, then the buckets on
+    // each side, outwards, until the edge of the next one is too far off. The
+    // network's value grows with the pair's, so a bucket's edge bounds all
+    // that lies beyond it.
+    template <typename NetworkValue, typename MakeDraft>
+    void offerAround(double wanted, Podium& podium, NetworkValue network, MakeDraft draft) const {
+        const auto offerBucket = [&](std::size_t bucket) {
+            for (std::size_t at = begin(bucket); at < end(bucket); ++at) {
+                podium.offer(network(value(at)), [&] { return draft(at); });
+            }
+        };
+        const std::size_t home = bucketOf(wanted);
+        offerBucket(home);
+        for (std::size_t bucket = home; bucket-- > 0;) {
+            if (podium.tooFar(network(lowestIn(bucket + 1)))) {
+                break;
+            }
+            offerBucket(bucket);
         }
-        if (wanted > values_.back()) {
-            return values_.size();
+        for (std::size_t bucket = home + 1; bucket < buckets(); ++bucket) {
+            if (podium.tooFar(network(lowestIn(bucket)))) {
+                break;
+            }
+            offerBucket(bucket);
         }
-        const std::size_t bucket = std::min(bucketOf(wanted), start_.size() - 2);
-        std::size_t at = start_[bucket];
-        while (at < start_[bucket + 1] && values_[at] < wanted) {
-            ++at;
-        }
-        return at;
     }
 
 private:
+    static constexpr std::size_t BucketsPerEntry = 2;
+
     static std::uint64_t keyOf(double value) { return std::bit_cast<std::uint64_t>(value); }
 
-    [[nodiscard]] std::size_t bucketOf(double value) const {
-        return static_cast<std::size_t>((keyOf(value) - lowestKey_) >> shift_);
-    }
-
     template <typename Visit>
-    static void forEachPair(std::span<const double> ohms, Visit visit) {
-        for (std::uint32_t a = 0; a < ohms.size(); ++a) {
-            for (std::uint32_t b = a; b < ohms.size(); ++b) {
-                visit(ohms[a] + ohms[b], a << 16 | b << 1);
-                visit(ohms[a] * ohms[b] / (ohms[a] + ohms[b]), a << 16 | b << 1 | 1);
+    static void forEachPair(std::size_t n, Visit visit) {
+        for (std::uint32_t a = 0; a < n; ++a) {
+            for (std::uint32_t b = a; b < n; ++b) {
+                visit(a << 16 | b << 1);
+                visit(a << 16 | b << 1 | 1);
             }
         }
     }
 
-    std::vector<double> values_;
+    [[nodiscard]] double valueOf(std::uint32_t pair) const {
+        const double a = ohms_[pair >> 16];
+        const double b = ohms_[(pair >> 1) & 0x7FFF];
+        return (pair & 1) != 0 ? a * b / (a + b) : a + b;
+    }
+
+    // The bucket a value falls in; the first or the last beyond the range.
+    [[nodiscard]] std::size_t bucketOf(double value) const {
+        if (!(value > 0) || keyOf(value) < lowestKey_) {
+            return 0;
+        }
+        const std::uint64_t bucket = (keyOf(value) - lowestKey_) >> shift_;
+        return static_cast<std::size_t>(std::min<std::uint64_t>(bucket, start_.size() - 3));
+    }
+
+    std::span<const double> ohms_;
     std::vector<std::uint32_t> pairs_;  // first << 16 | second << 1 | parallel
-    std::vector<std::uint32_t> start_;  // where each bucket starts, and the end
+    std::vector<std::uint32_t> start_;  // bucket b: from start_[b + 1] to start_[b + 2]
     std::uint64_t lowestKey_ = 0;
     int shift_ = 0;
 };
@@ -391,7 +422,7 @@ public:
     void onePart(Podium& podium) const {
         const std::size_t at = nearest(target_);
         offerAround(ohms_.size(), at, [&](std::size_t k) {
-            return podium.offer({Draft::Shape::One, {}, {index(k)}}, ohms_[k]);
+            return podium.offer(ohms_[k], [&] { return Draft{Draft::Shape::One, {}, {index(k)}}; });
         });
     }
 
@@ -400,8 +431,9 @@ public:
             for (const Join join : {Join::Series, Join::Parallel}) {
                 const std::size_t at = nearest(complement(join, ohms_[a], target_));
                 offerAround(ohms_.size(), at, [&](std::size_t b) {
-                    return podium.offer({Draft::Shape::Two, {join}, {index(a), index(b)}},
-                                        joined(join, ohms_[a], ohms_[b]));
+                    return podium.offer(joined(join, ohms_[a], ohms_[b]), [&] {
+                        return Draft{Draft::Shape::Two, {join}, {index(a), index(b)}};
+                    });
                 });
             }
         }
@@ -411,13 +443,14 @@ public:
     void threeParts(const PairIndex& pairs, Podium& podium) const {
         for (std::size_t a = 0; a < ohms_.size(); ++a) {
             for (const Join join : {Join::Series, Join::Parallel}) {
-                const std::size_t at = pairs.lowerBound(complement(join, ohms_[a], target_));
-                offerAround(pairs.size(), at, [&](std::size_t k) {
-                    const Draft draft{Draft::Shape::Chain3,
-                                      {join, pairs.join(k)},
-                                      {index(a), pairs.first(k), pairs.second(k)}};
-                    return podium.offer(draft, joined(join, ohms_[a], pairs.value(k)));
-                });
+                pairs.offerAround(
+                    complement(join, ohms_[a], target_), podium,
+                    [&](double z) { return joined(join, ohms_[a], z); },
+                    [&](std::size_t k) {
+                        return Draft{Draft::Shape::Chain3,
+                                     {join, pairs.join(k)},
+                                     {index(a), pairs.first(k), pairs.second(k)}};
+                    });
             }
         }
     }
@@ -425,26 +458,30 @@ public:
     // (pair) j0 (pair), the smaller pair first: a pair above twice the
     // target can join no other pair near it.
     void pairedFourParts(const PairIndex& pairs, Podium& podium) const {
-        for (std::size_t x = 0; x < pairs.size(); ++x) {
-            const double value = pairs.value(x);
-            const double limit = podium.threshold();
-            if (value > 2 * (target_ + limit)) {
+        for (std::size_t bucket = 0; bucket < pairs.buckets(); ++bucket) {
+            if (pairs.lowestIn(bucket) > 2 * (target_ + podium.threshold())) {
                 break;
             }
-            for (const Join join : {Join::Series, Join::Parallel}) {
-                const bool possible =
-                    join == Join::Series ? value <= (target_ + limit) / 2 : value > target_ - limit;
-                if (!possible) {
-                    continue;
+            for (std::size_t x = pairs.begin(bucket); x < pairs.end(bucket); ++x) {
+                const double value = pairs.value(x);
+                for (const Join join : {Join::Series, Join::Parallel}) {
+                    const double limit = podium.threshold();
+                    const bool possible = join == Join::Series ? value <= (target_ + limit) / 2
+                                                               : value > target_ - limit &&
+                                                                     value <= 2 * (target_ + limit);
+                    if (!possible) {
+                        continue;
+                    }
+                    pairs.offerAround(
+                        complement(join, value, target_), podium,
+                        [&](double y) { return joined(join, value, y); },
+                        [&](std::size_t y) {
+                            return Draft{
+                                Draft::Shape::Paired4,
+                                {join, pairs.join(x), pairs.join(y)},
+                                {pairs.first(x), pairs.second(x), pairs.first(y), pairs.second(y)}};
+                        });
                 }
-                const std::size_t at = pairs.lowerBound(complement(join, value, target_));
-                offerAround(pairs.size(), at, [&](std::size_t y) {
-                    const Draft draft{
-                        Draft::Shape::Paired4,
-                        {join, pairs.join(x), pairs.join(y)},
-                        {pairs.first(x), pairs.second(x), pairs.first(y), pairs.second(y)}};
-                    return podium.offer(draft, joined(join, value, pairs.value(y)));
-                });
             }
         }
     }
@@ -481,14 +518,14 @@ private:
                     : joined(Join::Parallel, ohms_[a], ohms_[b]) > target_ + limit) {
                 break;
             }
-            const std::size_t at = pairs.lowerBound(complement(inner, ohms_[b], rest));
-            offerAround(pairs.size(), at, [&](std::size_t z) {
-                const Draft draft{Draft::Shape::Chain4,
-                                  {outer, inner, pairs.join(z)},
-                                  {index(a), index(b), pairs.first(z), pairs.second(z)}};
-                return podium.offer(
-                    draft, joined(outer, ohms_[a], joined(inner, ohms_[b], pairs.value(z))));
-            });
+            pairs.offerAround(
+                complement(inner, ohms_[b], rest), podium,
+                [&](double z) { return joined(outer, ohms_[a], joined(inner, ohms_[b], z)); },
+                [&](std::size_t z) {
+                    return Draft{Draft::Shape::Chain4,
+                                 {outer, inner, pairs.join(z)},
+                                 {index(a), index(b), pairs.first(z), pairs.second(z)}};
+                });
         }
     }
 

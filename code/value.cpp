@@ -127,6 +127,29 @@ std::string frenchPercent(long double percent) {
     return text;
 }
 
+std::string frenchDeviation(long double percent) {
+    const long double size = std::fabs(percent);
+    if (size >= 0.01L || size == 0) {
+        return frenchPercent(percent);
+    }
+    const int decimals = std::min(15, 1 - static_cast<int>(std::floor(std::log10(size))));
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%+.*Lf %%", decimals, percent);
+    std::string text(buffer.data());
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::string frenchApproximate(long double ohms) {
+    if (!(ohms > 0) || !std::isfinite(ohms)) {
+        return Value().french();
+    }
+    const int exponent = static_cast<int>(std::floor(std::log10(ohms))) - 5;
+    const auto significand =
+        static_cast<std::int64_t>(std::llround(ohms / std::pow(10.0L, exponent)));
+    return Value(significand, exponent).french();
+}
+
 namespace {
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {

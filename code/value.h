@@ -49,6 +49,10 @@ long double percentFrom(const Value& nominal, const Value& measured);
 // French text: 500 -> "±5 %", 25 -> "±0,25 %"; signed: -208 -> "-2,08 %".
 std::string frenchTolerance(int basisPoints);
 std::string frenchPercent(long double percent);
+// A deviation with at least two significant digits: "-3,77 %", "+0,0012 %".
+std::string frenchDeviation(long double percent);
+// A computed value, rounded to six significant digits: "666,667 Ω".
+std::string frenchApproximate(long double ohms);
 
 // Reads a resistance as people write it: "4700", "4,7k", "4.7k", "4k7",
 // "4,7 kΩ", "4K7", "R47", "0,47", "2M2", "100R", "1,5 ohm". Nothing (and the

@@ -5,7 +5,8 @@
 _resistances_code() {
     local current=${COMP_WORDS[COMP_CWORD]}
     local previous=${COMP_WORDS[COMP_CWORD - 1]}
-    local verbs="lire read trouver find verifier vérifier check vecteurs vectors --help --version"
+    local verbs="lire read trouver find verifier vérifier check vecteurs vectors combiner combine
+        --help --version"
     local colours="noir marron rouge orange jaune vert bleu violet gris blanc or argent
         black brown red yellow green blue purple grey gray white gold silver"
     COMPREPLY=()
@@ -19,7 +20,10 @@ _resistances_code() {
         --bandes) mapfile -t COMPREPLY < <(compgen -W "4 5 6" -- "$current"); return ;;
         --tolerance) mapfile -t COMPREPLY < <(compgen -W "10% 5% 2% 1% 0,5% 0,25% 0,1% 0,05%" -- "$current"); return ;;
         --coefficient) mapfile -t COMPREPLY < <(compgen -W "250 100 50 25 20 15 10 5 1" -- "$current"); return ;;
-        --mesure) return ;;
+        --serie) mapfile -t COMPREPLY < <(compgen -W "E3 E6 E12 E24 E48 E96 E192" -- "$current"); return ;;
+        --parties) mapfile -t COMPREPLY < <(compgen -W "1 2 3 4" -- "$current"); return ;;
+        --stock) mapfile -t COMPREPLY < <(compgen -f -- "$current"); return ;;
+        --mesure | --de | --a | --valeurs | --nombre) return ;;
     esac
 
     local words options=""
@@ -28,6 +32,7 @@ _resistances_code() {
         verifier | vérifier | check) words=$colours options="--mesure" ;;
         trouver | find) options="--bandes --tolerance --coefficient --cms --smd" ;;
         vecteurs | vectors) options="--cms --smd" ;;
+        combiner | combine) options="--serie --de --a --stock --valeurs --parties --nombre" ;;
         *) return ;;
     esac
     if [[ $current == -* ]]; then

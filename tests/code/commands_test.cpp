@@ -80,7 +80,9 @@ TEST(Trouver, AStandardValueGetsItsBandsElseItsNeighbours) {
               "5 %). "
               "Les plus proches, en 4 bagues :\n"
               "  4,7 k\u03A9 (-2,08 %) : JAUNE VIOLET ROUGE OR\n"
-              "  5,1 k\u03A9 (+6,25 %) : VERT MARRON ROUGE OR\n");
+              "  5,1 k\u03A9 (+6,25 %) : VERT MARRON ROUGE OR\n"
+              "Avec deux r\u00E9sistances de la s\u00E9rie E24 : 2,4 k\u03A9 + 2,4 k\u03A9 = 4,8 "
+              "k\u03A9, exact\n");
     EXPECT_EQ(run({"trouver", "4k99", "--bandes", "5"}).out,
               "4,99 k\u03A9 \u00B1"
               "1 % (s\u00E9rie E96)\n5 bagues : JAUNE BLANC BLANC MARRON MARRON\n");
@@ -208,10 +210,35 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"trouver", "4,7k", "--smd", "--bandes", "5"},
          "l'option --bandes ne va pas avec --cms : un marquage n'a pas de bagues."},
         {{"trouver", "4,7k", "--cms=oui"}, "l'option --cms ne prend pas de valeur."},
+        {{"combiner", "0"},
+         "valeur illisible \u00AB 0 \u00BB : une valeur nulle. Exemples : 4700, 4,7k, 4.7k, 4k7, "
+         "\"4,7 k\u03A9\", R47, 0,47."},
+        {{"combiner", "-5k"},
+         "la valeur \u00E0 obtenir doit \u00EAtre positive (\u00AB -5k \u00BB)."},
+        {{"combiner", "5k", "--parties", "5"},
+         "nombre de parties impossible \u00AB 5 \u00BB : de 1 \u00E0 4."},
+        {{"combine", "5k", "--de", "10k", "--a", "1k"},
+         "les limites sont \u00E0 l'envers : --de 10 k\u03A9 est au-dessus de --a 1 k\u03A9."},
+        {{"combiner", "5k", "--serie", "E7"},
+         "s\u00E9rie inconnue \u00AB E7 \u00BB. S\u00E9ries : E3, E6, E12, E24, E48, E96, E192."},
+        {{"combiner", "5k", "--stock", "/nonexistent/stock"},
+         "impossible de lire le stock \u00AB /nonexistent/stock \u00BB."},
+        {{"combiner", "5k", "--stock", "/dev/null"},
+         "le stock \u00AB /dev/null \u00BB ne contient aucune valeur."},
+        {{"combiner", "5k", "--valeurs", "4k7,10x"},
+         "--valeurs : valeur illisible \u00AB 10x \u00BB : un caract\u00E8re inattendu. Exemples : "
+         "--valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\"."},
+        {{"combiner", "5k", "--valeurs", "4k7", "--serie", "E12"},
+         "--valeurs ne va pas avec --serie."},
+        {{"combiner", "5k", "--de", "1m", "--a", "999G", "--serie", "E192"},
+         "valeur illisible \u00AB 1m \u00BB : un caract\u00E8re inattendu. Exemples : 4700, 4,7k, "
+         "4.7k, 4k7, \"4,7 k\u03A9\", R47, 0,47."},
+        {{"combiner", "5k", "--de", "0,001", "--a", "999G", "--serie", "E192"},
+         "2880 valeurs, c'est trop : au plus 2000. Resserrez --de et --a."},
         {{"calculer"},
          "commande inconnue \u00AB calculer \u00BB. Commandes : lire (read), trouver (find), "
          "verifier "
-         "(check), vecteurs (vectors) ; --help pour l'aide."},
+         "(check), vecteurs (vectors), combiner (combine) ; --help pour l'aide."},
     };
     for (const BadInput& row : rows) {
         const Outcome outcome = run(row.arguments);
@@ -255,6 +282,32 @@ TEST(Markings, ReadTurnedRoundAndFoundWithTheNearestStandardValues) {
               "1 %) : 1002\n"
               "  EIA-96 (\u00B1"
               "1 %) : 01C\n");
+}
+
+TEST(Combiner, EachPartCountWithItsBandsFromASeriesOrAStock) {
+    EXPECT_EQ(run({"combiner", "5,3k", "--parties", "2"}).out,
+              "5,3 k\u03A9 avec la s\u00E9rie E24 de 1 \u03A9 \u00E0 10 M\u03A9 :\n"
+              "1 partie :\n"
+              "  5,1 k\u03A9, \u00E9cart -3,77 %\n"
+              "    5,1 k\u03A9 : VERT MARRON ROUGE OR\n"
+              "2 parties :\n"
+              "  5,1 k\u03A9 + 200 \u03A9 = 5,3 k\u03A9, exact\n"
+              "    5,1 k\u03A9 : VERT MARRON ROUGE OR\n"
+              "    200 \u03A9 : ROUGE NOIR MARRON OR\n");
+    const std::string stock = testing::TempDir() + "stock.txt";
+    std::ofstream(stock) << "# the drawer\n4k7\n\n1,2 k  # twice over\n4,99k\n";
+    const Outcome fromStock = run({"combine", "5,3k", "--stock", stock, "--parties", "3"});
+    EXPECT_NE(fromStock.out.find("  4,7 k\u03A9 + (1,2 k\u03A9 \u2225 1,2 k\u03A9) = 5,3 k\u03A9, "
+                                 "exact\n"
+                                 "    4,7 k\u03A9 : JAUNE VIOLET ROUGE OR\n"
+                                 "    1,2 k\u03A9 : MARRON ROUGE ROUGE OR\n"),
+              std::string::npos)
+        << fromStock.out;
+    std::ofstream(stock) << "4k7\n47 ohms\nquatre\n";
+    EXPECT_EQ(run({"combiner", "5k", "--stock", stock}).err,
+              "resistances-code : " + stock +
+                  ", ligne 3 : valeur illisible \u00AB quatre \u00BB : un caract\u00E8re "
+                  "inattendu.\n");
 }
 
 TEST(HelpAndVersion, InFrench) {

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The network solver against the yardstick of the best-known EDA calculator:
+// every two-part value computed once and sorted; three and four parts by a
+// binary search of the complement of each one- and two-part value in that
+// list. Both solve the same 20 targets, spread log-uniformly over 1 Ω–10 MΩ,
+// with four parts from a whole series over 1 Ω–10 MΩ. Prints the median time
+// of each per target, their ratio, and how the best deviations compare.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "code/network.h"
+#include "code/series.h"
+
+namespace {
+
+using code::Value;
+
+struct TwoPart {
+    double ohms;
+    int a;
+    int b;
+    bool parallel;
+};
+
+// The yardstick: best absolute deviation for one to four parts.
+std::array<double, 4> yardstick(const std::vector<double>& values, double target) {
+    std::vector<TwoPart> pairs;
+    pairs.reserve(values.size() * (values.size() + 1));
+    for (std::size_t a = 0; a < values.size(); ++a) {
+        for (std::size_t b = a; b < values.size(); ++b) {
+            const double x = values[a];
+            const double y = values[b];
+            pairs.push_back({x + y, static_cast<int>(a), static_cast<int>(b), false});
+            pairs.push_back({x * y / (x + y), static_cast<int>(a), static_cast<int>(b), true});
+        }
+    }
+    std::sort(pairs.begin(), pairs.end(),
+              [](const TwoPart& p, const TwoPart& q) { return p.ohms < q.ohms; });
+    const auto nearest = [&](double wanted, auto combine, double& best) {
+        const auto at =
+            std::lower_bound(pairs.begin(), pairs.end(), wanted,
+                             [](const TwoPart& p, double value) { return p.ohms < value; });
+        for (auto it : {at - 1, at}) {
+            if (it >= pairs.begin() && it < pairs.end()) {
+                best = std::min(best, std::abs(combine(it->ohms) - target));
+            }
+        }
+    };
+    std::array<double, 4> best{INFINITY, INFINITY, INFINITY, INFINITY};
+    for (const double value : values) {
+        best[0] = std::min(best[0], std::abs(value - target));
+    }
+    nearest(
+        target, [](double z) { return z; }, best[1]);
+    const auto complements = [&](double part, double& slot) {
+        if (part < target) {
+            nearest(
+                target - part, [&](double z) { return part + z; }, slot);
+        } else if (part > target) {
+            nearest(
+                1 / (1 / target - 1 / part), [&](double z) { return part * z / (part + z); }, slot);
+        }
+    };
+    for (const double value : values) {
+        complements(value, best[2]);
+    }
+    for (const TwoPart& pair : pairs) {
+        complements(pair.ohms, best[3]);
+    }
+    return best;
+}
+
+template <typename Run>
+double fastestSeconds(int repeats, Run run) {
+    double fastest = INFINITY;
+    for (int i = 0; i < repeats; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        fastest = std::min(fastest, took.count());
+    }
+    return fastest;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    return values.size() % 2 == 1 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+}  // namespace
+
+int main() {
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> exponent(0, 7);
+    std::vector<Value> targets;
+    for (int i = 0; i < 20; ++i) {
+        // Targets with six significant digits, as a person would type them.
+        const double ohms = std::pow(10.0, exponent(random));
+        const int power = static_cast<int>(std::floor(std::log10(ohms))) - 5;
+        targets.emplace_back(std::llround(ohms / std::pow(10.0, power)), power);
+    }
+    std::printf("%-5s %7s %12s %12s %7s %9s %9s %9s\n", "serie", "values", "ours ms",
+                "yardstick ms", "ratio", "same dev", "ours <", "ours >");
+    for (const char* name : {"E24", "E96", "E192"}) {
+        const code::Series& series = *code::seriesNamed(name);
+        std::vector<Value> values;
+        std::vector<double> ohms;
+        for (int power = -3; power <= 7; ++power) {
+            for (const int integer : series.values) {
+                const Value value(integer, power);
+                if (Value(1, 0) <= value && value <= Value(1, 7)) {
+                    values.push_back(value);
+                    ohms.push_back(static_cast<double>(value.ohms()));
+                }
+            }
+        }
+        std::vector<double> ours;
+        std::vector<double> theirs;
+        int same = 0;
+        int better = 0;
+        int worse = 0;
+        for (const Value& target : targets) {
+            const double wanted = static_cast<double>(target.ohms());
+            std::vector<std::vector<code::Network>> found;
+            std::array<double, 4> reference{};
+            ours.push_back(
+                fastestSeconds(3, [&] { found = code::bestNetworks(values, target, 4, 1); }));
+            theirs.push_back(fastestSeconds(3, [&] { reference = yardstick(ohms, wanted); }));
+            for (std::size_t k = 0; k < 4; ++k) {
+                const double deviation = std::abs(found[k].front().ohms() - wanted);
+                const double same_ = wanted * code::SameDeviation;
+                if (std::abs(deviation - reference[k]) <= same_) {
+                    ++same;
+                } else if (deviation < reference[k]) {
+                    ++better;
+                } else {
+                    ++worse;
+                    std::printf("  worse: %s, %zu parts, %.17g > %.17g\n", target.french().c_str(),
+                                k + 1, deviation, reference[k]);
+                }
+            }
+        }
+        const double mineMs = median(ours) * 1000;
+        const double theirsMs = median(theirs) * 1000;
+        std::printf("%-5s %7zu %12.3f %12.3f %7.3f %9d %9d %9d\n", name, values.size(), mineMs,
+                    theirsMs, mineMs / theirsMs, same, better, worse);
+    }
+    std::printf("(same dev, ours <, ours >: best deviations over 20 targets x 4 part counts)\n");
+}
