@@ -19,8 +19,5 @@ void announceRadioButtons();
 // reader announces: the caption a sighted user reads beside it.
 void nameForScreenReaders(QWidget& window);
 
-// What a band overlay shows, in words: "bande 1 : MARRON", or the picture's
-// own band where the overlay draws nothing ("bande 4 : or (image)").
-std::string bandDescription(std::string_view overlay, std::optional<tables::Colour> shown);
 
 }  // namespace ui

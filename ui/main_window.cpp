@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <map>
 
+#include "tables/screen_reader.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
@@ -236,8 +237,8 @@ void MainWindow::mirror() {
         if (overlay.drawn != overlay.model->shownColour() || !overlay.named) {
             overlay.drawn = overlay.model->shownColour();
             overlay.named = true;
-            overlay.view->setAccessibleName(
-                QString::fromStdString(bandDescription(overlay.model->name(), overlay.drawn)));
+            overlay.view->setAccessibleName(QString::fromStdString(
+                tables::bandDescription(overlay.model->name(), overlay.drawn)));
             overlay.view->update();
         }
     }

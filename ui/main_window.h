@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "logic/form.h"
+#include "tables/layout.h"
 
 class QLineEdit;
 class QMenu;
@@ -45,7 +46,7 @@ protected:
 
 private:
     void build();
-    QWidget* makeWidget(const struct ControlLayout& entry, QWidget* parent);
+    QWidget* makeWidget(const tables::ControlLayout& entry, QWidget* parent);
     void setTabOrder();
     void act(const auto& action);
 

@@ -1,17 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/layout.h"
+#pragma once
 
+// The window's layout: every control's name, place, font, item height and tab
+// order. Plain data, shared by every front end of the calculator.
 #include <array>
+#include <optional>
+#include <span>
+#include <string_view>
 
-namespace ui {
+#include "tables/colour.h"
 
-namespace {
+namespace tables {
 
-constexpr tables::Colour Blue = tables::Colour::rgb(0, 0, 255);
-constexpr tables::Colour Navy = tables::Colour::rgb(0, 0, 128);
-constexpr tables::Colour Fuchsia = tables::Colour::rgb(255, 0, 255);
-constexpr tables::Colour Teal = tables::Colour::rgb(0, 128, 128);
-constexpr tables::Colour Red = tables::Colour::rgb(255, 0, 0);
+enum class Kind { GroupBox, Label, ListBox, Edit, RadioButton, Image, PaintBox };
+
+// Pixels at 96 dpi, relative to the client area or the containing group box.
+struct Geometry {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct FontSpec {
+    int pixelHeight;  // 0: the control shows no text of its own
+    bool bold;
+    Colour colour;
+};
+
+struct ControlLayout {
+    std::string_view name;
+    std::string_view parent;  // "Form1" for the window itself
+    Kind kind;
+    Geometry geometry;
+    FontSpec font;
+    int itemHeight;  // list boxes only
+    int tabOrder;    // among the siblings; -1: no tab stop
+};
+
+inline constexpr std::string_view WindowName = "Form1";
+inline constexpr std::string_view WindowCaption =
+    "Détermination de la valeur d'une résistance (à 4, 5 ou 6 bandes) - V1.2 - RAZORO";
+inline constexpr int ClientWidth = 719;
+inline constexpr int ClientHeight = 649;
+inline constexpr FontSpec WindowFont{11, false, Black};
+
+namespace layout_detail {
+
+constexpr Colour Blue = Colour::rgb(0, 0, 255);
+constexpr Colour Navy = Colour::rgb(0, 0, 128);
+constexpr Colour Fuchsia = Colour::rgb(255, 0, 255);
+constexpr Colour Teal = Colour::rgb(0, 128, 128);
+constexpr Colour Red = Colour::rgb(255, 0, 0);
 
 constexpr FontSpec Caption{16, true, Blue};     // group boxes, radio buttons
 constexpr FontSpec Note{11, false, Navy};       // labels over the lists
@@ -21,7 +61,7 @@ constexpr FontSpec Readout{16, true, Red};
 constexpr FontSpec BigList{16, true, Navy};
 constexpr FontSpec SmallList{11, true, Navy};
 constexpr FontSpec Ohms{19, false, Fuchsia};
-constexpr FontSpec NoText{0, false, tables::Black};
+constexpr FontSpec NoText{0, false, Black};
 
 constexpr ControlLayout control(std::string_view name, std::string_view parent, Kind kind,
                                 Geometry geometry, FontSpec font, int tabOrder = -1,
@@ -37,7 +77,7 @@ constexpr ControlLayout list(std::string_view name, std::string_view parent, Geo
 
 using enum Kind;
 
-constexpr std::array Layout{
+inline constexpr std::array Layout{
     control("GroupBox1", "Form1", GroupBox, {8, 8, 273, 393}, Caption, 0),
     control("GroupBox2", "Form1", GroupBox, {288, 8, 425, 313}, Caption, 1),
     control("GroupBox5", "Form1", GroupBox, {288, 328, 425, 313}, Caption, 2),
@@ -121,14 +161,16 @@ constexpr std::array Layout{
     list("ListBox26", "GroupBox5", {336, 264, 81, 41}, SmallList, 8),
 };
 
-}  // namespace
+}  // namespace layout_detail
 
-std::span<const ControlLayout> windowLayout() {
-    return Layout;
+// Every control of the window, parents before their children, and within a
+// group box in the order it paints (pictures before the bands over them).
+constexpr std::span<const ControlLayout> windowLayout() {
+    return layout_detail::Layout;
 }
 
-std::optional<ControlLayout> layoutOf(std::string_view name) {
-    for (const ControlLayout& entry : Layout) {
+constexpr std::optional<ControlLayout> layoutOf(std::string_view name) {
+    for (const ControlLayout& entry : layout_detail::Layout) {
         if (entry.name == name) {
             return entry;
         }
@@ -136,4 +178,4 @@ std::optional<ControlLayout> layoutOf(std::string_view name) {
     return std::nullopt;
 }
 
-}  // namespace ui
+}  // namespace tables
