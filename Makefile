@@ -5,7 +5,7 @@ SANITIZE_DIR    ?= build-sanitize
 BUILD_TYPE      ?= RelWithDebInfo
 CMAKE_FLAGS     ?=
 
-.PHONY: all deps configure build run test test-sanitize package screenshot bench monkey format tidy clean
+.PHONY: all deps configure build run test test-sanitize package web screenshot bench monkey format tidy clean
 
 all: build
 
@@ -34,6 +34,10 @@ test-sanitize: deps
 # The Debian package, in $(BUILD_DIR)/.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# The page in $(BUILD_DIR)/web: open it with python3 -m http.server -d $(BUILD_DIR)/web
+web: configure
+	@cmake --build $(BUILD_DIR) --target web
 
 # Benchmarks: never part of the tests. See bench/README.md.
 bench: build

@@ -2,7 +2,9 @@
 // The page's binding to the calculator model: it builds the window from the
 // model's own description, sends clicks, keys and exposures to the model, and
 // after each mirrors the model's whole visible state into the page. No
-// calculator rule lives here.
+// calculator rule lives here. The page draws its first frame from the
+// description and start-up state that the native build of the same model
+// wrote into it, and hands over to its own model once that has loaded.
 'use strict';
 
 var Module = {
@@ -13,7 +15,6 @@ var Module = {
 
 const resistancesPage = (() => {
     const model = {
-        describe: () => JSON.parse(Module.ccall('resistances_describe', 'string', [], [])),
         state: () => JSON.parse(Module.ccall('resistances_state', 'string', [], [])),
         expose: () => Module.ccall('resistances_expose', null, [], []),
         select: (list, row) =>
@@ -24,19 +25,24 @@ const resistancesPage = (() => {
 
     const views = { lists: {}, edits: {}, radios: {}, bands: {} };
     const messages = [];
+    const waiting = [];  // what the user did before the model had loaded
     let lastState = null;
     let menuItem = null;
+    let ready = false;
 
     // "Série E12 :" is read as "Série E12".
     const withoutColon = (text) => text.trim().replace(/\s*:$/, '').trim();
 
     function act(action) {
+        if (!ready) {
+            waiting.push(action);
+            return;
+        }
         action();
-        mirror();
+        mirror(model.state());
     }
 
-    function mirror() {
-        const state = model.state();
+    function mirror(state) {
         const controls = state.controls;
         for (const [name, [index, enabled]] of Object.entries(controls.lists)) {
             const list = views.lists[name];
@@ -259,6 +265,7 @@ const resistancesPage = (() => {
     function buildMenu(caption) {
         const menu = document.getElementById('menu');
         menuItem = document.createElement('div');
+        menuItem.id = 'menu-about';
         menuItem.setAttribute('role', 'menuitem');
         menuItem.tabIndex = -1;
         menuItem.textContent = caption;
@@ -330,22 +337,32 @@ const resistancesPage = (() => {
         document.getElementById('message').addEventListener('close', showNextMessage);
     }
 
+    // The first frame, before the model has loaded.
+    function show() {
+        const data = JSON.parse(document.getElementById('window-data').textContent);
+        build(data.description);
+        mirror({ controls: data.state, messages: [], error: '' });
+        requestAnimationFrame(() => performance.mark('resistances-first-frame'));
+    }
+
+    // The model has loaded: it is shown the window as the Qt window is by the
+    // window system, then gets what the user did meanwhile. A page shown
+    // again and a resize are exposures of the whole window too.
     function start() {
-        build(model.describe());
-        // What the Qt window gets from the window system: the first show, a
-        // page shown again, a resize. Each is an exposure of the whole window.
+        ready = true;
         act(() => model.expose());
+        waiting.splice(0).forEach(act);
         document.addEventListener('visibilitychange', () => {
             if (document.visibilityState === 'visible') {
                 act(() => model.expose());
             }
         });
         window.addEventListener('resize', () => act(() => model.expose()));
-        requestAnimationFrame(() => {
-            performance.mark('resistances-first-frame');
-            window.resistancesReady = true;
-        });
+        performance.mark('resistances-model-ready');
+        window.resistancesReady = true;
     }
+
+    show();
 
     // The page as the user sees it, in the model's own shape: for the tests
     // that compare it with the native model.

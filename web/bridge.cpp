@@ -41,11 +41,6 @@ public:
         return text_.c_str();
     }
 
-    const char* keep(std::string text) {
-        text_ = std::move(text);
-        return text_.c_str();
-    }
-
 private:
     struct Message {
         std::string text;
@@ -70,10 +65,6 @@ Control* named(const char* name) {
 }  // namespace
 
 extern "C" {
-
-const char* resistances_describe() {
-    return session().keep(logic::describeWindow(session().form()));
-}
 
 const char* resistances_state() {
     return session().state();
