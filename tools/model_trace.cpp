@@ -3,9 +3,6 @@
 // prints what the user would see after each, as JSON: the native side of the
 // comparison with the WebAssembly build behind the page.
 //   expose | select LIST ROW | choose RADIO
-// With --window it prints instead, once, the window's description and what it
-// shows after its first exposure: what the page draws before its own build of
-// the model has loaded.
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -13,15 +10,8 @@
 #include "logic/form.h"
 #include "logic/snapshot.h"
 
-int main(int argc, char** argv) {
+int main() {
     logic::TForm1 form;
-    if (argc == 2 && std::string(argv[1]) == "--window") {
-        const std::string description = logic::describeWindow(form);
-        form.expose();
-        std::cout << "{\"description\":" << description
-                  << ",\"state\":" << logic::snapshot(form) << "}\n";
-        return 0;
-    }
     std::string line;
     while (std::getline(std::cin, line)) {
         std::istringstream words(line);

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the page: the window's markup, built from the layout and drawn in
+// the state the model shows after its first exposure, put into the page's
+// template. The page then shows the whole window from its first frame, and
+// its script only binds the controls to the WebAssembly model once loaded.
+//   web_page TEMPLATE OUTPUT
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "logic/form.h"
+#include "logic/snapshot.h"
+#include "tables/layout.h"
+#include "tables/screen_reader.h"
+
+namespace {
+
+using tables::ControlLayout;
+using tables::Kind;
+
+std::string escaped(std::string_view text) {
+    std::string html;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                html += "&amp;";
+                break;
+            case '<':
+                html += "&lt;";
+                break;
+            case '>':
+                html += "&gt;";
+                break;
+            case '"':
+                html += "&quot;";
+                break;
+            default:
+                html += c;
+        }
+    }
+    return html;
+}
+
+// "Série E12 :" is read as "Série E12".
+std::string withoutColon(std::string text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == ':')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string kindName(Kind kind) {
+    switch (kind) {
+        case Kind::GroupBox:
+            return "group";
+        case Kind::Label:
+            return "label";
+        case Kind::ListBox:
+            return "list";
+        case Kind::Edit:
+            return "edit";
+        case Kind::RadioButton:
+            return "radio";
+        case Kind::Image:
+            return "image";
+        case Kind::PaintBox:
+            return "band";
+    }
+    return "";
+}
+
+std::string style(const ControlLayout& entry) {
+    const auto& [left, top, width, height] = entry.geometry;
+    std::ostringstream css;
+    css << "left:" << left << "px;top:" << top << "px;width:" << width << "px;height:" << height
+        << "px";
+    if (entry.font.pixelHeight > 0) {
+        css << ";font-size:" << entry.font.pixelHeight
+            << "px;font-weight:" << (entry.font.bold ? "bold" : "normal")
+            << ";color:" << logic::hexColour(entry.font.colour);
+    }
+    return css.str();
+}
+
+class PageWriter {
+public:
+    explicit PageWriter(logic::TForm1& form) : form_(form) { numberTabStops(); }
+
+    std::string window() {
+        std::ostringstream html;
+        html << "<h1 id=\"caption\" class=\"caption\">" << escaped(tables::WindowCaption)
+             << "</h1>\n<div id=\"window\" class=\"window\" role=\"application\" "
+                "aria-labelledby=\"caption\" style=\"width:"
+             << tables::ClientWidth << "px;height:" << tables::ClientHeight
+             << "px;font-size:" << tables::WindowFont.pixelHeight
+             << "px;color:" << logic::hexColour(tables::WindowFont.colour) << "\">\n";
+        children(html, tables::WindowName, "");
+        html << "</div>\n<div id=\"menu\" class=\"menu\" role=\"menu\" hidden><div "
+                "id=\"menu-about\" role=\"menuitem\" tabindex=\"-1\">"
+             << escaped(form_.proposde1.caption()) << "</div></div>\n";
+        return html.str();
+    }
+
+private:
+    // The layout's tab order: containers in their order, each one's controls in theirs.
+    void numberTabStops() {
+        const auto visit = [&](const auto& self, std::string_view parent) -> void {
+            std::vector<ControlLayout> stops;
+            for (const ControlLayout& entry : tables::windowLayout()) {
+                if (entry.parent == parent && entry.tabOrder >= 0) {
+                    stops.push_back(entry);
+                }
+            }
+            std::stable_sort(stops.begin(), stops.end(),
+                             [](const auto& a, const auto& b) { return a.tabOrder < b.tabOrder; });
+            for (const ControlLayout& stop : stops) {
+                if (stop.kind == Kind::GroupBox) {
+                    self(self, stop.name);
+                } else {
+                    tabStop_[std::string(stop.name)] = static_cast<int>(tabStop_.size()) + 1;
+                }
+            }
+        };
+        visit(visit, tables::WindowName);
+    }
+
+    void children(std::ostringstream& html, std::string_view parent, const std::string& group) {
+        for (const ControlLayout& entry : tables::windowLayout()) {
+            if (entry.parent == parent) {
+                control(html, entry, group);
+            }
+        }
+    }
+
+    // The caption a sighted user reads beside the control, as a screen reader says it.
+    std::string spokenName(const ControlLayout& entry) {
+        for (const tables::ReadBeside& beside : tables::Beside) {
+            if (beside.control == entry.name) {
+                const auto* label = dynamic_cast<logic::Label*>(form_.findControl(beside.label));
+                std::string name = withoutColon(label->caption());
+                if (!beside.band.empty()) {
+                    name += ", bande " + std::string(beside.band);
+                }
+                return name;
+            }
+        }
+        for (const auto& [button, name] : tables::BandCounts) {
+            if (button == entry.name) {
+                return std::string(name);
+            }
+        }
+        return {};
+    }
+
+    void control(std::ostringstream& html, const ControlLayout& entry, const std::string& group) {
+        const std::string name(entry.name);
+        logic::Control* model = form_.findControl(entry.name);
+        // A readout is the input itself; every other control a box.
+        const bool input = entry.kind == Kind::Edit;
+        html << (input ? "<input" : "<div") << " id=\"" << name << "\" class=\"control "
+             << kindName(entry.kind) << "\" style=\"" << style(entry);
+        if (const auto* box = dynamic_cast<logic::PaintBox*>(model); box && box->shownColour()) {
+            html << ";background:" << logic::hexColour(*box->shownColour());
+        }
+        html << "\"";
+        if (const std::string spoken = spokenName(entry); !spoken.empty()) {
+            html << " aria-label=\"" << escaped(spoken) << "\"";
+        }
+        if (!group.empty() && entry.kind != Kind::GroupBox) {
+            html << " aria-description=\"" << escaped(group) << "\"";
+        }
+        if (const auto stop = tabStop_.find(name); stop != tabStop_.end()) {
+            // A disabled list takes no focus, as in the Qt window.
+            const auto* list = dynamic_cast<logic::ListBox*>(model);
+            html << " data-tab=\"" << stop->second << "\" tabindex=\""
+                 << (list != nullptr && !list->enabled() ? -1 : stop->second) << "\"";
+        }
+        switch (entry.kind) {
+            case Kind::GroupBox: {
+                const auto& box = dynamic_cast<logic::GroupBox&>(*model);
+                html << " role=\"" << (box.radioButtons().empty() ? "group" : "radiogroup")
+                     << "\" aria-label=\"" << escaped(box.caption())
+                     << "\"><span class=\"group-caption\">" << escaped(box.caption())
+                     << "</span>\n";
+                children(html, entry.name, withoutColon(box.caption()));
+                break;
+            }
+            case Kind::Label: {
+                const auto& label = dynamic_cast<logic::Label&>(*model);
+                if (!label.hint().empty()) {
+                    html << " title=\"" << escaped(label.hint()) << "\"";
+                }
+                html << ">" << escaped(label.caption());
+                break;
+            }
+            case Kind::ListBox:
+                list(html, entry, dynamic_cast<logic::ListBox&>(*model));
+                break;
+            case Kind::Edit:
+                html << " readonly value=\"" << escaped(dynamic_cast<logic::Edit&>(*model).text())
+                     << "\">\n";
+                return;
+            case Kind::RadioButton: {
+                const auto& radio = dynamic_cast<logic::RadioButton&>(*model);
+                html << " role=\"radio\" aria-checked=\"" << (radio.checked() ? "true" : "false")
+                     << "\"";
+                if (spokenName(entry).empty()) {
+                    html << " aria-label=\"" << escaped(withoutColon(radio.caption())) << "\"";
+                }
+                html << ">" << escaped(radio.caption());
+                break;
+            }
+            case Kind::Image:
+                html << "><img src=\"" << name << ".png\" srcset=\"" << name << ".png 1x, " << name
+                     << "@2x.png 2x\" alt=\"\">";
+                break;
+            case Kind::PaintBox: {
+                const auto& box = dynamic_cast<logic::PaintBox&>(*model);
+                html << " role=\"img\" aria-label=\""
+                     << escaped(tables::bandDescription(entry.name, box.shownColour())) << "\">";
+                break;
+            }
+        }
+        html << "</div>\n";
+    }
+
+    void list(std::ostringstream& html, const ControlLayout& entry, const logic::ListBox& list) {
+        const std::string name(entry.name);
+        html << " role=\"listbox\" aria-disabled=\"" << (list.enabled() ? "false" : "true") << "\"";
+        if (list.itemIndex() >= 0) {
+            html << " aria-activedescendant=\"" << name << "-" << list.itemIndex() << "\"";
+        }
+        html << ">";
+        for (int row = 0; row < list.count(); ++row) {
+            html << "<div id=\"" << name << "-" << row
+                 << "\" class=\"item\" role=\"option\" aria-selected=\""
+                 << (row == list.itemIndex() ? "true" : "false")
+                 << "\" style=\"height:" << entry.itemHeight
+                 << "px;line-height:" << entry.itemHeight << "px\">"
+                 << escaped(list.items()[static_cast<std::size_t>(row)]) << "</div>";
+        }
+    }
+
+    logic::TForm1& form_;
+    std::map<std::string, int> tabStop_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s TEMPLATE OUTPUT\n", argv[0]);
+        return 2;
+    }
+    std::ifstream input(argv[1]);
+    std::stringstream page;
+    page << input.rdbuf();
+    logic::TForm1 form;
+    form.expose();  // the first show, as the page's own model will be shown
+    std::string html = page.str();
+    for (const auto& [mark, text] :
+         {std::pair{std::string("<!-- window -->"), PageWriter(form).window()},
+          std::pair{std::string("<!-- caption -->"), escaped(tables::WindowCaption)}}) {
+        const std::size_t at = html.find(mark);
+        if (at == std::string::npos) {
+            std::fprintf(stderr, "web_page: no %s in %s\n", mark.c_str(), argv[1]);
+            return 1;
+        }
+        html.replace(at, mark.size(), text);
+    }
+    std::ofstream(argv[2]) << html;
+    return std::ofstream(argv[2], std::ios::app) ? 0 : 1;
+}
