@@ -336,6 +336,15 @@ public:
     [[nodiscard]] std::size_t buckets() const { return start_.size() - 2; }
     [[nodiscard]] std::size_t begin(std::size_t bucket) const { return start_[bucket + 1]; }
     [[nodiscard]] std::size_t end(std::size_t bucket) const { return start_[bucket + 2]; }
+    // The bucket a value falls in; the first or the last beyond the range.
+    [[nodiscard]] std::size_t bucketOf(double value) const {
+        if (!(value > 0) || keyOf(value) < lowestKey_) {
+            return 0;
+        }
+        const std::uint64_t bucket = (keyOf(value) - lowestKey_) >> shift_;
+        return static_cast<std::size_t>(std::min<std::uint64_t>(bucket, start_.size() - 3));
+    }
+
     // The smallest value the bucket may hold.
     [[nodiscard]] double lowestIn(std::size_t bucket) const {
         return std::bit_cast<double>(lowestKey_ + (std::uint64_t{bucket} << shift_));
@@ -399,15 +408,6 @@ private:
         return (pair & 1) != 0 ? a * b / (a + b) : a + b;
     }
 
-    // The bucket a value falls in; the first or the last beyond the range.
-    [[nodiscard]] std::size_t bucketOf(double value) const {
-        if (!(value > 0) || keyOf(value) < lowestKey_) {
-            return 0;
-        }
-        const std::uint64_t bucket = (keyOf(value) - lowestKey_) >> shift_;
-        return static_cast<std::size_t>(std::min<std::uint64_t>(bucket, start_.size() - 3));
-    }
-
     std::span<const double> ohms_;
     std::vector<std::uint32_t> pairs_;  // first << 16 | second << 1 | parallel
     std::vector<std::uint32_t> start_;  // bucket b: from start_[b + 1] to start_[b + 2]
@@ -455,33 +455,33 @@ public:
         }
     }
 
-    // (pair) j0 (pair), the smaller pair first: a pair above twice the
-    // target can join no other pair near it.
+    // (pair) j0 (pair). Of two pairs in series, the larger lies between
+    // half the target and the target; of two in parallel, the smaller lies
+    // between the target and twice it. Each is searched from the middle of
+    // that octave outwards, so the bound tightens at once.
     void pairedFourParts(const PairIndex& pairs, Podium& podium) const {
-        for (std::size_t bucket = 0; bucket < pairs.buckets(); ++bucket) {
-            if (pairs.lowestIn(bucket) > 2 * (target_ + podium.threshold())) {
-                break;
-            }
-            for (std::size_t x = pairs.begin(bucket); x < pairs.end(bucket); ++x) {
-                const double value = pairs.value(x);
-                for (const Join join : {Join::Series, Join::Parallel}) {
-                    const double limit = podium.threshold();
-                    const bool possible = join == Join::Series ? value <= (target_ + limit) / 2
-                                                               : value > target_ - limit &&
-                                                                     value <= 2 * (target_ + limit);
-                    if (!possible) {
-                        continue;
-                    }
-                    pairs.offerAround(
-                        complement(join, value, target_), podium,
-                        [&](double y) { return joined(join, value, y); },
-                        [&](std::size_t y) {
-                            return Draft{
-                                Draft::Shape::Paired4,
-                                {join, pairs.join(x), pairs.join(y)},
-                                {pairs.first(x), pairs.second(x), pairs.first(y), pairs.second(y)}};
-                        });
+        for (const Join join : {Join::Series, Join::Parallel}) {
+            const auto low = [&] {
+                const double limit = podium.threshold();
+                return join == Join::Series ? (target_ - limit) / 2 : target_ - limit;
+            };
+            const auto high = [&] {
+                const double limit = podium.threshold();
+                return join == Join::Series ? target_ + limit : 2 * (target_ + limit);
+            };
+            const std::size_t middle =
+                pairs.bucketOf(join == Join::Series ? 0.75 * target_ : 1.5 * target_);
+            for (std::size_t bucket = middle; bucket < pairs.buckets(); ++bucket) {
+                if (pairs.lowestIn(bucket) > high()) {
+                    break;
                 }
+                pairWith(bucket, join, low, high, pairs, podium);
+            }
+            for (std::size_t bucket = middle; bucket-- > 0;) {
+                if (pairs.lowestIn(bucket + 1) < low()) {
+                    break;
+                }
+                pairWith(bucket, join, low, high, pairs, podium);
             }
         }
     }
@@ -505,6 +505,28 @@ public:
     }
 
 private:
+    // Every pair of the bucket between the bounds, joined with the pairs that
+    // take it nearest the target.
+    template <typename Low, typename High>
+    void pairWith(std::size_t bucket, Join join, Low low, High high, const PairIndex& pairs,
+                  Podium& podium) const {
+        for (std::size_t x = pairs.begin(bucket); x < pairs.end(bucket); ++x) {
+            const double value = pairs.value(x);
+            if (value < low() || value > high()) {
+                continue;
+            }
+            pairs.offerAround(
+                complement(join, value, target_), podium,
+                [&](double y) { return joined(join, value, y); },
+                [&](std::size_t y) {
+                    return Draft{
+                        Draft::Shape::Paired4,
+                        {join, pairs.join(x), pairs.join(y)},
+                        {pairs.first(x), pairs.second(x), pairs.first(y), pairs.second(y)}};
+                });
+        }
+    }
+
     void chainFrom(std::size_t a, Join outer, const PairIndex& pairs, Podium& podium) const {
         const Join inner = other(outer);
         const double rest = complement(outer, ohms_[a], target_);
