@@ -51,8 +51,11 @@ Drawer fromStock(const std::string& path) {
         std::string why;
         const std::optional<Value> value = code::parseValue(text, &why);
         if (!value) {
-            complain(path + ", ligne " + std::to_string(number) + " : valeur illisible " +
-                     quoted(text) + " : " + why + ".");
+            std::string message = path;
+            message += ", ligne " + std::to_string(number) + " : valeur illisible ";
+            message += quoted(text);
+            message += " : " + why + ".";
+            complain(message);
         }
         drawer.values.push_back(*value);
     }

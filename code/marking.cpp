@@ -148,7 +148,8 @@ std::optional<Marking> inEia96(const Value& value) {
     if (!digits) {
         return std::nullopt;
     }
-    const auto [significand, power] = *digits;
+    const std::int64_t significand = digits->first;
+    const int power = digits->second;
     const std::span<const int> values = e96();
     const auto found = std::find(values.begin(), values.end(), significand);
     const auto letter =
@@ -226,12 +227,12 @@ MarkingRead readMarking(std::string_view raw) {
 
 std::optional<std::string> turnedRound(std::string_view marking) {
     std::string turned;
-    for (auto c = marking.rbegin(); c != marking.rend(); ++c) {
-        switch (*c) {
+    for (const char c : marking) {
+        switch (c) {
             case '0':
             case '1':
             case '8':
-                turned += *c;
+                turned += c;
                 break;
             case '6':
                 turned += '9';
@@ -243,6 +244,8 @@ std::optional<std::string> turnedRound(std::string_view marking) {
                 return std::nullopt;
         }
     }
+    // Half a turn also reverses the order.
+    std::reverse(turned.begin(), turned.end());
     return turned;
 }
 
