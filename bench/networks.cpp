@@ -133,8 +133,7 @@ int main() {
             theirs.push_back(fastestSeconds(3, [&] { reference = yardstick(ohms, wanted); }));
             for (std::size_t k = 0; k < 4; ++k) {
                 const double deviation = std::abs(found[k].front().ohms() - wanted);
-                const double same_ = wanted * code::SameDeviation;
-                if (std::abs(deviation - reference[k]) <= same_) {
+                if (std::abs(deviation - reference[k]) <= wanted * code::SameDeviation) {
                     ++same;
                 } else if (deviation < reference[k]) {
                     ++better;

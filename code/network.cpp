@@ -576,14 +576,6 @@ int countParts(const Group& group) {
     return count;
 }
 
-int countGroups(const Group& group) {
-    int count = static_cast<int>(group.groups.size());
-    for (const Group& nested : group.groups) {
-        count += countGroups(nested);
-    }
-    return count;
-}
-
 void collectParts(const Group& group, std::vector<int>& parts) {
     parts.insert(parts.end(), group.parts.begin(), group.parts.end());
     for (const Group& nested : group.groups) {
@@ -607,10 +599,6 @@ std::string write(const Group& group, std::span<const Value> available) {
 
 int Network::partCount() const {
     return countParts(root_);
-}
-
-int Network::groupCount() const {
-    return countGroups(root_);
 }
 
 std::vector<int> Network::distinctParts() const {

@@ -30,8 +30,6 @@ public:
     [[nodiscard]] int partCount() const;
     // The values it uses, each once, largest first.
     [[nodiscard]] std::vector<int> distinctParts() const;
-    // Parenthesised groups when written: the fewer, the easier to read.
-    [[nodiscard]] int groupCount() const;
     // "4,7 kΩ + (1,2 kΩ ∥ 1,2 kΩ)".
     [[nodiscard]] std::string written(std::span<const Value> available) const;
 

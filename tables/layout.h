@@ -3,10 +3,12 @@
 
 // The window's layout: every control's name, place, font, item height and tab
 // order. Plain data, shared by every front end of the calculator.
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "tables/colour.h"
 
@@ -176,6 +178,31 @@ constexpr std::optional<ControlLayout> layoutOf(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+// The controls Tab visits, in order: containers in their order, each one's
+// controls in theirs.
+inline std::vector<std::string_view> tabStops() {
+    std::vector<std::string_view> order;
+    const auto visit = [&](const auto& self, std::string_view parent) -> void {
+        std::vector<ControlLayout> stops;
+        for (const ControlLayout& entry : windowLayout()) {
+            if (entry.parent == parent && entry.tabOrder >= 0) {
+                stops.push_back(entry);
+            }
+        }
+        std::stable_sort(stops.begin(), stops.end(),
+                         [](const auto& a, const auto& b) { return a.tabOrder < b.tabOrder; });
+        for (const ControlLayout& stop : stops) {
+            if (stop.kind == Kind::GroupBox) {
+                self(self, stop.name);
+            } else {
+                order.push_back(stop.name);
+            }
+        }
+    };
+    visit(visit, WindowName);
+    return order;
 }
 
 }  // namespace tables

@@ -58,6 +58,27 @@ inline constexpr std::array<BandPlaceName, 10> Bands{{
     {"PaintBox26", 6, "aucune"},
 }};
 
+// "Série E12 :" is read as "Série E12".
+inline std::string withoutColon(std::string_view caption) {
+    while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':')) {
+        caption.remove_suffix(1);
+    }
+    while (!caption.empty() && caption.front() == ' ') {
+        caption.remove_prefix(1);
+    }
+    return std::string(caption);
+}
+
+// What a screen reader calls a control: the caption beside it, and for a
+// readout the band it shows ("1er valeur, bande 1").
+inline std::string spokenName(std::string_view caption, const ReadBeside& beside) {
+    std::string name = withoutColon(caption);
+    if (!beside.band.empty()) {
+        name += ", bande " + std::string(beside.band);
+    }
+    return name;
+}
+
 // What a band overlay shows, in words: "bande 1 : MARRON", or the picture's
 // own band where the overlay draws nothing ("bande 4 : or (image)").
 inline std::string bandDescription(std::string_view overlay, std::optional<Colour> shown) {

@@ -4,11 +4,8 @@
 // template. The page then shows the whole window from its first frame, and
 // its script only binds the controls to the WebAssembly model once loaded.
 //   web_page TEMPLATE OUTPUT
-#include <algorithm>
-#include <array>
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -45,14 +42,6 @@ std::string escaped(std::string_view text) {
         }
     }
     return html;
-}
-
-// "Série E12 :" is read as "Série E12".
-std::string withoutColon(std::string text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == ':')) {
-        text.pop_back();
-    }
-    return text;
 }
 
 std::string kindName(Kind kind) {
@@ -108,26 +97,10 @@ public:
     }
 
 private:
-    // The layout's tab order: containers in their order, each one's controls in theirs.
     void numberTabStops() {
-        const auto visit = [&](const auto& self, std::string_view parent) -> void {
-            std::vector<ControlLayout> stops;
-            for (const ControlLayout& entry : tables::windowLayout()) {
-                if (entry.parent == parent && entry.tabOrder >= 0) {
-                    stops.push_back(entry);
-                }
-            }
-            std::stable_sort(stops.begin(), stops.end(),
-                             [](const auto& a, const auto& b) { return a.tabOrder < b.tabOrder; });
-            for (const ControlLayout& stop : stops) {
-                if (stop.kind == Kind::GroupBox) {
-                    self(self, stop.name);
-                } else {
-                    tabStop_[std::string(stop.name)] = static_cast<int>(tabStop_.size()) + 1;
-                }
-            }
-        };
-        visit(visit, tables::WindowName);
+        for (const std::string_view name : tables::tabStops()) {
+            tabStop_[std::string(name)] = static_cast<int>(tabStop_.size()) + 1;
+        }
     }
 
     void children(std::ostringstream& html, std::string_view parent, const std::string& group) {
@@ -143,11 +116,7 @@ private:
         for (const tables::ReadBeside& beside : tables::Beside) {
             if (beside.control == entry.name) {
                 const auto* label = dynamic_cast<logic::Label*>(form_.findControl(beside.label));
-                std::string name = withoutColon(label->caption());
-                if (!beside.band.empty()) {
-                    name += ", bande " + std::string(beside.band);
-                }
-                return name;
+                return tables::spokenName(label->caption(), beside);
             }
         }
         for (const auto& [button, name] : tables::BandCounts) {
@@ -188,7 +157,7 @@ private:
                      << "\" aria-label=\"" << escaped(box.caption())
                      << "\"><span class=\"group-caption\">" << escaped(box.caption())
                      << "</span>\n";
-                children(html, entry.name, withoutColon(box.caption()));
+                children(html, entry.name, tables::withoutColon(box.caption()));
                 break;
             }
             case Kind::Label: {
@@ -211,7 +180,8 @@ private:
                 html << " role=\"radio\" aria-checked=\"" << (radio.checked() ? "true" : "false")
                      << "\"";
                 if (spokenName(entry).empty()) {
-                    html << " aria-label=\"" << escaped(withoutColon(radio.caption())) << "\"";
+                    html << " aria-label=\"" << escaped(tables::withoutColon(radio.caption()))
+                         << "\"";
                 }
                 html << ">" << escaped(radio.caption());
                 break;
@@ -274,6 +244,7 @@ int main(int argc, char** argv) {
         }
         html.replace(at, mark.size(), text);
     }
-    std::ofstream(argv[2]) << html;
-    return std::ofstream(argv[2], std::ios::app) ? 0 : 1;
+    std::ofstream output(argv[2]);
+    output << html;
+    return output ? 0 : 1;
 }

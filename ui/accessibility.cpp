@@ -18,13 +18,8 @@ QString named(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
 }
 
-// "Série E12 :" is read as "Série E12".
-QString withoutColon(QString caption) {
-    caption = caption.trimmed();
-    if (caption.endsWith(':')) {
-        caption.chop(1);
-    }
-    return caption.trimmed();
+QString withoutColon(const QString& caption) {
+    return QString::fromStdString(tables::withoutColon(caption.toStdString()));
 }
 
 // The caption of the group box around a widget, to tell the two panels apart.
@@ -108,11 +103,8 @@ void nameForScreenReaders(QWidget& window) {
         if (control == nullptr || label == nullptr) {
             continue;
         }
-        QString name = withoutColon(label->text());
-        if (!entry.band.empty()) {
-            name += QStringLiteral(", bande ") + named(entry.band);
-        }
-        control->setAccessibleName(name);
+        control->setAccessibleName(
+            QString::fromStdString(tables::spokenName(label->text().toStdString(), entry)));
         control->setAccessibleDescription(groupOf(*control));
     }
     for (const auto& [button, name] : tables::BandCounts) {

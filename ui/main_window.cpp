@@ -181,29 +181,12 @@ QWidget* MainWindow::makeWidget(const ControlLayout& entry, QWidget* parent) {
     return nullptr;
 }
 
-// The layout's tab order: containers in their order, each one's controls in theirs.
 void MainWindow::setTabOrder() {
     std::vector<QWidget*> order;
-    const auto visit = [&](const auto& self, std::string_view parent) -> void {
-        std::vector<ControlLayout> children;
-        for (const ControlLayout& entry : windowLayout()) {
-            if (entry.parent == parent && entry.tabOrder >= 0) {
-                children.push_back(entry);
-            }
-        }
-        std::stable_sort(
-            children.begin(), children.end(),
-            [](const ControlLayout& a, const ControlLayout& b) { return a.tabOrder < b.tabOrder; });
-        for (const ControlLayout& child : children) {
-            if (child.kind == Kind::GroupBox) {
-                self(self, child.name);
-            } else {
-                order.push_back(findChild<QWidget*>(
-                    QString::fromUtf8(child.name.data(), static_cast<int>(child.name.size()))));
-            }
-        }
-    };
-    visit(visit, WindowName);
+    for (const std::string_view name : tables::tabStops()) {
+        order.push_back(
+            findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<int>(name.size()))));
+    }
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -2,7 +2,6 @@
 // The calculator model for the page: the same window as the Qt program, driven
 // by the page's clicks, keys and exposures, and read back as JSON after each.
 // Only functions with C names cross into JavaScript.
-#include <memory>
 #include <string>
 #include <vector>
 
