@@ -3,11 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <optional>
+
+#include "code/pair_index.h"
+#include "code/podium.h"
 
 namespace code {
 
@@ -184,90 +185,25 @@ void appendKey(const Group& group, std::vector<int>& key) {
     key.push_back(-3);
 }
 
-// The best networks of one part count found so far.
-class Podium {
+// A network found by the search, ranked by deviation, then the fewest
+// distinct values, then the fewest groups, then the largest parts first.
+struct Candidate {
+    // From the draft alone, so the search's makers can return drafts.
+    Candidate(const Draft& drafted)  // NOLINT(google-explicit-constructor)
+        : distinct(drafted.distinctCount()), groups(drafted.groupCount()), draft(drafted) {}
+
+    double deviation = 0;
+    int distinct;
+    int groups;
+    Draft draft;
+    std::vector<int> key;  // made when first needed
+};
+
+class NetworkOrder {
 public:
-    Podium(std::span<const double> ohms, double target, int size)
-        : ohms_(ohms),
-          target_(target),
-          same_(target * SameDeviation),
-          size_(static_cast<std::size_t>(std::max(size, 1))) {}
+    explicit NetworkOrder(std::span<const double> ohms) : ohms_(ohms) {}
 
-    // The deviation a network must not exceed to be kept.
-    [[nodiscard]] double threshold() const { return threshold_; }
-    [[nodiscard]] bool tooFar(double value) const { return std::abs(value - target_) > threshold_; }
-
-    // Offers a network of the given value, drafted by `draft()` only if it
-    // may be kept; false once it is too far off for it, or any network
-    // further off in the same direction, to be kept.
-    template <typename MakeDraft>
-    bool offer(double value, MakeDraft draft) {
-        const double deviation = std::abs(value - target_);
-        if (deviation > threshold_) {
-            return false;
-        }
-        keep(deviation, draft());
-        return true;
-    }
-
-    [[nodiscard]] std::vector<Network> networks() const {
-        std::vector<Network> networks;
-        for (const Entry& entry : kept_) {
-            Group tree = treeOf(entry.draft, ohms_);
-            const double value = ohmsOf(tree, ohms_);
-            networks.emplace_back(std::move(tree), value);
-        }
-        return networks;
-    }
-
-private:
-    struct Entry {
-        double deviation;
-        int distinct;
-        int groups;
-        Draft draft;
-        std::vector<int> key;  // made when first needed
-    };
-
-    void keep(double deviation, const Draft& draft) {
-        Entry entry{deviation, draft.distinctCount(), draft.groupCount(), draft, {}};
-        auto place = kept_.begin();
-        while (place != kept_.end() && !before(entry, *place)) {
-            if (size_ > 1 && sameNetwork(entry, *place)) {
-                return;
-            }
-            ++place;
-        }
-        if (place == kept_.end() && kept_.size() == size_) {
-            return;
-        }
-        if (size_ > 1 && std::any_of(place, kept_.end(),
-                                     [&](Entry& kept) { return sameNetwork(entry, kept); })) {
-            return;
-        }
-        kept_.insert(place, std::move(entry));
-        if (kept_.size() > size_) {
-            kept_.pop_back();
-        }
-        if (kept_.size() == size_) {
-            threshold_ = kept_.back().deviation + same_;
-        }
-    }
-
-    const std::vector<int>& keyOf(Entry& entry) const {
-        if (entry.key.empty()) {
-            appendKey(treeOf(entry.draft, ohms_), entry.key);
-        }
-        return entry.key;
-    }
-
-    bool sameNetwork(Entry& a, Entry& b) const { return keyOf(a) == keyOf(b); }
-
-    // Whether `a` ranks before `b`.
-    bool before(Entry& a, Entry& b) const {
-        if (std::abs(a.deviation - b.deviation) > same_) {
-            return a.deviation < b.deviation;
-        }
+    bool before(Candidate& a, Candidate& b) const {
         if (a.distinct != b.distinct) {
             return a.distinct < b.distinct;
         }
@@ -278,13 +214,21 @@ private:
         return keyOf(a) > keyOf(b);
     }
 
+    bool same(Candidate& a, Candidate& b) const { return keyOf(a) == keyOf(b); }
+
+private:
+    const std::vector<int>& keyOf(Candidate& candidate) const {
+        if (candidate.key.empty()) {
+            appendKey(treeOf(candidate.draft, ohms_), candidate.key);
+        }
+        return candidate.key;
+    }
+
     std::span<const double> ohms_;
-    double target_;
-    double same_;
-    std::size_t size_;
-    double threshold_ = Infinity;
-    std::vector<Entry> kept_;
 };
+
+// The best networks of one part count found so far.
+using NetworkPodium = Podium<Candidate, NetworkOrder>;
 
 // Offers the entries of a sorted list around position `at`, outwards on each
 // side, for as long as the podium may keep them. The network's value grows
@@ -303,130 +247,18 @@ void offerAround(std::size_t size, std::size_t at, Offer offer) {
     }
 }
 
-// Every two-part value (both joins, a ≤ b), in buckets by value: a bucket
-// holds the values between two bit patterns of a double, which grow with the
-// value, so placing a pair is one count and one store, with no sort. Only the
-// pair is stored; its value is recomputed from the parts, which stay in the
-// cache, so the table is small (fresh memory is dear: every page is a fault).
-class PairIndex {
-public:
-    explicit PairIndex(std::span<const double> ohms) : ohms_(ohms) {
-        const std::size_t n = ohms.size();
-        const std::size_t count = n * (n + 1);
-        lowestKey_ = keyOf(ohms.front() / 2);
-        const std::uint64_t range = keyOf(ohms.back() * 2) - lowestKey_;
-        const std::uint64_t wanted = std::max<std::size_t>(count * BucketsPerEntry, 1);
-        while ((range >> shift_) >= wanted) {
-            ++shift_;
-        }
-        const auto buckets = static_cast<std::size_t>(range >> shift_) + 1;
-
-        // Count, then place each pair from the end of its bucket: bucket b
-        // then runs from start_[b + 1] to start_[b + 2].
-        start_.assign(buckets + 2, 0);
-        forEachPair(n, [&](std::uint32_t pair) { ++start_[bucketOf(valueOf(pair)) + 1]; });
-        for (std::size_t b = 1; b < start_.size(); ++b) {
-            start_[b] += start_[b - 1];
-        }
-        pairs_.resize(count);
-        forEachPair(
-            n, [&](std::uint32_t pair) { pairs_[--start_[bucketOf(valueOf(pair)) + 1]] = pair; });
-    }
-
-    [[nodiscard]] std::size_t buckets() const { return start_.size() - 2; }
-    [[nodiscard]] std::size_t begin(std::size_t bucket) const { return start_[bucket + 1]; }
-    [[nodiscard]] std::size_t end(std::size_t bucket) const { return start_[bucket + 2]; }
-    // The bucket a value falls in; the first or the last beyond the range.
-    [[nodiscard]] std::size_t bucketOf(double value) const {
-        if (!(value > 0) || keyOf(value) < lowestKey_) {
-            return 0;
-        }
-        const std::uint64_t bucket = (keyOf(value) - lowestKey_) >> shift_;
-        return static_cast<std::size_t>(std::min<std::uint64_t>(bucket, start_.size() - 3));
-    }
-
-    // The smallest value the bucket may hold.
-    [[nodiscard]] double lowestIn(std::size_t bucket) const {
-        return std::bit_cast<double>(lowestKey_ + (std::uint64_t{bucket} << shift_));
-    }
-
-    [[nodiscard]] double value(std::size_t at) const { return valueOf(pairs_[at]); }
-    [[nodiscard]] int first(std::size_t at) const { return static_cast<int>(pairs_[at] >> 16); }
-    [[nodiscard]] int second(std::size_t at) const {
-        return static_cast<int>((pairs_[at] >> 1) & 0x7FFF);
-    }
-    [[nodiscard]] Join join(std::size_t at) const {
-        return (pairs_[at] & 1) != 0 ? Join::Parallel : Join::Series;
-    }
-
-    // Offers the networks made with the pairs around `wanted`, the value
-    // that would hit the target: its own bucket whole, then the buckets on
-    // each side, outwards, until the edge of the next one is too far off. The
-    // network's value grows with the pair's, so a bucket's edge bounds all
-    // that lies beyond it.
-    template <typename NetworkValue, typename MakeDraft>
-    void offerAround(double wanted, Podium& podium, NetworkValue network, MakeDraft draft) const {
-        const auto offerBucket = [&](std::size_t bucket) {
-            for (std::size_t at = begin(bucket); at < end(bucket); ++at) {
-                podium.offer(network(value(at)), [&] { return draft(at); });
-            }
-        };
-        const std::size_t home = bucketOf(wanted);
-        offerBucket(home);
-        for (std::size_t bucket = home; bucket-- > 0;) {
-            if (podium.tooFar(network(lowestIn(bucket + 1)))) {
-                break;
-            }
-            offerBucket(bucket);
-        }
-        for (std::size_t bucket = home + 1; bucket < buckets(); ++bucket) {
-            if (podium.tooFar(network(lowestIn(bucket)))) {
-                break;
-            }
-            offerBucket(bucket);
-        }
-    }
-
-private:
-    static constexpr std::size_t BucketsPerEntry = 2;
-
-    static std::uint64_t keyOf(double value) { return std::bit_cast<std::uint64_t>(value); }
-
-    template <typename Visit>
-    static void forEachPair(std::size_t n, Visit visit) {
-        for (std::uint32_t a = 0; a < n; ++a) {
-            for (std::uint32_t b = a; b < n; ++b) {
-                visit(a << 16 | b << 1);
-                visit(a << 16 | b << 1 | 1);
-            }
-        }
-    }
-
-    [[nodiscard]] double valueOf(std::uint32_t pair) const {
-        const double a = ohms_[pair >> 16];
-        const double b = ohms_[(pair >> 1) & 0x7FFF];
-        return (pair & 1) != 0 ? a * b / (a + b) : a + b;
-    }
-
-    std::span<const double> ohms_;
-    std::vector<std::uint32_t> pairs_;  // first << 16 | second << 1 | parallel
-    std::vector<std::uint32_t> start_;  // bucket b: from start_[b + 1] to start_[b + 2]
-    std::uint64_t lowestKey_ = 0;
-    int shift_ = 0;
-};
-
 class Search {
 public:
     Search(std::span<const double> ohms, double target) : ohms_(ohms), target_(target) {}
 
-    void onePart(Podium& podium) const {
+    void onePart(NetworkPodium& podium) const {
         const std::size_t at = nearest(target_);
         offerAround(ohms_.size(), at, [&](std::size_t k) {
             return podium.offer(ohms_[k], [&] { return Draft{Draft::Shape::One, {}, {index(k)}}; });
         });
     }
 
-    void twoParts(Podium& podium) const {
+    void twoParts(NetworkPodium& podium) const {
         for (std::size_t a = 0; a < ohms_.size(); ++a) {
             for (const Join join : {Join::Series, Join::Parallel}) {
                 const std::size_t at = nearest(complement(join, ohms_[a], target_));
@@ -440,7 +272,7 @@ public:
     }
 
     // a j0 (pair): every three-part network.
-    void threeParts(const PairIndex& pairs, Podium& podium) const {
+    void threeParts(const PairIndex& pairs, NetworkPodium& podium) const {
         for (std::size_t a = 0; a < ohms_.size(); ++a) {
             for (const Join join : {Join::Series, Join::Parallel}) {
                 pairs.offerAround(
@@ -459,7 +291,7 @@ public:
     // half the target and the target; of two in parallel, the smaller lies
     // between the target and twice it. Each is searched from the middle of
     // that octave outwards, so the bound tightens at once.
-    void pairedFourParts(const PairIndex& pairs, Podium& podium) const {
+    void pairedFourParts(const PairIndex& pairs, NetworkPodium& podium) const {
         for (const Join join : {Join::Series, Join::Parallel}) {
             const auto low = [&] {
                 const double limit = podium.threshold();
@@ -488,7 +320,7 @@ public:
 
     // a j0 (b j1 (pair)) with j1 the other join: the four-part networks that
     // are not two pairs. Bounds on a and b skip what cannot come close.
-    void chainedFourParts(const PairIndex& pairs, Podium& podium) const {
+    void chainedFourParts(const PairIndex& pairs, NetworkPodium& podium) const {
         const std::size_t n = ohms_.size();
         for (std::size_t step = 0; step < n; ++step) {
             // Series: a below the target, smallest first; parallel: above, largest first.
@@ -509,7 +341,7 @@ private:
     // take it nearest the target.
     template <typename Low, typename High>
     void pairWith(std::size_t bucket, Join join, Low low, High high, const PairIndex& pairs,
-                  Podium& podium) const {
+                  NetworkPodium& podium) const {
         for (std::size_t x = pairs.begin(bucket); x < pairs.end(bucket); ++x) {
             const double value = pairs.value(x);
             if (value < low() || value > high()) {
@@ -527,7 +359,7 @@ private:
         }
     }
 
-    void chainFrom(std::size_t a, Join outer, const PairIndex& pairs, Podium& podium) const {
+    void chainFrom(std::size_t a, Join outer, const PairIndex& pairs, NetworkPodium& podium) const {
         const Join inner = other(outer);
         const double rest = complement(outer, ohms_[a], target_);
         const std::size_t n = ohms_.size();
@@ -627,20 +459,26 @@ std::vector<std::vector<Network>> bestNetworks(std::span<const Value> available,
     const double wanted = static_cast<double>(target.ohms());
     const Search search(ohms, wanted);
     const auto solve = [&](auto&& fill) {
-        Podium podium(ohms, wanted, howMany);
+        NetworkPodium podium(wanted, wanted * SameDeviation, howMany, NetworkOrder(ohms));
         fill(podium);
-        best.push_back(podium.networks());
+        std::vector<Network> networks;
+        for (const Candidate& kept : podium.kept()) {
+            Group tree = treeOf(kept.draft, ohms);
+            const double value = ohmsOf(tree, ohms);
+            networks.emplace_back(std::move(tree), value);
+        }
+        best.push_back(std::move(networks));
     };
     maxParts = std::clamp(maxParts, 1, 4);
-    solve([&](Podium& podium) { search.onePart(podium); });
+    solve([&](NetworkPodium& podium) { search.onePart(podium); });
     if (maxParts >= 2) {
-        solve([&](Podium& podium) { search.twoParts(podium); });
+        solve([&](NetworkPodium& podium) { search.twoParts(podium); });
     }
     if (maxParts >= 3) {
         const PairIndex pairs(ohms);
-        solve([&](Podium& podium) { search.threeParts(pairs, podium); });
+        solve([&](NetworkPodium& podium) { search.threeParts(pairs, podium); });
         if (maxParts == 4) {
-            solve([&](Podium& podium) {
+            solve([&](NetworkPodium& podium) {
                 search.pairedFourParts(pairs, podium);
                 search.chainedFourParts(pairs, podium);
             });
