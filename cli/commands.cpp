@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands.h"
 
+#include <algorithm>
+
 #include "cli/support.h"
 #include "cli/verbs.h"
 #include "cli/version.h"
@@ -23,6 +25,12 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
             out << Program << " " << Version << "\n";
             return Done;
         }
+        const bool helpAsked = std::any_of(rest.begin(), rest.end(), [](const std::string& word) {
+            return word == "--help" || word == "-h";
+        });
+        if (helpAsked && verbHelp(command, out)) {
+            return Done;
+        }
         if (command == "lire" || command == "read") {
             return lire(rest, out);
         }
@@ -38,9 +46,12 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
         if (command == "combiner" || command == "combine") {
             return combiner(rest, out);
         }
+        if (command == "diviseur" || command == "divider") {
+            return diviseur(rest, out);
+        }
         complain("commande inconnue " + quoted(command) +
                  ". Commandes : lire (read), trouver (find), verifier (check), vecteurs (vectors), "
-                 "combiner (combine) ; --help pour l'aide.");
+                 "combiner (combine), diviseur (divider) ; --help pour l'aide.");
     } catch (const Complaint& complaint) {
         err << Program << " : " << complaint.message << "\n";
         return BadInput;

@@ -28,7 +28,10 @@ struct Complaint {
 
 [[noreturn]] void complain(std::string message);
 
-// « text », as French quotes a word of the user's.
+// The user's text, safe on a terminal: invalid UTF-8 and control, zero-width
+// and bidirectional characters written as \x1B or \u202E.
+std::string printable(std::string_view text);
+// « text », as French quotes a word of the user's, printable.
 std::string quoted(std::string_view text);
 
 // The words of a command and its options (`--name value` or `--name=value`).

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace cli {
 
@@ -14,6 +15,9 @@ int trouver(std::span<const std::string> arguments, std::ostream& out);
 int verifier(std::span<const std::string> arguments, std::ostream& out);
 int vecteurs(std::span<const std::string> arguments, std::ostream& out);
 int combiner(std::span<const std::string> arguments, std::ostream& out);
+int diviseur(std::span<const std::string> arguments, std::ostream& out);
 void help(std::ostream& out);
+// The usage of one verb, under any of its names; false for an unknown verb.
+bool verbHelp(std::string_view verb, std::ostream& out);
 
 }  // namespace cli

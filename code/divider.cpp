@@ -62,7 +62,7 @@ struct Candidate {
     double deviation = 0;
     int parts = 0;
     int distinct = 0;
-    double spread = 0;  // |ln(total / middle)|
+    double spread = 0;         // |ln(total / middle)|
     std::array<int, 6> key{};  // each leg: larger part, smaller part (or -1), kind
     std::size_t r1 = 0;
     std::size_t r2 = 0;
@@ -198,8 +198,8 @@ std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& 
     for (const Value& value : available) {
         ohms.push_back(static_cast<double>(value.ohms()));
     }
-    const PairIndex legs(ohms, partsPerLeg >= 2 ? PairIndex::Entries::PairsAndSingles
-                                                : PairIndex::Entries::Singles);
+    const PairIndex legs(
+        ohms, partsPerLeg >= 2 ? PairIndex::Entries::PairsAndSingles : PairIndex::Entries::Singles);
     // The bounds widened by a rounding, so that 6,8 kΩ + 3,2 kΩ is within 10 kΩ.
     constexpr double Rounding = 1e-12;
     const Search search(legs, goal, lowest * (1 - Rounding), highest * (1 + Rounding));

@@ -24,9 +24,7 @@ public:
     enum class Entries : unsigned char { Pairs, Singles, PairsAndSingles };
 
     explicit PairIndex(std::span<const double> ohms, Entries entries = Entries::Pairs)
-        : ohms_(ohms),
-          singles_(entries != Entries::Pairs),
-          pairs_(entries != Entries::Singles) {
+        : ohms_(ohms), singles_(entries != Entries::Pairs), pairs_(entries != Entries::Singles) {
         const std::size_t n = ohms.size();
         const std::size_t count = (pairs_ ? n * (n + 1) : 0) + (singles_ ? n : 0);
         lowestKey_ = keyOf(ohms.front() / 2);
@@ -45,9 +43,8 @@ public:
             start_[b] += start_[b - 1];
         }
         entries_.resize(count);
-        forEachEntry([&](std::uint32_t entry) {
-            entries_[--start_[bucketOf(valueOf(entry)) + 1]] = entry;
-        });
+        forEachEntry(
+            [&](std::uint32_t entry) { entries_[--start_[bucketOf(valueOf(entry)) + 1]] = entry; });
     }
 
     [[nodiscard]] std::size_t buckets() const { return start_.size() - 2; }

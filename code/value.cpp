@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <variant>
 
 namespace code {
 
@@ -152,6 +153,34 @@ std::string frenchApproximate(long double ohms) {
 
 namespace {
 
+// Rounded to six significant digits; zero for anything not above zero.
+Value sixDigits(long double amount) {
+    if (!(amount > 0) || !std::isfinite(amount)) {
+        return {};
+    }
+    const int exponent = static_cast<int>(std::floor(std::log10(amount))) - 5;
+    return {static_cast<std::int64_t>(std::llround(amount / std::pow(10.0L, exponent))), exponent};
+}
+
+}  // namespace
+
+std::string frenchNumber(long double amount) {
+    const Value rounded = sixDigits(amount);
+    return frenchDecimal(rounded.significand(), rounded.exponent());
+}
+
+std::string frenchQuantity(long double amount, std::string_view unit) {
+    static constexpr std::array<std::string_view, 8> Prefixes{"p", "n", "\u00B5", "m",
+                                                              "",  "k", "M",      "G"};
+    const Value rounded = sixDigits(amount);
+    const int magnitude = rounded.exponent() + rounded.digits() - 1;
+    const int step = std::clamp((magnitude + 120) / 3 - 40, -4, 3);  // floor(magnitude / 3)
+    return frenchDecimal(rounded.significand(), rounded.exponent() - 3 * step) + " " +
+           std::string(Prefixes[static_cast<std::size_t>(step + 4)]) + std::string(unit);
+}
+
+namespace {
+
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
         return false;
@@ -198,30 +227,14 @@ std::optional<int> prefixPower(char letter) {
 
 }  // namespace
 
-std::optional<Value> parseValue(std::string_view text, std::string* why) {
-    const auto reject = [why](const char* reason) -> std::optional<Value> {
-        if (why != nullptr) {
-            *why = reason;
-        }
-        return std::nullopt;
-    };
-    text = trimmed(text);
-    // The unit may follow: "Ω", "ohm", "ohms".
-    for (const std::string_view unit : {std::string_view("\u03A9"), std::string_view("\u2126"),
-                                        std::string_view("ohms"), std::string_view("ohm")}) {
-        if (text.size() >= unit.size() &&
-            startsWithIgnoringCase(text.substr(text.size() - unit.size()), unit)) {
-            text = trimmed(text.substr(0, text.size() - unit.size()));
-            break;
-        }
-    }
-    // A multiplier letter last, maybe after a blank: "4,7k", "4,7 k", "100R".
-    std::optional<int> power;
-    if (!text.empty() && prefixPower(text.back())) {
-        power = prefixPower(text.back());
-        text = trimmed(text.substr(0, text.size() - 1));
-    }
+namespace {
 
+// Digits with at most one decimal separator, where `letter` may stand for the
+// comma and set the power of ten ("4k7", "3V3"); `power` is a letter already
+// read after the digits. A reason for anything else.
+template <typename Letter>
+std::variant<Value, const char*> readDecimal(std::string_view text, std::optional<int> power,
+                                             Letter letter) {
     std::int64_t significand = 0;
     int exponent = 0;
     int significantDigits = 0;
@@ -231,38 +244,109 @@ std::optional<Value> parseValue(std::string_view text, std::string* why) {
         if (c >= '0' && c <= '9') {
             seenDigit = true;
             if ((significand != 0 || c != '0') && ++significantDigits > 12) {
-                return reject("plus de 12 chiffres significatifs");
+                return "plus de 12 chiffres significatifs";
             }
             significand = significand * 10 + (c - '0');
             exponent -= seenSeparator ? 1 : 0;
-        } else if (c == ',' || c == '.' || (prefixPower(c) && !power)) {
+        } else if (c == ',' || c == '.' || (letter(c) && !power)) {
             if (seenSeparator) {
-                return reject("plus d'un s\u00E9parateur d\u00E9cimal");
+                return "plus d'un s\u00E9parateur d\u00E9cimal";
             }
-            // "4k7", "R47": a letter may stand where the comma would.
             if (c != ',' && c != '.') {
-                power = prefixPower(c);
+                power = letter(c);
             }
             seenSeparator = true;
         } else {
-            return reject("un caract\u00E8re inattendu");
+            return "un caract\u00E8re inattendu";
         }
     }
     if (!seenDigit) {
-        return reject("aucun chiffre");
+        return "aucun chiffre";
     }
     const Value value(significand, exponent + power.value_or(0));
     if (!value.isPositive()) {
-        return reject("une valeur nulle");
-    }
-    const int magnitude = value.exponent() + value.digits() - 1;
-    if (magnitude > 11) {
-        return reject("plus de 999 G\u03A9");
-    }
-    if (magnitude < -3) {
-        return reject("moins de 0,001 \u03A9");
+        return "une valeur nulle";
     }
     return value;
+}
+
+std::optional<Value> accepted(const std::variant<Value, const char*>& read, std::string* why) {
+    if (const auto* reason = std::get_if<const char*>(&read)) {
+        if (why != nullptr) {
+            *why = *reason;
+        }
+        return std::nullopt;
+    }
+    return std::get<Value>(read);
+}
+
+// Removes `unit` from the end of the text, ignoring case.
+bool strip(std::string_view& text, std::string_view unit) {
+    if (text.size() < unit.size() ||
+        !startsWithIgnoringCase(text.substr(text.size() - unit.size()), unit)) {
+        return false;
+    }
+    text = trimmed(text.substr(0, text.size() - unit.size()));
+    return true;
+}
+
+}  // namespace
+
+std::optional<Value> parseValue(std::string_view text, std::string* why) {
+    text = trimmed(text);
+    // The unit may follow: "Ω", "ohm", "ohms".
+    for (const std::string_view unit : {std::string_view("\u03A9"), std::string_view("\u2126"),
+                                        std::string_view("ohms"), std::string_view("ohm")}) {
+        if (strip(text, unit)) {
+            break;
+        }
+    }
+    // A multiplier letter last, maybe after a blank: "4,7k", "4,7 k", "100R".
+    std::optional<int> power;
+    if (!text.empty() && prefixPower(text.back())) {
+        power = prefixPower(text.back());
+        text = trimmed(text.substr(0, text.size() - 1));
+    }
+    // "4k7", "R47": a letter may stand where the comma would.
+    std::variant<Value, const char*> read = readDecimal(text, power, prefixPower);
+    if (const auto* value = std::get_if<Value>(&read)) {
+        const int magnitude = value->exponent() + value->digits() - 1;
+        if (magnitude > 11) {
+            read = "plus de 999 G\u03A9";
+        } else if (magnitude < -3) {
+            read = "moins de 0,001 \u03A9";
+        }
+    }
+    return accepted(read, why);
+}
+
+std::optional<Value> parseNumber(std::string_view text, std::string* why) {
+    return accepted(
+        readDecimal(trimmed(text), std::nullopt, [](char) { return std::optional<int>(); }), why);
+}
+
+std::optional<Value> parseVoltage(std::string_view text, std::string* why) {
+    text = trimmed(text);
+    std::optional<int> power;
+    if (text.size() >= 2 && text[text.size() - 2] == 'm' && strip(text, "mV")) {
+        power = -3;
+    } else if (strip(text, "V")) {
+        power = 0;
+    }
+    // "3V3", "0V8": the unit where the comma would be.
+    const auto letter = [](char c) {
+        return c == 'V' || c == 'v' ? std::optional<int>(0) : std::nullopt;
+    };
+    std::variant<Value, const char*> read = readDecimal(text, power, letter);
+    if (const auto* value = std::get_if<Value>(&read)) {
+        const int magnitude = value->exponent() + value->digits() - 1;
+        if (magnitude > 5) {
+            read = "plus de 999 kV";
+        } else if (magnitude < -6) {
+            read = "moins de 1 \u00B5V";
+        }
+    }
+    return accepted(read, why);
 }
 
 }  // namespace code

@@ -54,9 +54,19 @@ std::string frenchDeviation(long double percent);
 // A computed value, rounded to six significant digits: "666,667 Ω".
 std::string frenchApproximate(long double ohms);
 
+// A computed quantity rounded to six significant digits: "3,16667", and with
+// an SI prefix before its unit: "1,2 V", "500 µA", "3,30001 V".
+std::string frenchNumber(long double amount);
+std::string frenchQuantity(long double amount, std::string_view unit);
+
 // Reads a resistance as people write it: "4700", "4,7k", "4.7k", "4k7",
 // "4,7 kΩ", "4K7", "R47", "0,47", "2M2", "100R", "1,5 ohm". Nothing (and the
 // reason in `why`) for anything else, zero, or more than 12 significant digits.
 std::optional<Value> parseValue(std::string_view text, std::string* why = nullptr);
+// A plain decimal, "4,7" or "4.7", and a voltage as people write it: "5",
+// "3,3", "3.3", "3V3", "3,3 V", "500mV", "12V". Nothing (and why) for anything
+// else, zero, or more than 12 significant digits.
+std::optional<Value> parseNumber(std::string_view text, std::string* why = nullptr);
+std::optional<Value> parseVoltage(std::string_view text, std::string* why = nullptr);
 
 }  // namespace code

@@ -2,7 +2,9 @@
 #include "cli/commands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -224,7 +226,38 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"combiner", "5k", "--stock", "/nonexistent/stock"},
          "impossible de lire le stock \u00AB /nonexistent/stock \u00BB."},
         {{"combiner", "5k", "--stock", "/dev/null"},
-         "le stock \u00AB /dev/null \u00BB ne contient aucune valeur."},
+         "le stock \u00AB /dev/null \u00BB n'est pas un fichier ordinaire."},
+        {{"combiner", "5k", "--valeurs", "4k7,\x1B[2J\xFF"},
+         "--valeurs : valeur illisible \u00AB \\x1B[2J\\xFF \u00BB : un caract\u00E8re "
+         "inattendu. Exemples : --valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\"."},
+        {{"diviseur", "5", "5"},
+         "la sortie (5 V) doit \u00EAtre en dessous de l'entr\u00E9e (5 V) : un diviseur ne fait "
+         "que baisser la tension."},
+        {{"divider", "0", "1"},
+         "tension d'entr\u00E9e nulle \u00AB 0 \u00BB : une tension se donne au-dessus de 0."},
+        {{"diviseur", "-5", "1"},
+         "tension d'entr\u00E9e n\u00E9gative \u00AB -5 \u00BB : les tensions se donnent "
+         "positives."},
+        {{"diviseur", "5", "1V2x"},
+         "tension de sortie illisible \u00AB 1V2x \u00BB : un caract\u00E8re inattendu. Exemples : "
+         "5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V."},
+        {{"diviseur", "--reference", "3,3", "0,8"},
+         "la sortie (0,8 V) doit \u00EAtre au-dessus de la r\u00E9f\u00E9rence (3,3 V) : Vs = "
+         "Vr\u00E9f \u00D7 (1 + R1 / R2)."},
+        {{"diviseur", "--gain", "1"},
+         "un gain de 1 ou moins est impossible : un amplificateur non inverseur a G = 1 + R1 / R2, "
+         "au-dessus de 1."},
+        {{"diviseur", "--rapport", "-4,7"}, "le rapport R1 / R2 doit \u00EAtre au-dessus de 0."},
+        {{"diviseur", "--rapport", "1", "--total-min", "1M", "--total-max", "1k"},
+         "les totaux sont \u00E0 l'envers : --total-min 1 M\u03A9 est au-dessus de --total-max "
+         "1 k\u03A9."},
+        {{"diviseur", "5", "1", "--parties", "3"},
+         "nombre de parties par branche impossible \u00AB 3 \u00BB : de 1 \u00E0 2."},
+        {{"diviseur", "--gain", "2", "--rapport", "1"},
+         "--reference, --gain et --rapport sont trois fa\u00E7ons de demander : une seule."},
+        {{"diviseur", "5"},
+         "il faut deux tensions, l'entr\u00E9e puis la sortie. Exemple : resistances-code "
+         "diviseur 5 1,2 ; ou --reference, --gain, --rapport."},
         {{"combiner", "5k", "--valeurs", "4k7,10x"},
          "--valeurs : valeur illisible \u00AB 10x \u00BB : un caract\u00E8re inattendu. Exemples : "
          "--valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\"."},
@@ -238,7 +271,8 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"calculer"},
          "commande inconnue \u00AB calculer \u00BB. Commandes : lire (read), trouver (find), "
          "verifier "
-         "(check), vecteurs (vectors), combiner (combine) ; --help pour l'aide."},
+         "(check), vecteurs (vectors), combiner (combine), diviseur (divider) ; --help pour "
+         "l'aide."},
     };
     for (const BadInput& row : rows) {
         const Outcome outcome = run(row.arguments);
@@ -310,12 +344,97 @@ TEST(Combiner, EachPartCountWithItsBandsFromASeriesOrAStock) {
                   "inattendu.\n");
 }
 
-TEST(HelpAndVersion, InFrench) {
+TEST(HelpAndVersion, InFrenchForTheToolAndForEachVerb) {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage : resistances-code COMMANDE [ARGUMENTS]"), std::string::npos);
     EXPECT_NE(help.out.find("lire COULEUR..."), std::string::npos);
     EXPECT_EQ(run({"--version"}).out, "resistances-code 1.2.0\n");
+    const std::vector<std::vector<std::string>> asked{
+        {"lire", "--help"},     {"read", "-h"},         {"trouver", "4k7", "--help"},
+        {"combine", "-h"},      {"diviseur", "--help"}, {"divider", "5", "-h"},
+        {"verifier", "--help"}, {"vecteurs", "--help"}};
+    for (const std::vector<std::string>& arguments : asked) {
+        const Outcome verb = run(arguments);
+        EXPECT_EQ(verb.status, 0) << arguments[0] << verb.err;
+        EXPECT_EQ(verb.out.rfind("Usage :\n", 0), 0U) << verb.out;
+        EXPECT_EQ(help.out.find(verb.out.substr(8, verb.out.find("\n\n") - 7)) == std::string::npos,
+                  false)
+            << "the verb's usage is the one in the whole help: " << verb.out;
+    }
+}
+
+// From 5 V to 1,2 V R1 / R2 is 19/6: no two single E24 values give it, while
+// 5,6 kΩ + 2 kΩ over 2,4 kΩ does, in 10 kΩ; and every way of asking answers.
+TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
+    EXPECT_NE(run({"diviseur", "5", "1,2"})
+                  .out.find("1. R1 = 51 k\u03A9 ; R2 = 16 k\u03A9\n"
+                            "   1,19403 V, \u00E9cart -0,50 %"),
+              std::string::npos);
+    const Outcome exact = run({"diviseur", "5 V", "1,2", "V", "--parties", "2", "--total-min",
+                               "10k", "--total-max", "10k"});
+    EXPECT_NE(exact.out.find("2. R1 = 5,6 k\u03A9 + 2 k\u03A9 = 7,6 k\u03A9 ; R2 = 2,4 k\u03A9\n"
+                             "   1,2 V, exact ; total 10 k\u03A9, 500 \u00B5A tir\u00E9s de "
+                             "l'entr\u00E9e\n"
+                             "   au pire \u00E0 \u00B1"
+                             "5 % : de 1,11111 V \u00E0 1,29363 V\n"
+                             "   5,6 k\u03A9 : VERT BLEU ROUGE OR\n"
+                             "   2,4 k\u03A9 : ROUGE JAUNE ROUGE OR\n"
+                             "   2 k\u03A9 : ROUGE NOIR ROUGE OR\n"),
+              std::string::npos)
+        << exact.out;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> answers{
+        {{"diviseur", "--reference", "0V8", "3.3", "--serie", "E96"},
+         "Contre-r\u00E9action pour 3,3 V sur une r\u00E9f\u00E9rence de 0,8 V"},
+        {{"divider", "12V", "500mV", "--nombre", "1"},
+         "1. R1 = 62 k\u03A9 ; R2 = 2,7 k\u03A9\n   0,500773 V, \u00E9cart +0,15 %"},
+        {{"diviseur", "--gain", "11", "--valeurs", "1k,10k", "--nombre", "1"},
+         "1. R1 = 10 k\u03A9 ; R2 = 1 k\u03A9\n   11, exact ; total 11 k\u03A9\n"
+         "   au pire \u00E0 \u00B1"
+         "1 % : de 10,802 \u00E0 11,202\n   10 k\u03A9 : MARRON NOIR ORANGE MARRON\n"},
+        {{"diviseur", "--rapport", "4,7", "--serie", "E6", "--total-max", "2k"},
+         "1. R1 = 1 k\u03A9 ; R2 = 220 \u03A9\n   4,54545, \u00E9cart -3,29 %"},
+        // 0,59 Ω cannot be written in five bands, but can in four.
+        {{"combiner", "8k532", "--serie", "E48", "--de", "0,1", "--a", "0,6"},
+         "0,59 \u03A9 : VERT BLANC ARGENT ROUGE"},
+    };
+    for (const auto& [arguments, expected] : answers) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_NE(outcome.out.find(expected), std::string::npos) << outcome.out;
+    }
+}
+
+// Whatever file is given as a stock ends at once: a message, or the values.
+TEST(Stocks, AnyFileEndsAtOnceInBoundedMemory) {
+    const std::string folder = testing::TempDir();
+    const std::string fifo = folder + "stock.fifo";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::ofstream(folder + "long.txt") << std::string(3 << 20, '7');
+    std::ofstream(folder + "line.txt") << "4k7\n" << std::string(300, '7');
+    std::ofstream(folder + "binary.txt") << "4k7\n\x1B]0;\xC3\x28\x01\n";
+    std::ofstream(folder + "bom.txt") << "\xEF\xBB\xBF"
+                                         "4k7\r\n";
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"/dev/zero", "le stock \u00AB /dev/zero \u00BB n'est pas un fichier ordinaire."},
+        {fifo, "le stock \u00AB " + fifo + " \u00BB n'est pas un fichier ordinaire."},
+        {folder, "le stock \u00AB " + folder + " \u00BB n'est pas un fichier ordinaire."},
+        {folder + "line.txt", folder + "line.txt, ligne 2 : ligne de plus de 256 octets ; un "
+                                       "stock donne une valeur par ligne."},
+        {folder + "long.txt", "le stock \u00AB " + folder +
+                                  "long.txt \u00BB d\u00E9passe 1 Mio : ce n'est pas une liste "
+                                  "de valeurs."},
+        {folder + "binary.txt", folder + "binary.txt, ligne 2 : valeur illisible \u00AB "
+                                         "\\x1B]0;\\xC3(\\x01 \u00BB : un caract\u00E8re "
+                                         "inattendu."},
+        {folder + "bom.txt", ""},
+    };
+    for (const auto& [path, message] : rows) {
+        const Outcome outcome = run({"combiner", "4k7", "--stock", path});
+        EXPECT_EQ(outcome.err, message.empty() ? "" : "resistances-code : " + message + "\n");
+        EXPECT_EQ(outcome.status, message.empty() ? 0 : 2) << path;
+    }
 }
 
 // The published vectors are what the tool prints, and every row decodes back

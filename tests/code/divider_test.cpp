@@ -35,8 +35,8 @@ struct Ranked {
     }
 };
 
-std::vector<Ranked> bruteForce(const std::vector<double>& values, const Goal& goal,
-                               int partsPerLeg, double lowest, double highest) {
+std::vector<Ranked> bruteForce(const std::vector<double>& values, const Goal& goal, int partsPerLeg,
+                               double lowest, double highest) {
     std::vector<Leg> legs;
     for (std::size_t a = 0; a < values.size(); ++a) {
         legs.push_back({values[a], {static_cast<int>(a)}});
@@ -125,15 +125,17 @@ TEST(Dividers, TheTrueOptimumForEveryWayOfAskingAndPartCount) {
     for (int sample = 0; sample < 24; ++sample) {
         std::vector<Value> parts;
         if (sample < 6) {
-            parts = seriesOver(sample % 3 == 0 ? "E3" : sample % 3 == 1 ? "E6" : "E12", 1,
-                               sample % 3 == 2 ? 2 : 3);
+            parts = seriesOver(sample % 3 == 0   ? "E3"
+                               : sample % 3 == 1 ? "E6"
+                                                 : "E12",
+                               1, sample % 3 == 2 ? 2 : 3);
         } else {
             std::sample(e12.begin(), e12.end(), std::back_inserter(parts), 2 + sample % 7, random);
         }
         const double quotient = std::pow(10.0, 4 * unit(random) - 2);
         const Goal goals[] = {Goal::divider(12, 12 / (1 + quotient)),
-                              Goal::feedback(0.8, 0.8 * (1 + quotient)),
-                              Goal::gain(1 + quotient), Goal::ratio(quotient)};
+                              Goal::feedback(0.8, 0.8 * (1 + quotient)), Goal::gain(1 + quotient),
+                              Goal::ratio(quotient)};
         const Goal& goal = goals[sample % 4];
         // Totals that cut through the legs' range, and some that no pair meets.
         const Value lowest = typed(std::pow(10.0, 1 + 3 * unit(random)));

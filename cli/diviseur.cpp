@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// diviseur (divider): the best two legs R1 and R2 of standard resistors, or of
+// a person's own, for a voltage divider, a regulator's feedback, the gain of
+// a non-inverting amplifier, or a quotient R1 / R2.
+#include <algorithm>
+#include <cmath>
+
+#include "cli/commands.h"
+#include "cli/parts.h"
+#include "cli/verbs.h"
+#include "code/divider.h"
+
+namespace cli {
+
+namespace {
+
+using code::Goal;
+using code::Value;
+
+constexpr std::string_view Example = " diviseur 5 1,2";
+
+// "3,3 V" may come as two arguments: a unit alone joins the number before it.
+std::vector<std::string> voltageWords(const std::vector<std::string>& words) {
+    std::vector<std::string> joined;
+    for (const std::string& word : words) {
+        const bool unit = word == "V" || word == "v" || word == "mV" || word == "mv";
+        if (unit && !joined.empty()) {
+            joined.back() += " " + word;
+        } else {
+            joined.push_back(word);
+        }
+    }
+    return joined;
+}
+
+double voltageOf(std::string_view text, std::string_view what) {
+    if (!text.empty() && text.front() == '-') {
+        complain(std::string(what) + " n\u00E9gative " + quoted(text) +
+                 " : les tensions se donnent positives.");
+    }
+    std::string why;
+    const std::optional<Value> volts = code::parseVoltage(text, &why);
+    if (!volts && why == "une valeur nulle") {
+        complain(std::string(what) + " nulle " + quoted(text) +
+                 " : une tension se donne au-dessus de 0.");
+    }
+    if (!volts) {
+        complain(std::string(what) + " illisible " + quoted(text) + " : " + why +
+                 ". Exemples : 5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V.");
+    }
+    return static_cast<double>(volts->ohms());
+}
+
+// A gain or a quotient: a plain decimal above `floor`.
+double numberOf(std::string_view text, std::string_view what, double floor,
+                std::string_view tooLow) {
+    // A negative or zero number is one that is too low, not an unreadable one.
+    const bool negative = !text.empty() && text.front() == '-';
+    std::string why;
+    const std::optional<Value> number = code::parseNumber(text.substr(negative ? 1 : 0), &why);
+    if (!number && why != "une valeur nulle") {
+        complain(std::string(what) + " illisible " + quoted(text) +
+                 (why.empty() ? "" : " : " + why) + ". Exemples : 11, 4,7, 2.5.");
+    }
+    const double value = number && !negative ? static_cast<double>(number->ohms()) : 0;
+    if (!(value > floor)) {
+        complain(std::string(tooLow));
+    }
+    return value;
+}
+
+// "0,8 V" as datasheets write a reference; millivolts only below 0,1 V.
+std::string volts(double amount) {
+    return amount >= 0.1 ? code::frenchNumber(amount) + " V" : code::frenchQuantity(amount, "V");
+}
+
+struct Asked {
+    Goal goal;
+    std::string headline;
+};
+
+Asked askedOf(const CommandLine& line) {
+    const bool reference = line.has("--reference");
+    const bool gain = line.has("--gain");
+    const bool ratio = line.has("--rapport");
+    if (int{reference} + int{gain} + int{ratio} > 1) {
+        complain(
+            "--reference, --gain et --rapport sont trois fa\u00E7ons de demander : une seule.");
+    }
+    const std::vector<std::string> words = voltageWords(line.words());
+    if (gain || ratio) {
+        if (!words.empty()) {
+            complain(std::string(gain ? "--gain" : "--rapport") +
+                     " ne prend pas de tension : " + quoted(words.front()) + " est de trop.");
+        }
+        if (gain) {
+            const double g = numberOf(*line.option("--gain"), "gain", 1,
+                                      "un gain de 1 ou moins est impossible : un amplificateur "
+                                      "non inverseur a G = 1 + R1 / R2, au-dessus de 1.");
+            return {Goal::gain(g),
+                    "Amplificateur non inverseur de gain " + code::frenchNumber(g) +
+                        " : G = 1 + R1 / R2 ; R1 de la sortie \u00E0 l'entr\u00E9e inverseuse, "
+                        "R2 de l'entr\u00E9e inverseuse \u00E0 la masse."};
+        }
+        const double q = numberOf(*line.option("--rapport"), "rapport", 0,
+                                  "le rapport R1 / R2 doit \u00EAtre au-dessus de 0.");
+        return {Goal::ratio(q), "Rapport R1 / R2 de " + code::frenchNumber(q) + "."};
+    }
+    if (reference) {
+        if (words.size() != 1) {
+            complain("avec --reference, donnez la tension de sortie seule. Exemple : " +
+                     std::string(Program) + " diviseur --reference 0,8 3,3");
+        }
+        const double vref =
+            voltageOf(*line.option("--reference"), "tension de r\u00E9f\u00E9rence");
+        const double vout = voltageOf(words[0], "tension de sortie");
+        if (!(vref < vout)) {
+            complain("la sortie (" + volts(vout) +
+                     ") doit \u00EAtre au-dessus de la "
+                     "r\u00E9f\u00E9rence (" +
+                     volts(vref) + ") : Vs = Vr\u00E9f \u00D7 (1 + R1 / R2).");
+        }
+        return {Goal::feedback(vref, vout),
+                "Contre-r\u00E9action pour " + volts(vout) + " sur une r\u00E9f\u00E9rence de " +
+                    volts(vref) +
+                    " : Vs = Vr\u00E9f \u00D7 (1 + R1 / R2) ; R1 de la sortie \u00E0 la broche de "
+                    "contre-r\u00E9action, R2 de cette broche \u00E0 la masse."};
+    }
+    if (words.size() != 2) {
+        complain("il faut deux tensions, l'entr\u00E9e puis la sortie. Exemple : " +
+                 std::string(Program) + std::string(Example) +
+                 " ; ou --reference, --gain, --rapport.");
+    }
+    const double vin = voltageOf(words[0], "tension d'entr\u00E9e");
+    const double vout = voltageOf(words[1], "tension de sortie");
+    if (!(vout < vin)) {
+        complain("la sortie (" + volts(vout) + ") doit \u00EAtre en dessous de l'entr\u00E9e (" +
+                 volts(vin) + ") : un diviseur ne fait que baisser la tension.");
+    }
+    return {Goal::divider(vin, vout),
+            "Diviseur de " + volts(vin) + " \u00E0 " + volts(vout) +
+                " : Vs = Ve \u00D7 R2 / (R1 + R2) ; R1 de l'entr\u00E9e \u00E0 la sortie, R2 de la "
+                "sortie \u00E0 la masse."};
+}
+
+// What the pair gives, as the person asked for it.
+std::string shown(const Goal& goal, double quantity) {
+    switch (goal.kind()) {
+        case Goal::Kind::Divider:
+        case Goal::Kind::Feedback:
+            return volts(quantity);
+        case Goal::Kind::Gain:
+        case Goal::Kind::Ratio:
+            break;
+    }
+    return code::frenchNumber(quantity);
+}
+
+std::string legLine(const code::Network& leg, std::span<const Value> values) {
+    std::string line = leg.written(values);
+    if (leg.partCount() > 1) {
+        line += " = " + code::frenchApproximate(leg.ohms());
+    }
+    return line;
+}
+
+void writeAnswer(std::ostream& out, int rank, const Goal& goal, const code::Divider& divider,
+                 const Drawer& drawer, int tolerance) {
+    out << rank << ". R1 = " << legLine(divider.r1, drawer.values)
+        << " ; R2 = " << legLine(divider.r2, drawer.values) << "\n";
+    const double deviation = (divider.quantity - goal.wanted()) / goal.wanted() * 100;
+    out << "   " << shown(goal, divider.quantity)
+        << (std::abs(deviation) <= code::SameDeviation * 100
+                ? ", exact"
+                : ", \u00E9cart " + code::frenchDeviation(deviation))
+        << " ; total " << code::frenchApproximate(divider.total());
+    if (goal.kind() == Goal::Kind::Divider) {
+        out << ", " << code::frenchQuantity(goal.given() / divider.total(), "A")
+            << " tir\u00E9s de l'entr\u00E9e";
+    } else if (goal.kind() == Goal::Kind::Feedback) {
+        out << ", " << code::frenchQuantity(divider.quantity / divider.total(), "A")
+            << " tir\u00E9s de la sortie";
+    }
+    const auto [low, high] = code::worstCase(goal, divider, tolerance);
+    out << "\n   au pire \u00E0 " << code::frenchTolerance(tolerance) << " : de "
+        << shown(goal, low) << " \u00E0 " << shown(goal, high) << "\n";
+    std::vector<int> parts = divider.r1.distinctParts();
+    const std::vector<int> more = divider.r2.distinctParts();
+    parts.insert(parts.end(), more.begin(), more.end());
+    std::sort(parts.begin(), parts.end(), std::greater<>());
+    parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
+    for (const int part : parts) {
+        const Value& value = drawer.values[static_cast<std::size_t>(part)];
+        out << "   " << value.french() << " : "
+            << bandsOf(value, drawer.series,
+                       tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
+            << "\n";
+    }
+}
+
+}  // namespace
+
+int diviseur(std::span<const std::string> arguments, std::ostream& out) {
+    const CommandLine line(arguments, {"--reference", "--gain", "--rapport", "--serie", "--de",
+                                       "--a", "--stock", "--valeurs", "--parties", "--nombre",
+                                       "--total-min", "--total-max", "--tolerance"});
+    if (line.words().empty() && !line.has("--gain") && !line.has("--rapport") &&
+        !line.has("--reference")) {
+        complain("quelles tensions ? Exemple : " + std::string(Program) + std::string(Example) +
+                 " ; ou --reference 0,8 3,3, --gain 11, --rapport 4,7.");
+    }
+    const Asked asked = askedOf(line);
+    const int parts = wholeNumber(line, "--parties", 1, 1, 2, "nombre de parties par branche");
+    const int howMany = wholeNumber(line, "--nombre", 3, 1, 20, "nombre de r\u00E9ponses");
+    const Value lowest = valueOf(line.option("--total-min").value_or("1k"));
+    const Value highest = valueOf(line.option("--total-max").value_or("1M"));
+    if (highest < lowest) {
+        complain("les totaux sont \u00E0 l'envers : --total-min " + lowest.french() +
+                 " est au-dessus de --total-max " + highest.french() + ".");
+    }
+    const Drawer drawer = drawerOf(line);
+    const int tolerance = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
+                          : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
+                                                     : 100;
+
+    const std::vector<code::Divider> found =
+        code::bestDividers(drawer.values, asked.goal, parts, lowest, highest, howMany);
+    if (found.empty()) {
+        complain("aucune paire de branches de " + drawer.described + " n'a un total R1 + R2 de " +
+                 lowest.french() + " \u00E0 " + highest.french() + ".");
+    }
+    out << asked.headline << "\n";
+    out << "Avec " << drawer.described << ", " << (parts == 1 ? "1 partie" : "1 ou 2 parties")
+        << " par branche, R1 + R2 de " << lowest.french() << " \u00E0 " << highest.french()
+        << " :\n";
+    int rank = 0;
+    for (const code::Divider& divider : found) {
+        writeAnswer(out, ++rank, asked.goal, divider, drawer, tolerance);
+    }
+    return Done;
+}
+
+}  // namespace cli

@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/parts.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <variant>
+
+namespace cli {
+
+namespace {
+
+using code::Value;
+
+// More values than this make the pair table too large to be quick.
+constexpr std::size_t MostValues = 2000;
+// A stock is a short list typed by a person: anything larger is not one, and
+// reading it whole (a device, a log, a disc image) would never end.
+constexpr std::size_t LargestStock = 1 << 20;
+constexpr std::size_t LongestLine = 256;
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+Drawer fromStock(const std::string& path) {
+    const std::string named = cli::quoted(path);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) {
+        complain("impossible de lire le stock " + named + ".");
+    }
+    // Checked before opening: a FIFO would block the open itself.
+    if (!std::filesystem::is_regular_file(status)) {
+        complain("le stock " + named + " n'est pas un fichier ordinaire.");
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::string text(LargestStock + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file.bad() || (!file && !file.eof())) {
+        complain("impossible de lire le stock " + named + ".");
+    }
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (text.size() > LargestStock) {
+        complain("le stock " + named + " d\u00E9passe 1 Mio : ce n'est pas une liste de valeurs.");
+    }
+    Drawer drawer;
+    drawer.values = stockValues(text, path);
+    drawer.described = "le stock " + printable(path);
+    return drawer;
+}
+
+// "4k7,10k,220", or with semicolons where the values have decimal commas:
+// "4,7k;10k;220".
+Drawer fromList(const std::string& list) {
+    const bool semicolons = list.find(';') != std::string::npos;
+    Drawer drawer;
+    std::string piece;
+    for (std::size_t i = 0; i <= list.size(); ++i) {
+        const bool end = i == list.size() || list[i] == ';' || (!semicolons && list[i] == ',');
+        if (!end) {
+            piece += list[i];
+            continue;
+        }
+        if (!trimmed(piece).empty()) {
+            std::string why;
+            const std::optional<Value> value = code::parseValue(piece, &why);
+            if (!value) {
+                complain("--valeurs : valeur illisible " + cli::quoted(trimmed(piece)) + " : " +
+                         why + ". Exemples : --valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\".");
+            }
+            drawer.values.push_back(*value);
+        }
+        piece.clear();
+    }
+    if (drawer.values.empty()) {
+        complain("--valeurs ne contient aucune valeur.");
+    }
+    drawer.described = "les valeurs donn\u00E9es";
+    return drawer;
+}
+
+Drawer fromSeries(const CommandLine& line) {
+    const std::string name = line.option("--serie").value_or("E24");
+    std::string upper = name;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c == 'e' ? 'E' : c; });
+    const code::Series* series = code::seriesNamed(upper);
+    if (series == nullptr) {
+        complain("s\u00E9rie inconnue " + cli::quoted(name) +
+                 ". S\u00E9ries : E3, E6, E12, E24, E48, "
+                 "E96, E192.");
+    }
+    const Value low = valueOf(line.option("--de").value_or("1"));
+    const Value high = valueOf(line.option("--a").value_or("10M"));
+    if (high < low) {
+        complain("les limites sont \u00E0 l'envers : --de " + low.french() +
+                 " est au-dessus de --a " + high.french() + ".");
+    }
+    Drawer drawer{seriesBetween(*series, low, high),
+                  "la s\u00E9rie " + std::string(series->name) + " de " + low.french() +
+                      " \u00E0 " + high.french(),
+                  series};
+    if (drawer.values.empty()) {
+        complain("aucune valeur de la s\u00E9rie " + std::string(series->name) + " entre " +
+                 low.french() + " et " + high.french() + ".");
+    }
+    return drawer;
+}
+
+}  // namespace
+
+std::vector<Value> stockValues(std::string_view text, std::string_view name) {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
+        text.remove_prefix(ByteOrderMark.size());
+    }
+    std::vector<Value> values;
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        const std::string where = printable(name) + ", ligne " + std::to_string(number);
+        if (line.size() > LongestLine) {
+            complain(where + " : ligne de plus de " + std::to_string(LongestLine) +
+                     " octets ; un stock donne une valeur par ligne.");
+        }
+        const std::string_view value = trimmed(line.substr(0, line.find('#')));
+        if (value.empty()) {
+            continue;
+        }
+        std::string why;
+        const std::optional<Value> read = code::parseValue(value, &why);
+        if (!read) {
+            complain(where + " : valeur illisible " + cli::quoted(value) + " : " + why + ".");
+        }
+        values.push_back(*read);
+    }
+    if (values.empty()) {
+        complain("le stock " + cli::quoted(name) + " ne contient aucune valeur.");
+    }
+    return values;
+}
+
+Drawer drawerOf(const CommandLine& line) {
+    const bool stock = line.has("--stock");
+    const bool list = line.has("--valeurs");
+    if (stock || list) {
+        for (const std::string_view option : {"--serie", "--de", "--a", "--valeurs"}) {
+            if (line.has(option) && !(option == "--valeurs" && !stock)) {
+                complain(std::string(stock ? "--stock" : "--valeurs") + " ne va pas avec " +
+                         std::string(option) + ".");
+            }
+        }
+    }
+    Drawer drawer = stock  ? fromStock(*line.option("--stock"))
+                    : list ? fromList(*line.option("--valeurs"))
+                           : fromSeries(line);
+    std::sort(drawer.values.begin(), drawer.values.end());
+    drawer.values.erase(std::unique(drawer.values.begin(), drawer.values.end()),
+                        drawer.values.end());
+    if (drawer.values.size() > MostValues) {
+        complain(std::to_string(drawer.values.size()) + " valeurs, c'est trop : au plus " +
+                 std::to_string(MostValues) + ". Resserrez --de et --a.");
+    }
+    return drawer;
+}
+
+int wholeNumber(const CommandLine& line, std::string_view option, int fallback, int low, int high,
+                std::string_view what) {
+    const std::optional<std::string> text = line.option(option);
+    if (!text) {
+        return fallback;
+    }
+    for (int n = low; n <= high; ++n) {
+        if (*text == std::to_string(n)) {
+            return n;
+        }
+    }
+    complain(std::string(what) + " impossible " + cli::quoted(*text) + " : de " +
+             std::to_string(low) + " \u00E0 " + std::to_string(high) + ".");
+}
+
+std::string bandsOf(const Value& value, const code::Series* series,
+                    std::optional<int> toleranceBasisPoints) {
+    const bool threeDigits = series != nullptr ? series->digits == 3 : value.digits() > 2;
+    int tolerance = threeDigits ? 100 : 500;
+    if (toleranceBasisPoints) {
+        tolerance = *toleranceBasisPoints;
+    } else if (series != nullptr && series->toleranceBasisPoints <= 1000) {
+        tolerance = series->toleranceBasisPoints;
+    }
+    // 0,59 Ω has no multiplier in five bands but reads in four.
+    const std::array<int, 2> counts = threeDigits ? std::array{5, 4} : std::array{4, 5};
+    for (const int bands : counts) {
+        const code::Encoded encoded = code::encode(value, bands, tolerance);
+        if (const auto* colours = std::get_if<std::vector<code::Colour>>(&encoded)) {
+            return code::joined(*colours);
+        }
+    }
+    return value.digits() > 3 ? "pas de bagues pour plus de trois chiffres"
+                              : "impossible en 4 ou 5 bagues";
+}
+
+}  // namespace cli

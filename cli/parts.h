@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the parts of a network or a divider may be: a series between two
+// limits, a person's stock in a file, or a list on the command line; and the
+// bands each part is sold with.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/support.h"
+
+namespace cli {
+
+struct Drawer {
+    std::vector<code::Value> values;       // sorted, without repeats
+    std::string described;                 // "la série E24 de 1 Ω à 10 MΩ"
+    const code::Series* series = nullptr;  // nullptr for a person's own values
+};
+
+// --serie, --de and --a; or --stock FICHIER; or --valeurs 4k7,10k,220.
+Drawer drawerOf(const CommandLine& line);
+
+// The values of a stock file's text, one a line in any spelling `trouver`
+// takes, with `#` comments, a byte-order mark skipped; `name` names the file
+// in complaints. Lines are at most a few hundred bytes.
+std::vector<code::Value> stockValues(std::string_view text, std::string_view name);
+
+// A whole number option, `fallback` when absent; a complaint outside low..high.
+int wholeNumber(const CommandLine& line, std::string_view option, int fallback, int low, int high,
+                std::string_view what);
+
+// Four bands for two digits up to E24, five for three digits; the other count
+// where the usual one cannot write the value. The tolerance band is the one
+// asked for, else the series' own, else gold or brown.
+std::string bandsOf(const code::Value& value, const code::Series* series,
+                    std::optional<int> toleranceBasisPoints = std::nullopt);
+
+}  // namespace cli
