@@ -5,7 +5,7 @@ SANITIZE_DIR    ?= build-sanitize
 BUILD_TYPE      ?= RelWithDebInfo
 CMAKE_FLAGS     ?=
 
-.PHONY: all deps configure build run test test-sanitize package web screenshot bench monkey format tidy clean
+.PHONY: all deps configure build run test test-sanitize fuzz package web screenshot bench monkey format tidy clean
 
 all: build
 
@@ -30,6 +30,13 @@ test-sanitize: deps
 		-DRESISTANCES_SANITIZE=ON -DRESISTANCES_CORE_ONLY=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR)
 	@scripts/run-tests $(SANITIZE_DIR)
+
+# Each libFuzzer harness for a minute under ASan and UBSan; not part of the tests.
+FUZZ_DIR     ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps fuzz
+	@scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The Debian package, in $(BUILD_DIR)/.
 package: build
@@ -65,4 +72,4 @@ tidy: configure
 	@git ls-files 'tables/*.h' 'logic/*.cpp' 'ui/*.cpp' 'app/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

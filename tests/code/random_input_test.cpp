@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -11,11 +16,29 @@
 
 namespace {
 
+// Stock files a user may give by mistake or on purpose: a FIFO, a device, a
+// folder, a long line, binary, a byte-order mark, a good one.
+std::vector<std::string> nastyStocks() {
+    const std::string folder = testing::TempDir() + "nasty/";
+    std::filesystem::create_directories(folder);
+    std::remove((folder + "fifo").c_str());
+    mkfifo((folder + "fifo").c_str(), 0600);
+    std::ofstream(folder + "long") << std::string(5000, '1');
+    std::ofstream(folder + "binary") << std::string("4k7\n\0\x1B[31m\xFF\xFE\n10k\n", 18);
+    std::ofstream(folder + "bom") << "\xEF\xBB\xBF" "4k7\n1k # comment\r\n";
+    std::ofstream(folder + "good") << "1k\n2k2\n4,7k\n10k\n";
+    return {folder + "fifo", "/dev/zero",       folder,         folder + "long",
+            folder + "binary", folder + "bom", folder + "good", folder + "missing"};
+}
+
 // Random command lines built from the tool's own words, near misses and
 // arbitrary bytes: whatever comes, the tool answers with status 0, 1 or 2,
 // says something, and complains on the error stream exactly when it gives 2.
 TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
-    const std::vector<std::string> vocabulary{"lire",
+    const std::vector<std::string> stocks = nastyStocks();
+    const std::vector<std::string> commands{"lire",     "trouver",  "verifier",
+                                            "vecteurs", "combiner", "diviseur"};
+    std::vector<std::string> vocabulary{"lire",
                                               "read",
                                               "trouver",
                                               "find",
@@ -97,7 +120,22 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
                                               "%",
                                               "\xFF\xFE",
                                               "123456789012",
-                                              "1234567890123"};
+                                              "1234567890123",
+                                              "diviseur",
+                                              "divider",
+                                              "--reference",
+                                              "--gain",
+                                              "--rapport",
+                                              "--total-min",
+                                              "--total-max",
+                                              "3V3",
+                                              "500mV",
+                                              "V",
+                                              "0V8",
+                                              "1,2",
+                                              "-h",
+                                              "1M"};
+    vocabulary.insert(vocabulary.end(), stocks.begin(), stocks.end());
     std::mt19937 random(20261208);
     const auto pick = [&](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -116,7 +154,7 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
             }
         }
         if (!arguments.empty() && pick(3) == 0) {
-            arguments.front() = vocabulary[pick(4) * 2];  // a real command, often
+            arguments.front() = commands[pick(commands.size())];  // a real command, often
         }
         std::ostringstream out;
         std::ostringstream err;
@@ -127,22 +165,24 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
     }
 }
 
-// The value reader alone, on arbitrary short texts.
+// The value, voltage and number readers alone, on arbitrary short texts.
 TEST(RandomInput, TheValueReaderTakesAnyBytes) {
     std::mt19937 random(1208);
-    const std::string alphabet = "0123456789,.kKMGRr \u03A9ohms-+eE";
+    const std::string alphabet = "0123456789,.kKMGRr \u03A9ohms-+eEVvm";
     for (int i = 0; i < 200'000; ++i) {
         std::string text(std::uniform_int_distribution<std::size_t>(0, 10)(random), ' ');
         for (char& c : text) {
             c = alphabet[std::uniform_int_distribution<std::size_t>(0,
                                                                     alphabet.size() - 1)(random)];
         }
-        std::string why;
-        const std::optional<code::Value> value = code::parseValue(text, &why);
-        ASSERT_EQ(value.has_value(), why.empty()) << text;
-        if (value) {
-            ASSERT_TRUE(value->isPositive()) << text;
-            ASSERT_LE(value->digits(), 12) << text;
+        for (const auto parse : {&code::parseValue, &code::parseVoltage, &code::parseNumber}) {
+            std::string why;
+            const std::optional<code::Value> value = parse(text, &why);
+            ASSERT_EQ(value.has_value(), why.empty()) << text;
+            if (value) {
+                ASSERT_TRUE(value->isPositive()) << text;
+                ASSERT_LE(value->digits(), 12) << text;
+            }
         }
     }
 }

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A stock file's text: values, or a complaint that shows no raw control
+// character and no invalid UTF-8.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "cli/parts.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    try {
+        for (const code::Value& value : cli::stockValues(text, "stock")) {
+            if (!value.isPositive()) {
+                std::abort();
+            }
+        }
+    } catch (const cli::Complaint& complaint) {
+        if (cli::printable(complaint.message) != complaint.message) {
+            std::abort();
+        }
+    }
+    return 0;
+}
