@@ -53,6 +53,8 @@ bench: build
 	@$(BUILD_DIR)/bench/soak
 	@$(BUILD_DIR)/bench/networks
 	@bench/combiner $(BUILD_DIR)
+	@$(BUILD_DIR)/bench/dividers
+	@bench/diviseur $(BUILD_DIR)
 	@bench/startup
 
 # The long monkey test: thousands of random real clicks and keys under Xvfb.

@@ -140,7 +140,9 @@ std::vector<Value> stockValues(std::string_view text, std::string_view name) {
         std::string why;
         const std::optional<Value> read = code::parseValue(value, &why);
         if (!read) {
-            complain(where + " : valeur illisible " + cli::quoted(value) + " : " + why + ".");
+            std::string message = where;
+            message += " : valeur illisible " + cli::quoted(value) + " : " + why + ".";
+            complain(message);
         }
         values.push_back(*read);
     }

@@ -175,8 +175,9 @@ std::string frenchQuantity(long double amount, std::string_view unit) {
     const Value rounded = sixDigits(amount);
     const int magnitude = rounded.exponent() + rounded.digits() - 1;
     const int step = std::clamp((magnitude + 120) / 3 - 40, -4, 3);  // floor(magnitude / 3)
+    const int prefix = step + 4;
     return frenchDecimal(rounded.significand(), rounded.exponent() - 3 * step) + " " +
-           std::string(Prefixes[static_cast<std::size_t>(step + 4)]) + std::string(unit);
+           std::string(Prefixes[static_cast<std::size_t>(prefix)]) + std::string(unit);
 }
 
 namespace {

@@ -6,7 +6,7 @@ _resistances_code() {
     local current=${COMP_WORDS[COMP_CWORD]}
     local previous=${COMP_WORDS[COMP_CWORD - 1]}
     local verbs="lire read trouver find verifier vérifier check vecteurs vectors combiner combine
-        --help --version"
+        diviseur divider --help --version"
     local colours="noir marron rouge orange jaune vert bleu violet gris blanc or argent
         black brown red yellow green blue purple grey gray white gold silver"
     COMPREPLY=()
@@ -21,9 +21,15 @@ _resistances_code() {
         --tolerance) mapfile -t COMPREPLY < <(compgen -W "10% 5% 2% 1% 0,5% 0,25% 0,1% 0,05%" -- "$current"); return ;;
         --coefficient) mapfile -t COMPREPLY < <(compgen -W "250 100 50 25 20 15 10 5 1" -- "$current"); return ;;
         --serie) mapfile -t COMPREPLY < <(compgen -W "E3 E6 E12 E24 E48 E96 E192" -- "$current"); return ;;
-        --parties) mapfile -t COMPREPLY < <(compgen -W "1 2 3 4" -- "$current"); return ;;
+        --parties)
+            local counts="1 2 3 4"
+            [[ ${COMP_WORDS[1]} == diviseur || ${COMP_WORDS[1]} == divider ]] && counts="1 2"
+            mapfile -t COMPREPLY < <(compgen -W "$counts" -- "$current")
+            return
+            ;;
         --stock) mapfile -t COMPREPLY < <(compgen -f -- "$current"); return ;;
-        --mesure | --de | --a | --valeurs | --nombre) return ;;
+        --mesure | --de | --a | --valeurs | --nombre | --reference | --gain | --rapport | \
+            --total-min | --total-max) return ;;
     esac
 
     local words options=""
@@ -33,8 +39,13 @@ _resistances_code() {
         trouver | find) options="--bandes --tolerance --coefficient --cms --smd" ;;
         vecteurs | vectors) options="--cms --smd" ;;
         combiner | combine) options="--serie --de --a --stock --valeurs --parties --nombre" ;;
+        diviseur | divider)
+            options="--reference --gain --rapport --serie --de --a --stock --valeurs --parties
+                --nombre --total-min --total-max --tolerance"
+            ;;
         *) return ;;
     esac
+    options+=" --help"
     if [[ $current == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$current")
     else

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The divider solver against the yardstick of the usual calculators: every
+// leg of one or two parts computed once and sorted, then every R2 leg against
+// a binary search of the ideal R1 in that list. Both solve 20 dividers whose
+// output is 1 % to 99 % of the input, with the default totals (1 kΩ to 1 MΩ)
+// and two parts per leg from a whole series over 1 Ω–10 MΩ. Prints the median
+// time of each per wish, their ratio, and how the best deviations compare.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "code/divider.h"
+#include "code/series.h"
+
+namespace {
+
+using code::Value;
+
+// The yardstick: the smallest deviation of the output.
+double yardstick(const std::vector<double>& values, const code::Goal& goal, double lowest,
+                 double highest) {
+    std::vector<double> legs(values);
+    for (std::size_t a = 0; a < values.size(); ++a) {
+        for (std::size_t b = a; b < values.size(); ++b) {
+            legs.push_back(values[a] + values[b]);
+            legs.push_back(values[a] * values[b] / (values[a] + values[b]));
+        }
+    }
+    std::sort(legs.begin(), legs.end());
+    const double quotient = goal.quotientFor(goal.wanted());
+    double best = INFINITY;
+    for (const double r2 : legs) {
+        const double low = lowest - r2;
+        const double high = highest - r2;
+        if (high <= 0) {
+            break;
+        }
+        const auto first = std::lower_bound(legs.begin(), legs.end(), low);
+        const auto last = std::upper_bound(first, legs.end(), high);
+        const auto at = std::lower_bound(first, last, quotient * r2);
+        for (auto it : {at - 1, at}) {
+            if (it >= first && it < last) {
+                best = std::min(best, std::abs(goal.quantity(*it / r2) - goal.wanted()));
+            }
+        }
+    }
+    return best;
+}
+
+template <typename Run>
+double fastestSeconds(int repeats, Run run) {
+    double fastest = INFINITY;
+    for (int i = 0; i < repeats; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        fastest = std::min(fastest, took.count());
+    }
+    return fastest;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    return values.size() % 2 == 1 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+}  // namespace
+
+int main() {
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> fraction(0.01, 0.99);
+    std::vector<code::Goal> wishes;
+    for (int i = 0; i < 20; ++i) {
+        // From 5 V, an output with three significant digits, as a person would ask.
+        const double output = std::round(5 * fraction(random) * 100) / 100;
+        wishes.push_back(code::Goal::divider(5, output));
+    }
+    const Value lowest(1, 3);
+    const Value highest(1, 6);
+    std::printf("%-5s %7s %12s %12s %7s %9s %9s %9s\n", "serie", "values", "ours ms",
+                "yardstick ms", "ratio", "same dev", "ours <", "ours >");
+    for (const char* name : {"E24", "E96", "E192"}) {
+        const code::Series& series = *code::seriesNamed(name);
+        std::vector<Value> values;
+        std::vector<double> ohms;
+        for (int power = 0; power <= 7; ++power) {
+            for (const int integer : series.values) {
+                const Value value(integer, power - series.digits + 1);
+                if (Value(1, 0) <= value && value <= Value(1, 7)) {
+                    values.push_back(value);
+                    ohms.push_back(static_cast<double>(value.ohms()));
+                }
+            }
+        }
+        std::vector<double> ours;
+        std::vector<double> theirs;
+        int same = 0;
+        int better = 0;
+        int worse = 0;
+        for (const code::Goal& goal : wishes) {
+            std::vector<code::Divider> found;
+            double reference = 0;
+            ours.push_back(fastestSeconds(
+                3, [&] { found = code::bestDividers(values, goal, 2, lowest, highest, 3); }));
+            theirs.push_back(fastestSeconds(3, [&] {
+                reference = yardstick(ohms, goal, 1e3, 1e6);
+            }));
+            const double deviation = std::abs(found.front().quantity - goal.wanted());
+            if (std::abs(deviation - reference) <= goal.wanted() * 1e-12) {
+                ++same;
+            } else if (deviation < reference) {
+                ++better;
+            } else {
+                ++worse;
+                std::printf("  worse: %.17g V, %.17g > %.17g\n", goal.wanted(), deviation,
+                            reference);
+            }
+        }
+        const double mineMs = median(ours) * 1000;
+        const double theirsMs = median(theirs) * 1000;
+        std::printf("%-5s %7zu %12.3f %12.3f %7.3f %9d %9d %9d\n", name, values.size(), mineMs,
+                    theirsMs, mineMs / theirsMs, same, better, worse);
+    }
+    std::printf("(two parts per leg, totals 1 kOhm to 1 MOhm; best deviations over 20 wishes)\n");
+}
