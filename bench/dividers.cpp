@@ -6,17 +6,19 @@
 // and two parts per leg from a whole series over 1 Ω–10 MΩ. Prints the median
 // time of each per wish, their ratio, and how the best deviations compare.
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <vector>
 
+#include "bench/timing.h"
 #include "code/divider.h"
 #include "code/series.h"
 
 namespace {
 
+using bench::fastestSeconds;
+using bench::median;
 using code::Value;
 
 // The yardstick: the smallest deviation of the output.
@@ -48,24 +50,6 @@ double yardstick(const std::vector<double>& values, const code::Goal& goal, doub
         }
     }
     return best;
-}
-
-template <typename Run>
-double fastestSeconds(int repeats, Run run) {
-    double fastest = INFINITY;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        fastest = std::min(fastest, took.count());
-    }
-    return fastest;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t half = values.size() / 2;
-    return values.size() % 2 == 1 ? values[half] : (values[half - 1] + values[half]) / 2;
 }
 
 }  // namespace
@@ -106,9 +90,8 @@ int main() {
             double reference = 0;
             ours.push_back(fastestSeconds(
                 3, [&] { found = code::bestDividers(values, goal, 2, lowest, highest, 3); }));
-            theirs.push_back(fastestSeconds(3, [&] {
-                reference = yardstick(ohms, goal, 1e3, 1e6);
-            }));
+            theirs.push_back(
+                fastestSeconds(3, [&] { reference = yardstick(ohms, goal, 1e3, 1e6); }));
             const double deviation = std::abs(found.front().quantity - goal.wanted());
             if (std::abs(deviation - reference) <= goal.wanted() * 1e-12) {
                 ++same;

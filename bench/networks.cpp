@@ -6,17 +6,19 @@
 // with four parts from a whole series over 1 Ω–10 MΩ. Prints the median time
 // of each per target, their ratio, and how the best deviations compare.
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <vector>
 
+#include "bench/timing.h"
 #include "code/network.h"
 #include "code/series.h"
 
 namespace {
 
+using bench::fastestSeconds;
+using bench::median;
 using code::Value;
 
 struct TwoPart {
@@ -72,24 +74,6 @@ std::array<double, 4> yardstick(const std::vector<double>& values, double target
         complements(pair.ohms, best[3]);
     }
     return best;
-}
-
-template <typename Run>
-double fastestSeconds(int repeats, Run run) {
-    double fastest = INFINITY;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        fastest = std::min(fastest, took.count());
-    }
-    return fastest;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t half = values.size() / 2;
-    return values.size() % 2 == 1 ? values[half] : (values[half - 1] + values[half]) / 2;
 }
 
 }  // namespace

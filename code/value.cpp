@@ -271,6 +271,23 @@ std::variant<Value, const char*> readDecimal(std::string_view text, std::optiona
     return value;
 }
 
+// The reading, or why not where its first digit stands outside 10^lowest to
+// 10^highest.
+std::variant<Value, const char*> withinPowers(std::variant<Value, const char*> read, int lowest,
+                                              int highest, const char* tooSmall,
+                                              const char* tooLarge) {
+    if (const auto* value = std::get_if<Value>(&read)) {
+        const int magnitude = value->exponent() + value->digits() - 1;
+        if (magnitude > highest) {
+            return tooLarge;
+        }
+        if (magnitude < lowest) {
+            return tooSmall;
+        }
+    }
+    return read;
+}
+
 std::optional<Value> accepted(const std::variant<Value, const char*>& read, std::string* why) {
     if (const auto* reason = std::get_if<const char*>(&read)) {
         if (why != nullptr) {
@@ -309,16 +326,9 @@ std::optional<Value> parseValue(std::string_view text, std::string* why) {
         text = trimmed(text.substr(0, text.size() - 1));
     }
     // "4k7", "R47": a letter may stand where the comma would.
-    std::variant<Value, const char*> read = readDecimal(text, power, prefixPower);
-    if (const auto* value = std::get_if<Value>(&read)) {
-        const int magnitude = value->exponent() + value->digits() - 1;
-        if (magnitude > 11) {
-            read = "plus de 999 G\u03A9";
-        } else if (magnitude < -3) {
-            read = "moins de 0,001 \u03A9";
-        }
-    }
-    return accepted(read, why);
+    return accepted(withinPowers(readDecimal(text, power, prefixPower), -3, 11,
+                                 "moins de 0,001 \u03A9", "plus de 999 G\u03A9"),
+                    why);
 }
 
 std::optional<Value> parseNumber(std::string_view text, std::string* why) {
@@ -338,16 +348,9 @@ std::optional<Value> parseVoltage(std::string_view text, std::string* why) {
     const auto letter = [](char c) {
         return c == 'V' || c == 'v' ? std::optional<int>(0) : std::nullopt;
     };
-    std::variant<Value, const char*> read = readDecimal(text, power, letter);
-    if (const auto* value = std::get_if<Value>(&read)) {
-        const int magnitude = value->exponent() + value->digits() - 1;
-        if (magnitude > 5) {
-            read = "plus de 999 kV";
-        } else if (magnitude < -6) {
-            read = "moins de 1 \u00B5V";
-        }
-    }
-    return accepted(read, why);
+    return accepted(withinPowers(readDecimal(text, power, letter), -6, 5, "moins de 1 \u00B5V",
+                                 "plus de 999 kV"),
+                    why);
 }
 
 }  // namespace code

@@ -8,7 +8,7 @@
 #include <random>
 #include <tuple>
 
-#include "code/series.h"
+#include "series_over.h"
 
 namespace {
 
@@ -100,16 +100,6 @@ void expectAgreement(const std::vector<Value>& parts, const Goal& goal, const Va
             EXPECT_NEAR(mine.spread, oracle[k].spread, 1e-8) << context;
         }
     }
-}
-
-std::vector<Value> seriesOver(std::string_view name, int fromExponent, int decades) {
-    std::vector<Value> values;
-    for (int decade = 0; decade < decades; ++decade) {
-        for (const int integer : code::seriesNamed(name)->values) {
-            values.emplace_back(integer, fromExponent + decade);
-        }
-    }
-    return values;
 }
 
 // Six significant digits, as a person would type them.

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <random>
 
-#include "code/series.h"
+#include "series_over.h"
 
 namespace {
 
@@ -88,16 +88,6 @@ void expectAgreement(const std::vector<Value>& parts, const std::vector<double>&
                 << k << " parts for " << wanted.french() << ": " << network.written(parts);
         }
     }
-}
-
-std::vector<Value> seriesOver(std::string_view name, int fromExponent, int decades) {
-    std::vector<Value> values;
-    for (int decade = 0; decade < decades; ++decade) {
-        for (const int integer : code::seriesNamed(name)->values) {
-            values.emplace_back(integer, fromExponent + decade);
-        }
-    }
-    return values;
 }
 
 std::vector<double> logUniform(std::mt19937& random, int count, double low, double high) {
