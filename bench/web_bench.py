@@ -56,6 +56,8 @@ def main(folder, pairs):
             plain_copy(driver, work)
             driver.execute_cdp_cmd("Network.enable", {})
             driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+            # Every load as a first visit: the offline copy would answer otherwise.
+            driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
             ours, plain, ratios = [], [], []
             for pair in range(pairs + 1):  # the first pair warms up
                 # Alternately first, so that neither always follows the other.

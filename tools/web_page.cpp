@@ -6,7 +6,8 @@
 //   web_page TEMPLATE OUTPUT
 #include <cstdio>
 #include <fstream>
-#include <map>
+#include <algorithm>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -79,35 +80,60 @@ std::string style(const ControlLayout& entry) {
 
 class PageWriter {
 public:
-    explicit PageWriter(logic::TForm1& form) : form_(form) { numberTabStops(); }
+    explicit PageWriter(logic::TForm1& form) : form_(form) {
+        for (const std::string_view name : tables::tabStops()) {
+            tabStops_.emplace(name);
+        }
+    }
 
+    // The caption and the window, in the page's one landmark; the window in a
+    // frame the page scales down to a narrow screen.
     std::string window() {
         std::ostringstream html;
-        html << "<h1 id=\"caption\" class=\"caption\">" << escaped(tables::WindowCaption)
-             << "</h1>\n<div id=\"window\" class=\"window\" role=\"application\" "
-                "aria-labelledby=\"caption\" style=\"width:"
+        html << "<main id=\"main\">\n<h1 id=\"caption\" class=\"caption\">"
+             << escaped(tables::WindowCaption)
+             << "</h1>\n<div id=\"fit\" class=\"fit\">\n<div id=\"window\" class=\"window\" "
+                "role=\"application\" aria-labelledby=\"caption\" style=\"width:"
              << tables::ClientWidth << "px;height:" << tables::ClientHeight
              << "px;font-size:" << tables::WindowFont.pixelHeight
              << "px;color:" << logic::hexColour(tables::WindowFont.colour) << "\">\n";
         children(html, tables::WindowName, "");
-        html << "</div>\n<div id=\"menu\" class=\"menu\" role=\"menu\" hidden><div "
-                "id=\"menu-about\" role=\"menuitem\" tabindex=\"-1\">"
+        html << "</div>\n</div>\n</main>\n<div id=\"menu\" class=\"menu\" role=\"menu\" "
+                "hidden><div id=\"menu-about\" role=\"menuitem\" tabindex=\"-1\">"
              << escaped(form_.proposde1.caption()) << "</div></div>\n";
         return html.str();
     }
 
 private:
-    void numberTabStops() {
-        for (const std::string_view name : tables::tabStops()) {
-            tabStop_[std::string(name)] = static_cast<int>(tabStop_.size()) + 1;
+    // A parent's controls in the order Tab visits them: the tab stops take
+    // the places tab stops have in the layout, in their tab order, so that
+    // the document's order is the window's tab order and no positive
+    // tabindex is needed; the others keep their places.
+    static std::vector<const ControlLayout*> inTabOrder(std::string_view parent) {
+        std::vector<const ControlLayout*> controls;
+        std::vector<const ControlLayout*> stops;
+        for (const ControlLayout& entry : tables::windowLayout()) {
+            if (entry.parent == parent) {
+                controls.push_back(&entry);
+                if (entry.tabOrder >= 0) {
+                    stops.push_back(&entry);
+                }
+            }
         }
+        std::stable_sort(stops.begin(), stops.end(),
+                         [](const auto* a, const auto* b) { return a->tabOrder < b->tabOrder; });
+        auto next = stops.begin();
+        for (const ControlLayout*& control : controls) {
+            if (control->tabOrder >= 0) {
+                control = *next++;
+            }
+        }
+        return controls;
     }
 
     void children(std::ostringstream& html, std::string_view parent, const std::string& group) {
-        for (const ControlLayout& entry : tables::windowLayout()) {
-            if (entry.parent == parent) {
-                control(html, entry, group);
-            }
+        for (const ControlLayout* entry : inTabOrder(parent)) {
+            control(html, *entry, group);
         }
     }
 
@@ -144,11 +170,10 @@ private:
         if (!group.empty() && entry.kind != Kind::GroupBox) {
             html << " aria-description=\"" << escaped(group) << "\"";
         }
-        if (const auto stop = tabStop_.find(name); stop != tabStop_.end()) {
+        if (tabStops_.contains(name)) {
             // A disabled list takes no focus, as in the Qt window.
             const auto* list = dynamic_cast<logic::ListBox*>(model);
-            html << " data-tab=\"" << stop->second << "\" tabindex=\""
-                 << (list != nullptr && !list->enabled() ? -1 : stop->second) << "\"";
+            html << " tabindex=\"" << (list != nullptr && !list->enabled() ? -1 : 0) << "\"";
         }
         switch (entry.kind) {
             case Kind::GroupBox: {
@@ -171,10 +196,12 @@ private:
             case Kind::ListBox:
                 list(html, entry, dynamic_cast<logic::ListBox&>(*model));
                 break;
-            case Kind::Edit:
-                html << " readonly value=\"" << escaped(dynamic_cast<logic::Edit&>(*model).text())
+            case Kind::Edit: {
+                const auto& edit = dynamic_cast<logic::Edit&>(*model);
+                html << (edit.readOnly() ? " readonly" : "") << " value=\"" << escaped(edit.text())
                      << "\">\n";
                 return;
+            }
             case Kind::RadioButton: {
                 const auto& radio = dynamic_cast<logic::RadioButton&>(*model);
                 html << " role=\"radio\" aria-checked=\"" << (radio.checked() ? "true" : "false")
@@ -218,7 +245,7 @@ private:
     }
 
     logic::TForm1& form_;
-    std::map<std::string, int> tabStop_;
+    std::set<std::string, std::less<>> tabStops_;
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ const resistancesPage = (() => {
         select: (list, row) =>
             Module.ccall('resistances_select', null, ['string', 'number'], [list, row]),
         choose: (radio) => Module.ccall('resistances_choose', null, ['string'], [radio]),
+        type: (edit, text) =>
+            Module.ccall('resistances_type', null, ['string', 'string'], [edit, text]),
         menu: (item) => Module.ccall('resistances_menu', null, ['string'], [item]),
     };
 
@@ -49,7 +51,7 @@ const resistancesPage = (() => {
         for (const [name, [index, enabled]] of Object.entries(controls.lists)) {
             const list = views.lists[name];
             list.setAttribute('aria-disabled', String(!enabled));
-            list.tabIndex = enabled ? list.dataset.tab : -1;
+            list.tabIndex = enabled ? 0 : -1;
             [...list.children].forEach((item, row) => {
                 item.setAttribute('aria-selected', String(row === index));
             });
@@ -65,7 +67,10 @@ const resistancesPage = (() => {
             }
         }
         for (const [name, text] of Object.entries(controls.edits)) {
-            views.edits[name].value = text;
+            // Only a changed text is set, so the caret stays where the user types.
+            if (views.edits[name].value !== text) {
+                views.edits[name].value = text;
+            }
         }
         for (const [name, checked] of Object.entries(controls.radios)) {
             views.radios[name].setAttribute('aria-checked', String(checked));
@@ -145,6 +150,17 @@ const resistancesPage = (() => {
         }
     }
 
+    // What the user types in a field that takes it reaches the model whole, as
+    // the Qt window reports an edit; the model keeps it until it next sets
+    // the text.
+    function bindEdits() {
+        for (const edit of Object.values(views.edits)) {
+            if (!edit.readOnly) {
+                edit.addEventListener('input', () => act(() => model.type(edit.id, edit.value)));
+            }
+        }
+    }
+
     function showMenu(x, y) {
         menu.hidden = false;
         Object.assign(menu.style, { left: `${x}px`, top: `${y}px` });
@@ -200,6 +216,10 @@ const resistancesPage = (() => {
         window.addEventListener('resize', () => act(() => model.expose()));
         performance.mark('resistances-model-ready');
         window.resistancesReady = true;
+        // A served page keeps itself for the next visit offline.
+        if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+            navigator.serviceWorker.register('sw.js');
+        }
     }
 
     // The page as the user sees it, in the model's own shape: for the tests
@@ -223,12 +243,23 @@ const resistancesPage = (() => {
 
     bindLists();
     bindRadios();
+    bindEdits();
+    // The model, with its WebAssembly inside (a page opened from a file may
+    // fetch nothing), loads once the first frame is up: that frame needs
+    // nothing of it.
+    requestAnimationFrame(() => setTimeout(() => {
+        document.body.append(Object.assign(document.createElement('script'), { src: 'model.js' }));
+    }));
     bindMenu();
     return {
         start,
         mirrored,
         select: (list, row) => act(() => model.select(list, row)),
         choose: (radio) => act(() => model.choose(radio)),
+        type: (edit, text) => {
+            views.edits[edit].value = text;
+            act(() => model.type(edit, text));
+        },
         expose: () => act(() => model.expose()),
     };
 })();

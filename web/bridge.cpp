@@ -88,6 +88,15 @@ void resistances_choose(const char* radio) {
     }
 }
 
+// The whole text of the field after the user's keystroke, as the Qt window
+// reports an edit.
+void resistances_type(const char* edit, const char* text) {
+    session().begin();
+    if (auto* control = named<logic::Edit>(edit)) {
+        session().form().userType(*control, text);
+    }
+}
+
 void resistances_menu(const char* item) {
     session().begin();
     if (auto* control = named<logic::MenuItem>(item)) {

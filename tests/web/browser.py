@@ -4,6 +4,7 @@ page's tests and its benchmark."""
 import contextlib
 import functools
 import http.server
+import os
 import shutil
 import sys
 import threading
@@ -69,10 +70,38 @@ def chromium(scale=1):
 
 
 def open_page(driver, address, timeout=20.0):
-    driver.get(address + "/index.html")
+    """Opens the page, served (an http address) or as a file (a folder)."""
+    driver.get(address + "/index.html" if address.startswith("http") else
+               "file://" + os.path.abspath(address) + "/index.html")
     deadline = time.time() + timeout
     while time.time() < deadline:
         if driver.execute_script("return window.resistancesReady === true"):
             return
         time.sleep(0.05)
     raise RuntimeError("the page never showed its first frame")
+
+
+def axe_violations(driver):
+    """The rules of axe-core, the version the lock file pins, that the page
+    breaks: rule -> the elements that break it."""
+    script = os.path.join(os.path.dirname(__file__), "node_modules", "axe-core", "axe.min.js")
+    if not os.path.exists(script):
+        raise RuntimeError("axe-core is missing; scripts/install-deps brings it")
+    with open(script, encoding="utf-8") as file:
+        driver.execute_script(file.read())
+    return driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        axe.run(document).then((found) => done(Object.fromEntries(found.violations.map(
+            (v) => [v.id, v.nodes.map((n) => n.target.join(' '))]))));""")
+
+
+def emulate(driver, phone=None, contrast=""):
+    """A phone's screen of (width, height) CSS pixels, or the desktop window;
+    asking for more contrast or not."""
+    if phone:
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": phone[0], "height": phone[1], "deviceScaleFactor": 2, "mobile": True})
+    else:
+        driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+        "features": [{"name": "prefers-contrast", "value": contrast}]})

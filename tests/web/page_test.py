@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The page in a real headless Chromium, read as a screen reader reads it (the
 accessibility tree) and as a user sees it (pixels of a screenshot at the
-bands): start-up, the typical event, a change of series, six and four bands,
-and the About box.
+bands): start-up, the typical event, typing into the one field that takes it,
+a change of series, six and four bands, and the About box; then axe-core's
+rules at desktop and phone sizes, with and without more contrast, the page on
+a phone, opened from a file, a second visit offline, and installability.
 Usage: page_test.py BUILD_DIR/web"""
 import sys
 
@@ -89,6 +91,49 @@ def expect_bands(driver, bands, when):
         check(seen == wanted, f"{when}: {band} shows {seen} on screen, expected {wanted}")
 
 
+def everywhere_else(driver, address, folder):
+    """axe-core's rules, a phone, a file, offline and installed."""
+    for phone in (None, (375, 667), (360, 640)):
+        for contrast in ("", "more"):
+            browser.emulate(driver, phone, contrast)
+            browser.open_page(driver, address)
+            where = f"{phone or 'desktop'}, contrast {contrast or 'default'}"
+            broken = browser.axe_violations(driver)
+            if not contrast:  # the window's own colours are the default look
+                broken.pop("color-contrast", None)
+            check(not broken, f"axe-core, {where}: {broken}")
+            if phone:
+                sideways, cut = driver.execute_script(
+                    "const seen = document.documentElement.clientWidth;"
+                    "return [document.documentElement.scrollWidth - seen,"
+                    " document.getElementById('window').getBoundingClientRect().right - seen]")
+                check(sideways <= 0 and cut <= 0,
+                      f"{where}: scrolls sideways by {sideways} px, the window cut by {cut} px")
+                click(driver, "RadioButton6B")
+                expect_radios(driver, {"6 bandes"}, f"{where}, after a tap on six bands")
+    browser.emulate(driver)
+
+    check(driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"] == [],
+          "Chromium does not find the page installable")
+    kept = driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        Promise.race([navigator.serviceWorker.ready, new Promise((r) => setTimeout(r, 5000))])
+            .then(() => done(navigator.serviceWorker.controller !== null));""")
+    check(kept, "no service worker keeps the page")
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+    for where in (address, folder):  # again offline, then from a file
+        try:
+            browser.open_page(driver, where, timeout=5)
+            click(driver, "RadioButton2")
+            expect_radios(driver, {"E24", "4 bandes"}, f"{where}: after a click on E24")
+        except Exception as error:  # noqa: BLE001 (a page that never loads is the finding)
+            check(False, f"{where}: {type(error).__name__} {error}".splitlines()[0])
+    driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+
+
 def main(folder):
     with browser.served(folder) as address, browser.chromium() as driver:
         browser.open_page(driver, address)
@@ -115,6 +160,14 @@ def main(folder):
             "return ['ListBox7', 'ListBox8'].map(l => resistancesPage.mirrored().lists[l][0])")
         check(selected == [5, 33], f"487 at x1k: selections {selected}")
 
+        # What is typed into the third digit stays until the model sets it again.
+        edit = driver.find_element(By.ID, "Edit23")
+        edit.click()
+        edit.send_keys("\b9z")
+        expect_readouts(driver, {"3ème valeur, bande 3": "9z"}, "typed into Edit23")
+        choose_item(driver, "ListBox8", 0)
+        expect_readouts(driver, {"3ème valeur, bande 3": "0"}, "100 after typing")
+
         # A change of series, then six bands, then four.
         click(driver, "RadioButton2")
         expect_radios(driver, {"E24", "4 bandes"}, "after E24")
@@ -131,10 +184,13 @@ def main(folder):
         click(driver, "menu-about")
         texts = []
         for _ in range(2):
-            open_now = driver.execute_script(
+            # The next box opens on the closing of the one before: a moment later.
+            open_now = driver.execute_async_script(
+                "const done = arguments[arguments.length - 1];"
                 "const d = document.getElementById('message');"
-                "return d.open ? [document.getElementById('message-caption').textContent,"
-                " document.getElementById('message-text').textContent] : null")
+                "const read = () => d.open ? [document.getElementById('message-caption')"
+                ".textContent, document.getElementById('message-text').textContent] : null;"
+                "d.open ? done(read()) : setTimeout(() => done(read()), 300)")
             texts.append(open_now)
             if open_now:
                 click(driver, "message-ok")
@@ -143,6 +199,8 @@ def main(folder):
         check(texts[1] == ["à propos de...", ""], f"About box, second message: {texts[1]!r}")
         check(not driver.execute_script("return document.getElementById('message').open"),
               "the About box is still open")
+
+        everywhere_else(driver, address, folder)
 
     for problem in problems:
         print(problem, file=sys.stderr)
