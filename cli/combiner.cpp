@@ -9,7 +9,7 @@ namespace cli {
 
 using code::Value;
 
-int combiner(std::span<const std::string> arguments, std::ostream& out) {
+int combiner(std::span<const std::string> arguments, Answer& out, const StockFiles& stocks) {
     const CommandLine line(
         arguments, {"--serie", "--de", "--a", "--stock", "--valeurs", "--parties", "--nombre"});
     if (line.words().empty()) {
@@ -22,7 +22,7 @@ int combiner(std::span<const std::string> arguments, std::ostream& out) {
     const Value target = valueOf(text);
     const int parts = wholeNumber(line, "--parties", 3, 1, 4, "nombre de parties");
     const int howMany = wholeNumber(line, "--nombre", 1, 1, 20, "nombre de r\u00E9seaux");
-    const Drawer drawer = drawerOf(line);
+    const Drawer drawer = drawerOf(line, stocks);
 
     out << target.french() << " avec " << drawer.described << " :\n";
     const auto best = code::bestNetworks(drawer.values, target, parts, howMany);

@@ -9,7 +9,8 @@
 
 namespace cli {
 
-int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
+int run(std::span<const std::string> arguments, Answer& out, Answer& err,
+        const StockFiles& stocks) {
     try {
         if (arguments.empty()) {
             help(err);
@@ -44,10 +45,10 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
             return vecteurs(rest, out);
         }
         if (command == "combiner" || command == "combine") {
-            return combiner(rest, out);
+            return combiner(rest, out, stocks);
         }
         if (command == "diviseur" || command == "divider") {
-            return diviseur(rest, out);
+            return diviseur(rest, out, stocks);
         }
         complain("commande inconnue " + quoted(command) +
                  ". Commandes : lire (read), trouver (find), verifier (check), vecteurs (vectors), "

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <ostream>
+#include <iosfwd>
 #include <span>
 #include <string>
+
+#include "cli/answer.h"
 
 namespace cli {
 
@@ -15,7 +17,9 @@ enum Status : int {
 };
 
 // Runs one command line (without the program name): results go to `out`,
-// complaints to `err`.
+// complaints to `err`; a --stock file is read through `stocks`.
+int run(std::span<const std::string> arguments, Answer& out, Answer& err, const StockFiles& stocks);
+// The same for the tool: stock files from the file system, text to streams.
 int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

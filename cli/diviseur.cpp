@@ -164,7 +164,7 @@ std::string legLine(const code::Network& leg, std::span<const Value> values) {
     return line;
 }
 
-void writeAnswer(std::ostream& out, int rank, const Goal& goal, const code::Divider& divider,
+void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& divider,
                  const Drawer& drawer, int tolerance) {
     out << rank << ". R1 = " << legLine(divider.r1, drawer.values)
         << " ; R2 = " << legLine(divider.r2, drawer.values) << "\n";
@@ -200,7 +200,7 @@ void writeAnswer(std::ostream& out, int rank, const Goal& goal, const code::Divi
 
 }  // namespace
 
-int diviseur(std::span<const std::string> arguments, std::ostream& out) {
+int diviseur(std::span<const std::string> arguments, Answer& out, const StockFiles& stocks) {
     const CommandLine line(arguments, {"--reference", "--gain", "--rapport", "--serie", "--de",
                                        "--a", "--stock", "--valeurs", "--parties", "--nombre",
                                        "--total-min", "--total-max", "--tolerance"});
@@ -218,7 +218,7 @@ int diviseur(std::span<const std::string> arguments, std::ostream& out) {
         complain("les totaux sont \u00E0 l'envers : --total-min " + lowest.french() +
                  " est au-dessus de --total-max " + highest.french() + ".");
     }
-    const Drawer drawer = drawerOf(line);
+    const Drawer drawer = drawerOf(line, stocks);
     const int tolerance = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
                           : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
                                                      : 100;

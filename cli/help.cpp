@@ -70,7 +70,7 @@ constexpr std::array<VerbHelp, 6> Verbs{{
 
 }  // namespace
 
-bool verbHelp(std::string_view verb, std::ostream& out) {
+bool verbHelp(std::string_view verb, Answer& out) {
     for (const VerbHelp& entry : Verbs) {
         if (!verb.empty() &&
             std::find(entry.names.begin(), entry.names.end(), verb) != entry.names.end()) {
@@ -81,7 +81,7 @@ bool verbHelp(std::string_view verb, std::ostream& out) {
     return false;
 }
 
-void help(std::ostream& out) {
+void help(Answer& out) {
     out << "Usage : " << Program << " COMMANDE [ARGUMENTS]\n"
         << "\n"
         << "Commandes :\n";

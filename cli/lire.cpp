@@ -13,7 +13,7 @@ namespace {
 
 using code::Marking;
 
-int readBands(const std::vector<std::string>& words, std::ostream& out) {
+int readBands(const std::vector<std::string>& words, Answer& out) {
     const code::Reading reading = readingOf(words);
     const auto describe = [](const code::Reading& r) {
         return Described{headline(r.value, r.toleranceBasisPoints, r.tempCoefficient), r.value,
@@ -70,7 +70,7 @@ Described describe(const Marking& marking) {
             limits(marking.value, tolerance) + " ; " + standing(marking.value)};
 }
 
-int readMarking(const std::string& text, std::ostream& out) {
+int readMarking(const std::string& text, Answer& out) {
     const std::vector<Marking> meanings = meaningsOf(text);
     const Marking& marking = meanings.front();
     const Described forward = describe(marking);
@@ -99,7 +99,7 @@ int readMarking(const std::string& text, std::ostream& out) {
 
 }  // namespace
 
-int lire(std::span<const std::string> arguments, std::ostream& out) {
+int lire(std::span<const std::string> arguments, Answer& out) {
     const CommandLine line(arguments, {});
     const std::vector<std::string>& words = line.words();
     if (words.size() == 1 && code::looksLikeMarking(words.front())) {

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <variant>
 
 namespace cli {
@@ -15,9 +13,7 @@ using code::Value;
 
 // More values than this make the pair table too large to be quick.
 constexpr std::size_t MostValues = 2000;
-// A stock is a short list typed by a person: anything larger is not one, and
-// reading it whole (a device, a log, a disc image) would never end.
-constexpr std::size_t LargestStock = 1 << 20;
+// A stock is a short list typed by a person: one value a line.
 constexpr std::size_t LongestLine = 256;
 
 std::string_view trimmed(std::string_view text) {
@@ -31,29 +27,9 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-Drawer fromStock(const std::string& path) {
-    const std::string named = cli::quoted(path);
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::exists(status)) {
-        complain("impossible de lire le stock " + named + ".");
-    }
-    // Checked before opening: a FIFO would block the open itself.
-    if (!std::filesystem::is_regular_file(status)) {
-        complain("le stock " + named + " n'est pas un fichier ordinaire.");
-    }
-    std::ifstream file(path, std::ios::binary);
-    std::string text(LargestStock + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad() || (!file && !file.eof())) {
-        complain("impossible de lire le stock " + named + ".");
-    }
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    if (text.size() > LargestStock) {
-        complain("le stock " + named + " d\u00E9passe 1 Mio : ce n'est pas une liste de valeurs.");
-    }
+Drawer fromStock(const std::string& path, const StockFiles& stocks) {
     Drawer drawer;
-    drawer.values = stockValues(text, path);
+    drawer.values = stockValues(stocks.read(path), path);
     drawer.described = "le stock " + printable(path);
     return drawer;
 }
@@ -152,7 +128,7 @@ std::vector<Value> stockValues(std::string_view text, std::string_view name) {
     return values;
 }
 
-Drawer drawerOf(const CommandLine& line) {
+Drawer drawerOf(const CommandLine& line, const StockFiles& stocks) {
     const bool stock = line.has("--stock");
     const bool list = line.has("--valeurs");
     if (stock || list) {
@@ -163,7 +139,7 @@ Drawer drawerOf(const CommandLine& line) {
             }
         }
     }
-    Drawer drawer = stock  ? fromStock(*line.option("--stock"))
+    Drawer drawer = stock  ? fromStock(*line.option("--stock"), stocks)
                     : list ? fromList(*line.option("--valeurs"))
                            : fromSeries(line);
     std::sort(drawer.values.begin(), drawer.values.end());

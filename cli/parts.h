@@ -19,8 +19,9 @@ struct Drawer {
     const code::Series* series = nullptr;  // nullptr for a person's own values
 };
 
-// --serie, --de and --a; or --stock FICHIER; or --valeurs 4k7,10k,220.
-Drawer drawerOf(const CommandLine& line);
+// --serie, --de and --a; or --stock FICHIER, read through `stocks`; or
+// --valeurs 4k7,10k,220.
+Drawer drawerOf(const CommandLine& line, const StockFiles& stocks);
 
 // The values of a stock file's text, one a line in any spelling `trouver`
 // takes, with `#` comments, a byte-order mark skipped; `name` names the file

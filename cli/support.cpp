@@ -305,7 +305,7 @@ std::string standing(const Value& value) {
     return "hors des s\u00E9ries normalis\u00E9es";
 }
 
-void bothWays(std::ostream& out, const Described& forward, const Described& backward) {
+void bothWays(Answer& out, const Described& forward, const Described& backward) {
     out << "\u00C0 l'endroit : " << forward.headline << "\n  " << forward.detail << "\n";
     out << "\u00C0 l'envers : " << backward.headline << "\n  " << backward.detail << "\n";
     const bool ahead = code::coarsestSeriesHolding(forward.value) != nullptr;

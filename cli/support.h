@@ -5,13 +5,13 @@
 // and the French phrases of a reading.
 #include <initializer_list>
 #include <optional>
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "cli/answer.h"
 #include "code/colour_code.h"
 #include "code/network.h"
 #include "code/series.h"
@@ -82,7 +82,7 @@ struct Described {
     code::Value value;
     std::string detail;  // limits and standing
 };
-void bothWays(std::ostream& out, const Described& forward, const Described& backward);
+void bothWays(Answer& out, const Described& forward, const Described& backward);
 
 // The values of a series from `low` to `high`, smallest first.
 std::vector<code::Value> seriesBetween(const code::Series& series, const code::Value& low,

@@ -54,7 +54,7 @@ int bandCountOf(const CommandLine& line) {
     return std::stoi(*option);
 }
 
-int findBands(const CommandLine& line, const Value& value, std::ostream& out) {
+int findBands(const CommandLine& line, const Value& value, Answer& out) {
     const int bands = bandCountOf(line);
     const int tolerance = line.has("--tolerance") ? toleranceOf(*line.option("--tolerance"))
                                                   : (bands == 4 ? 500 : 100);
@@ -97,7 +97,7 @@ std::string markingList(const Value& value) {
     return list.empty() ? "aucun marquage" : list;
 }
 
-int findMarkings(const CommandLine& line, const Value& value, std::ostream& out) {
+int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
     for (const std::string_view option : {"--bandes", "--coefficient"}) {
         if (line.has(option)) {
             complain("l'option " + std::string(option) +
@@ -135,7 +135,7 @@ int findMarkings(const CommandLine& line, const Value& value, std::ostream& out)
 
 }  // namespace
 
-int trouver(std::span<const std::string> arguments, std::ostream& out) {
+int trouver(std::span<const std::string> arguments, Answer& out) {
     const CommandLine line(arguments, {"--bandes", "--tolerance", "--coefficient"},
                            {"--cms", "--smd"});
     if (line.words().empty()) {

@@ -8,7 +8,7 @@
 
 namespace cli {
 
-int vecteurs(std::span<const std::string> arguments, std::ostream& out) {
+int vecteurs(std::span<const std::string> arguments, Answer& out) {
     const CommandLine line(arguments, {}, {"--cms", "--smd"});
     if (!line.words().empty()) {
         complain("la commande vecteurs ne prend pas d'argument (" + quoted(line.words().front()) +

@@ -16,7 +16,7 @@ long double magnitude(long double percent) {
 
 }  // namespace
 
-int verifier(std::span<const std::string> arguments, std::ostream& out) {
+int verifier(std::span<const std::string> arguments, Answer& out) {
     const CommandLine line(arguments, {"--mesure"});
     const std::optional<std::string> measured = line.option("--mesure");
     const code::Reading reading = readingOf(line.words());

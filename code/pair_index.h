@@ -8,9 +8,9 @@
 // stored; its value is recomputed from the parts, which stay in the cache, so
 // the table is small (fresh memory is dear: every page is a fault).
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <span>
 #include <vector>
@@ -61,7 +61,7 @@ public:
 
     // The smallest value the bucket may hold.
     [[nodiscard]] double lowestIn(std::size_t bucket) const {
-        return std::bit_cast<double>(lowestKey_ + (std::uint64_t{bucket} << shift_));
+        return valueOfKey(lowestKey_ + (std::uint64_t{bucket} << shift_));
     }
 
     [[nodiscard]] double value(std::size_t at) const { return valueOf(entries_[at]); }
@@ -119,7 +119,17 @@ private:
     static constexpr std::uint32_t Parallel = 1;
     static constexpr std::uint32_t Single = 2;
 
-    static std::uint64_t keyOf(double value) { return std::bit_cast<std::uint64_t>(value); }
+    // std::bit_cast, which the WebAssembly toolchain's library lacks.
+    static std::uint64_t keyOf(double value) {
+        std::uint64_t key = 0;
+        std::memcpy(&key, &value, sizeof key);
+        return key;
+    }
+    static double valueOfKey(std::uint64_t key) {
+        double value = 0;
+        std::memcpy(&value, &key, sizeof value);
+        return value;
+    }
 
     template <typename Visit>
     void forEachEntry(Visit visit) const {
