@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""See bench/web. The yardstick is our own page once it has drawn its first
-frame, saved as plain HTML without a script: the same controls, pictures,
-font and style, and no model."""
+"""See bench/web. The yardstick of each page is the page itself once it has
+drawn its first frame, saved as plain HTML without a script: the same
+markup, pictures, fonts and style, and no WebAssembly."""
 import os
 import shutil
 import statistics
+import subprocess
 import sys
 import tempfile
 import time
@@ -20,11 +21,14 @@ TIMING = f"""
 const at = (name) => (performance.getEntriesByName(name)[0] || {{}}).startTime ?? null;
 const entries = [...performance.getEntriesByType('navigation'),
                  ...performance.getEntriesByType('resource')];
-return [at('{MARK}'), at('{READY}'), entries.reduce((sum, e) => sum + e.transferSize, 0)];
+return [at('{MARK}'), at('{READY}'),
+        Object.fromEntries(entries.map((e) => [e.name, e.transferSize]))];
 """
+TARGETS = ("1,7 4,3 12,9 33,3 75 180 470 1,23k 2,71k 5,3k 9,09k 22,2k 47,5k 101k 262k 555k "
+           "1,11M 2,9M 6,66M 9,5M").split()
 
 
-def plain_copy(driver, folder):
+def plain_copy(driver, folder, page):
     """The page as drawn, without its scripts, marking its own first frame."""
     html = driver.execute_script("""
         const page = document.documentElement.cloneNode(true);
@@ -32,19 +36,59 @@ def plain_copy(driver, folder):
         return '<!DOCTYPE html>' + page.outerHTML;""")
     marker = (f"<script>requestAnimationFrame(() => {{ performance.mark('{MARK}');"
               " window.resistancesReady = true; });</script></body>")
-    with open(os.path.join(folder, "plain.html"), "w", encoding="utf-8") as file:
+    with open(os.path.join(folder, "plain-" + page), "w", encoding="utf-8") as file:
         file.write(html.replace("</body>", marker))
 
 
 def load(driver, address, page, model):
-    """(first frame, model ready or None, bytes), once the page has settled."""
+    """(first frame, model ready or None, bytes by address), once settled."""
     driver.get(f"{address}/{page}")
     for _ in range(500):
-        first, ready, size = driver.execute_script(TIMING)
+        first, ready, sizes = driver.execute_script(TIMING)
         if first is not None and (ready is not None or not model):
-            return first, ready, size
+            return first, ready, sizes
         time.sleep(0.01)
     raise RuntimeError(f"{page} never marked its first frame")
+
+
+def first_frames(driver, address, page, pairs):
+    ours, plain, ratios = [], [], []
+    for pair in range(pairs + 1):  # the first pair warms up
+        # Alternately first, so that neither always follows the other.
+        order = [(ours, page, True), (plain, "plain-" + page, False)]
+        for runs, name, model in order if pair % 2 == 0 else reversed(order):
+            runs.append(load(driver, address, name, model))
+        ratios.append(ours[-1][0] / plain[-1][0])
+    ours, plain, ratios = ours[1:], plain[1:], ratios[1:]
+    print(f"{page}: {pairs} pairs, navigation to the first frame (ms), median (min-max):")
+    for name, runs in (("page", ours), ("plain page", plain)):
+        times = [t for t, _, _ in runs]
+        print(f"  {name:10} {statistics.median(times):7.1f} ({min(times):.1f}-{max(times):.1f}),"
+              f" {sum(runs[0][2].values()) / 1024:.1f} KiB transferred")
+    print(f"  ratio      {statistics.median(ratios):.3f} (median of the pairs' ratios)")
+    ready = [r for _, r, _ in ours]
+    print(f"  its WebAssembly ready, median {statistics.median(ready):.1f} ms "
+          f"({min(ready):.1f}-{max(ready):.1f}) after navigation")
+    return ours[0][2]
+
+
+def combiner_speed(driver, address, program):
+    """combiner E96, four parts, in the page and as the native command."""
+    browser.open_page(driver, address, page="outils.html")
+    words = [["combiner", target, "--serie", "E96", "--parties", "4"] for target in TARGETS]
+    page = driver.execute_script("""return arguments[0].map((words) => {
+        const start = performance.now();
+        toolsPage.call('tools_run', words.join('\\n'), '', '');
+        return performance.now() - start; })""", words)
+    native = []
+    for command in words:
+        start = time.perf_counter()
+        subprocess.run([program, *command], capture_output=True, check=True)
+        native.append((time.perf_counter() - start) * 1000)
+    print(f"combiner E96, 4 parts, {len(words)} targets (ms), median (min-max):")
+    for name, times in (("page", page), ("native", native)):
+        print(f"  {name:10} {statistics.median(times):7.1f} ({min(times):.1f}-{max(times):.1f})")
+    print(f"  ratio      {statistics.median(page) / statistics.median(native):.3f}")
 
 
 def main(folder, pairs):
@@ -52,34 +96,21 @@ def main(folder, pairs):
     try:
         shutil.copytree(folder, work, dirs_exist_ok=True)
         with browser.served(work) as address, browser.chromium() as driver:
-            browser.open_page(driver, address)
-            plain_copy(driver, work)
+            for page in ("index.html", "outils.html"):
+                browser.open_page(driver, address, page=page)
+                plain_copy(driver, work, page)
             driver.execute_cdp_cmd("Network.enable", {})
             driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
             # Every load as a first visit: the offline copy would answer otherwise.
             driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
-            ours, plain, ratios = [], [], []
-            for pair in range(pairs + 1):  # the first pair warms up
-                # Alternately first, so that neither always follows the other.
-                if pair % 2 == 0:
-                    ours.append(load(driver, address, "index.html", True))
-                    plain.append(load(driver, address, "plain.html", False))
-                else:
-                    plain.append(load(driver, address, "plain.html", False))
-                    ours.append(load(driver, address, "index.html", True))
-                ratios.append(ours[-1][0] / plain[-1][0])
+            both = {}
+            for page in ("index.html", "outils.html"):
+                both.update(first_frames(driver, address, page, pairs))
+            print(f"both pages and all they load: {sum(both.values()) / 1024:.1f} KiB transferred")
+            program = os.path.join(folder, "..", "cli", "resistances-code")
+            combiner_speed(driver, address, program)
     finally:
         shutil.rmtree(work)
-    ours, plain, ratios = ours[1:], plain[1:], ratios[1:]
-    print(f"{pairs} pairs, navigation to the first frame with every band (ms), median (min-max):")
-    for name, runs in (("page", ours), ("plain page", plain)):
-        times = [t for t, _, _ in runs]
-        print(f"  {name:10} {statistics.median(times):7.1f} ({min(times):.1f}-{max(times):.1f}),"
-              f" {runs[0][2] / 1024:.1f} KiB transferred")
-    print(f"  ratio      {statistics.median(ratios):.3f} (median of the pairs' ratios)")
-    ready = [r for _, r, _ in ours]
-    print(f"  the page's model ready, median {statistics.median(ready):.1f} ms "
-          f"({min(ready):.1f}-{max(ready):.1f}) after navigation")
 
 
 main(sys.argv[1], int(sys.argv[2]))

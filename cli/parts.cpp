@@ -5,6 +5,8 @@
 #include <array>
 #include <variant>
 
+#include "code/marking.h"
+
 namespace cli {
 
 namespace {
@@ -13,7 +15,8 @@ using code::Value;
 
 // More values than this make the pair table too large to be quick.
 constexpr std::size_t MostValues = 2000;
-// A stock is a short list typed by a person: one value a line.
+// A stock is a short list typed by a person, one value a line: anything
+// larger is not one (a device, a log, a disc image).
 constexpr std::size_t LongestLine = 256;
 
 std::string_view trimmed(std::string_view text) {
@@ -95,6 +98,10 @@ Drawer fromSeries(const CommandLine& line) {
 }  // namespace
 
 std::vector<Value> stockValues(std::string_view text, std::string_view name) {
+    if (text.size() > LargestStock) {
+        complain("le stock " + cli::quoted(name) +
+                 " d\u00E9passe 1 Mio : ce n'est pas une liste de valeurs.");
+    }
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
         text.remove_prefix(ByteOrderMark.size());
@@ -186,6 +193,35 @@ std::string bandsOf(const Value& value, const code::Series* series,
     }
     return value.digits() > 3 ? "pas de bagues pour plus de trois chiffres"
                               : "impossible en 4 ou 5 bagues";
+}
+
+std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : std::string(text) + ' ') {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            if (!word.empty()) {
+                words.push_back(std::move(word));
+                word.clear();
+            }
+        } else {
+            word += c;
+        }
+    }
+    // Words without a digit are colours, even misspelt ones, so that the
+    // complaint names the colour; a word that reads as a marking is one.
+    const bool colours = !words.empty() && !code::looksLikeMarking(words.front());
+    const bool marking =
+        words.size() == 1 &&
+        std::holds_alternative<std::vector<code::Marking>>(code::readMarking(words.front()));
+    std::vector<std::string> asked{colours || marking ? "lire" : "trouver"};
+    asked.insert(asked.end(), words.begin(), words.end());
+    if (colours || marking) {
+        return {asked};
+    }
+    std::vector<std::string> markings = asked;
+    markings.emplace_back("--cms");
+    return {asked, markings};
 }
 
 }  // namespace cli

@@ -25,8 +25,16 @@ Drawer drawerOf(const CommandLine& line, const StockFiles& stocks);
 
 // The values of a stock file's text, one a line in any spelling `trouver`
 // takes, with `#` comments, a byte-order mark skipped; `name` names the file
-// in complaints. Lines are at most a few hundred bytes.
+// in complaints. Lines are at most a few hundred bytes, the whole at most
+// LargestStock: a reader need read no more than one byte beyond it.
+inline constexpr std::size_t LargestStock = 1 << 20;
 std::vector<code::Value> stockValues(std::string_view text, std::string_view name);
+
+// The commands that answer what a person has in hand: colour names (French
+// or English; any words without a digit) or a marking ("472", "01C", "4R7")
+// are read (`lire`); anything else is a value, given its bands and its
+// markings (`trouver`, `trouver --cms`). Words as typed, split at blanks.
+std::vector<std::vector<std::string>> commandsForInHand(std::string_view text);
 
 // A whole number option, `fallback` when absent; a complaint outside low..high.
 int wholeNumber(const CommandLine& line, std::string_view option, int fallback, int low, int high,

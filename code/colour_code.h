@@ -36,6 +36,9 @@ inline constexpr std::array<Colour, 12> AllColours{
     Colour::Bleu, Colour::Violet, Colour::Gris,  Colour::Blanc,  Colour::Or,    Colour::Argent};
 
 std::string_view nameOf(Colour colour);
+// A paint to draw the colour's band with, as "#RRGGBB": the usual look of
+// the colour on a resistor body, gold and silver as flat metal tones.
+std::string_view swatchOf(Colour colour);
 // Any case: "marron", "MARRON", "Marron", and the English names ("brown",
 // "Grey" or "gray", "purple"); nothing for another word.
 std::optional<Colour> parseColour(std::string_view name);

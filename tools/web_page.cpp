@@ -86,22 +86,26 @@ public:
         }
     }
 
-    // The caption and the window, in the page's one landmark; the window in a
-    // frame the page scales down to a narrow screen.
+    // The caption and the window, the window in a frame the page scales down
+    // to a narrow screen.
     std::string window() {
         std::ostringstream html;
-        html << "<main id=\"main\">\n<h1 id=\"caption\" class=\"caption\">"
-             << escaped(tables::WindowCaption)
+        html << "<h1 id=\"caption\" class=\"caption\">" << escaped(tables::WindowCaption)
              << "</h1>\n<div id=\"fit\" class=\"fit\">\n<div id=\"window\" class=\"window\" "
                 "role=\"application\" aria-labelledby=\"caption\" style=\"width:"
              << tables::ClientWidth << "px;height:" << tables::ClientHeight
              << "px;font-size:" << tables::WindowFont.pixelHeight
              << "px;color:" << logic::hexColour(tables::WindowFont.colour) << "\">\n";
         children(html, tables::WindowName, "");
-        html << "</div>\n</div>\n</main>\n<div id=\"menu\" class=\"menu\" role=\"menu\" "
-                "hidden><div id=\"menu-about\" role=\"menuitem\" tabindex=\"-1\">"
-             << escaped(form_.proposde1.caption()) << "</div></div>\n";
+        html << "</div>\n</div>\n";
         return html.str();
+    }
+
+    // The popup menu, outside the page's landmark, shown over it.
+    std::string menu() {
+        return "<div id=\"menu\" class=\"menu\" role=\"menu\" hidden><div id=\"menu-about\" "
+               "role=\"menuitem\" tabindex=\"-1\">" +
+               escaped(form_.proposde1.caption()) + "</div></div>\n";
     }
 
 private:
@@ -261,8 +265,10 @@ int main(int argc, char** argv) {
     logic::TForm1 form;
     form.expose();  // the first show, as the page's own model will be shown
     std::string html = page.str();
+    PageWriter writer(form);
     for (const auto& [mark, text] :
-         {std::pair{std::string("<!-- window -->"), PageWriter(form).window()},
+         {std::pair{std::string("<!-- window -->"), writer.window()},
+          std::pair{std::string("<!-- menu -->"), writer.menu()},
           std::pair{std::string("<!-- caption -->"), escaped(tables::WindowCaption)}}) {
         const std::size_t at = html.find(mark);
         if (at == std::string::npos) {

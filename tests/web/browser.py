@@ -69,10 +69,11 @@ def chromium(scale=1):
         driver.quit()
 
 
-def open_page(driver, address, timeout=20.0):
-    """Opens the page, served (an http address) or as a file (a folder)."""
-    driver.get(address + "/index.html" if address.startswith("http") else
-               "file://" + os.path.abspath(address) + "/index.html")
+def open_page(driver, address, timeout=20.0, page="index.html"):
+    """Opens a page, served (an http address) or as a file (a folder), and
+    waits for its WebAssembly to take over."""
+    driver.get(f"{address}/{page}" if address.startswith("http") else
+               "file://" + os.path.abspath(address) + "/" + page)
     deadline = time.time() + timeout
     while time.time() < deadline:
         if driver.execute_script("return window.resistancesReady === true"):

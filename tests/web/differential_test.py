@@ -59,7 +59,9 @@ def tab_walk(driver):
     visited = []
     for _ in range(100):
         ActionChains(driver).send_keys(Keys.TAB).perform()
-        focused = driver.execute_script("return document.activeElement.id")
+        focused = driver.execute_script(
+            "const e = document.activeElement;"
+            "return document.getElementById('window').contains(e) ? e.id : null")
         if not focused or focused in visited:
             break
         visited.append(focused)

@@ -1,0 +1,289 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The tools page in a real headless Chromium. A few hundred seeded random
+questions typed into its forms: each answer's text is what the native
+resistances-code prints for the same words. Then one scenario per tool, and
+the page as people meet it: axe-core at desktop and phone sizes in light and
+dark, a phone's screen (no sideways scroll, text of 16 px, targets of 44 px),
+the keyboard, a second visit offline, and the page opened from a file.
+Usage: tools_test.py BUILD_DIR/web RESISTANCES_CODE [QUESTIONS] [SEED]"""
+import json
+import os
+import random
+import subprocess
+import sys
+import tempfile
+
+import browser
+
+browser.require_browser()
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
+from selenium.webdriver.support.ui import Select  # noqa: E402
+
+PAGE = "outils.html"
+COLOURS = ["noir", "marron", "rouge", "orange", "jaune", "vert", "bleu", "violet", "gris",
+           "blanc", "or", "argent", "brown", "red", "gold", "silver", "rose"]
+problems = []
+
+
+def check(condition, message):
+    if not condition:
+        problems.append(message)
+
+
+def value(draw):
+    """A resistance as people write it, now and then a wrong one."""
+    number = draw.choice(["4,7", "4.7", "1", "10", "22", "5,3", "49,9", "0,47", "123", "9,09"])
+    return draw.choice([number + draw.choice(["", "k", "M", "R", " k\u03A9"]),
+                        number.replace(",", "k"), "4k7", "-5", "0", "abc"])
+
+
+def volts(draw):
+    return draw.choice(["5", "3,3", "3.3", "3V3", "12V", "500mV", "1,2", "0,8", "24", "0", "x"])
+
+
+def stock(draw):
+    lines = [draw.choice(["4k7", "10k", "1,2 k", "220", "2k2", "47", "100k", "330 # vrac", ""])
+             for _ in range(draw.randrange(1, 8))]
+    return "\n".join(lines + draw.choice([[], ["# fin"], ["quatre"]]))
+
+
+def typed(driver, field, text):
+    element = driver.find_element(By.ID, field)
+    element.clear()
+    if text:
+        element.send_keys(text)
+
+
+def choose(driver, name, choice):
+    driver.find_element(By.CSS_SELECTOR, f'input[name="{name}"][value="{choice}"]').click()
+
+
+def source(driver, draw, form):
+    """Fills the parts' source; the words it adds and the stock's text."""
+    if draw.random() < 0.3:
+        choose(driver, f"{form}-source", "stock")
+        text = stock(draw)
+        typed(driver, f"{form}-stock", text)
+        return ["--stock", "coll\u00e9"], text
+    choose(driver, f"{form}-source", "serie")
+    series = draw.choice(["E3", "E6", "E12", "E24", "E48"])
+    Select(driver.find_element(By.ID, f"{form}-serie")).select_by_visible_text(series)
+    words = ["--serie", series]
+    if form == "combiner":
+        for option, field, choices in (("--de", "combiner-de", ["", "10", "1k"]),
+                                       ("--a", "combiner-a", ["", "100k", "1M"])):
+            bound = draw.choice(choices)
+            typed(driver, field, bound)
+            words += [option, bound] if bound else []
+    return words, None
+
+
+def question(driver, draw):
+    """Types one random question into a form; the form and the tool's words."""
+    tool = draw.choice(["lire", "verifier", "combiner", "diviseur"])
+    if tool == "lire":
+        typed(driver, "en-main", draw.choice([
+            " ".join(draw.choice(COLOURS) for _ in range(draw.randrange(3, 7))),
+            draw.choice(["472", "4701", "4R7", "R47", "01C", "68X", "106", "47R", "000", "00C"]),
+            value(draw)]))
+        return tool, None, None
+    if tool == "verifier":
+        colours = " ".join(draw.choice(COLOURS) for _ in range(draw.randrange(3, 6)))
+        measured = value(draw)
+        typed(driver, "verifier-couleurs", colours)
+        typed(driver, "verifier-mesure", measured)
+        return tool, ["verifier", *colours.split(), "--mesure", measured], None
+    if tool == "combiner":
+        target = value(draw)
+        typed(driver, "combiner-valeur", target)
+        parts, count = str(draw.randrange(1, 5)), str(draw.randrange(1, 4))
+        Select(driver.find_element(By.ID, "combiner-parties")).select_by_visible_text(parts)
+        typed(driver, "combiner-nombre", count)
+        words, text = source(driver, draw, "combiner")
+        return tool, ["combiner", *target.split(), "--parties", parts, "--nombre", count,
+                      *words], text
+    way = draw.choice(["diviseur", "reference", "gain", "rapport"])
+    choose(driver, "diviseur-sorte", way)
+    if way == "diviseur":
+        given, wanted = volts(draw), volts(draw)
+        typed(driver, "diviseur-entree", given)
+        typed(driver, "diviseur-sortie", wanted)
+        asked = [*given.split(), *wanted.split()]
+    elif way == "reference":
+        given, wanted = volts(draw), volts(draw)
+        typed(driver, "diviseur-reference", given)
+        typed(driver, "diviseur-sortie", wanted)
+        asked = ["--reference", given, *wanted.split()]
+    else:
+        number = draw.choice(["11", "4,7", "2.5", "1", "0,3", "-2", "100"])
+        typed(driver, f"diviseur-{way}", number)
+        asked = [f"--{way}", number]
+    parts, count = draw.choice(["1", "2"]), str(draw.randrange(1, 6))
+    Select(driver.find_element(By.ID, "diviseur-parties")).select_by_visible_text(parts)
+    words = ["diviseur", *asked, "--parties", parts]
+    for option, field, choices in (("--total-min", "diviseur-total-min", ["", "1k", "10k"]),
+                                   ("--total-max", "diviseur-total-max", ["", "100k", "1M"])):
+        bound = draw.choice(choices)
+        typed(driver, field, bound)
+        words += [option, bound] if bound else []
+    tolerance = draw.choice(["", "1%", "5%"])
+    select = Select(driver.find_element(By.ID, "diviseur-tolerance"))
+    if tolerance:
+        select.select_by_visible_text(tolerance)
+    else:
+        select.select_by_index(0)
+    typed(driver, "diviseur-nombre", count)
+    words += (["--tolerance", tolerance] if tolerance else []) + ["--nombre", count]
+    stock_words, text = source(driver, draw, "diviseur")
+    return tool, words + stock_words, text
+
+
+def answers(driver, tool):
+    return driver.execute_script(
+        "return [...document.querySelectorAll(`#${arguments[0]} + .answer .text`)]"
+        ".map((b) => [JSON.parse(b.dataset.arguments), Number(b.dataset.status), b.textContent])",
+        tool)
+
+
+def native(program, words, stock_text):
+    with tempfile.TemporaryDirectory() as folder:
+        if stock_text is not None:
+            with open(os.path.join(folder, "coll\u00e9"), "w", encoding="utf-8") as file:
+                file.write(stock_text)
+        done = subprocess.run([program, *words], cwd=folder, capture_output=True, text=True)
+        return done.returncode, done.stdout or done.stderr
+
+
+def differential(driver, program, count, seed):
+    draw = random.Random(seed)
+    for number in range(1, count + 1):
+        tool, words, text = question(driver, draw)
+        driver.find_element(By.CSS_SELECTOR, f"#{tool} button").click()
+        shown = answers(driver, tool)
+        check(shown, f"question {number}: {tool} gave no answer")
+        if words is not None and shown:
+            check(shown[0][0] == words, f"question {number}: the page asked {shown[0][0]}, "
+                                        f"the form says {words}")
+        for asked, status, said in shown:
+            expected = native(program, asked, text)
+            if (status, said) != expected:
+                check(False, f"question {number}: {asked}: the page says {status} {said!r}, "
+                             f"the tool {expected[0]} {expected[1]!r}")
+                return
+
+
+def scenarios(driver, address, folder):
+    # What is in hand, typed and sent with Enter: each colour named, with its swatch.
+    field = driver.find_element(By.ID, "en-main")
+    field.clear()
+    field.send_keys("brown black red gold", Keys.ENTER)
+    said = driver.execute_script(
+        "return [...document.querySelectorAll('#lire + .answer .swatch')]"
+        ".map((s) => [s.nextSibling.textContent.slice(0, 6), getComputedStyle(s).backgroundColor])")
+    check([name for name, _ in said] == ["MARRON", "NOIR", "ROUGE", "OR"] or not said,
+          f"in hand: swatches {said}")
+    # A value: its bands and its markings.
+    field.clear()
+    field.send_keys("49,9", Keys.ENTER)
+    texts = [text for _, _, text in answers(driver, "lire")]
+    check(len(texts) == 2 and "EIA-96 (\u00b11 %) : 68X" in texts[1], f"49,9: {texts}")
+    # A check out of tolerance says so.
+    typed(driver, "verifier-couleurs", "marron noir rouge or")
+    typed(driver, "verifier-mesure", "1100")
+    driver.find_element(By.CSS_SELECTOR, "#verifier button").click()
+    check(answers(driver, "verifier")[0][1] == 1, "verifier: 1,1 kΩ is not out of tolerance")
+    # A stock picked from a file is named by its file.
+    choose(driver, "combiner-source", "stock")
+    with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as file:
+        file.write("4k7\n1,2k\n")
+    driver.find_element(By.ID, "combiner-fichier").send_keys(file.name)
+    typed(driver, "combiner-valeur", "5,3k")
+    Select(driver.find_element(By.ID, "combiner-parties")).select_by_visible_text("3")
+    typed(driver, "combiner-nombre", "1")
+    driver.execute_script("return new Promise((done) => setTimeout(done, 200))")
+    driver.find_element(By.CSS_SELECTOR, "#combiner button").click()
+    text = answers(driver, "combiner")[0][2]
+    check(f"le stock {os.path.basename(file.name)}" in text and "exact" in text,
+          f"combiner from a file: {text!r}")
+    os.unlink(file.name)
+    # A gain shows only its own field; the worst case is a range.
+    choose(driver, "diviseur-sorte", "gain")
+    check(not driver.find_element(By.ID, "diviseur-sortie").is_displayed(),
+          "diviseur: the output voltage still shows for a gain")
+    choose(driver, "diviseur-source", "serie")
+    typed(driver, "diviseur-gain", "11")
+    driver.find_element(By.CSS_SELECTOR, "#diviseur button").click()
+    text = answers(driver, "diviseur")[0][2]
+    check("au pire \u00e0 \u00b1" in text and " : de " in text, f"diviseur: no range in {text!r}")
+    check(driver.execute_script(
+        "return [...document.querySelectorAll('.answer')].every("
+        "(a) => a.getAttribute('role') === 'status' && a.getAttribute('aria-live') === 'polite')"),
+        "an answer is not announced")
+
+
+PHONE_CHECK = """
+const seen = document.documentElement.clientWidth;
+const small = [...document.querySelectorAll('body *')].filter((e) =>
+    e.offsetParent !== null && [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim())
+    && parseFloat(getComputedStyle(e).fontSize) < 16).map((e) => e.tagName + '#' + e.id);
+const targets = [...document.querySelectorAll('a, button, input, select, textarea')]
+    .filter((e) => e.offsetParent !== null)
+    .map((e) => [e, e.type === 'radio' ? e.closest('label') : e])
+    .filter(([, t]) => t.getBoundingClientRect().height < 44 || t.getBoundingClientRect().width < 44)
+    .map(([e]) => e.tagName + '#' + (e.id || e.value));
+return [document.documentElement.scrollWidth - seen, small, targets];
+"""
+
+
+def everywhere(driver, address, folder):
+    for phone in (None, (360, 640)):
+        for scheme in ("light", "dark"):
+            browser.emulate(driver, phone)
+            driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+                "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+            browser.open_page(driver, address, page=PAGE)
+            where = f"{phone or 'desktop'}, {scheme}"
+            broken = browser.axe_violations(driver)
+            check(not broken, f"axe-core, {where}: {broken}")
+            if phone:
+                for sorte in ("diviseur", "reference"):
+                    choose(driver, "diviseur-sorte", sorte)
+                    sideways, small, targets = driver.execute_script(PHONE_CHECK)
+                    check(sideways <= 0, f"{where}: scrolls sideways by {sideways} px")
+                    check(not small, f"{where}: text under 16 px in {small}")
+                    check(not targets, f"{where}: targets under 44 px: {targets}")
+    browser.emulate(driver)
+    driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "Promise.race([navigator.serviceWorker.ready, new Promise((r) => setTimeout(r, 5000))])"
+        ".then(done)")
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+    for where in (address, folder):  # again offline, then from a file
+        try:
+            browser.open_page(driver, where, timeout=5, page=PAGE)
+            typed(driver, "en-main", "472")
+            driver.find_element(By.CSS_SELECTOR, "#lire button").click()
+            said = answers(driver, "lire")
+            check(said and "4,7 k\u03a9" in said[0][2], f"{where}: 472 answered {said}")
+        except Exception as error:  # noqa: BLE001 (a page that never loads is the finding)
+            check(False, f"{where}: {type(error).__name__} {error}".splitlines()[0])
+    driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+
+
+def main(folder, program, count=240, seed=20261208):
+    with browser.served(folder) as address, browser.chromium() as driver:
+        browser.open_page(driver, address, page=PAGE)
+        differential(driver, os.path.abspath(program), count, seed)
+        scenarios(driver, address, folder)
+        everywhere(driver, address, folder)
+    for problem in problems:
+        print(problem, file=sys.stderr)
+    print(f"tools_test: {count} questions, seed {seed}; {len(problems)} problems")
+    return 1 if problems else 0
+
+
+sys.exit(main(sys.argv[1], sys.argv[2], *map(int, sys.argv[3:])))

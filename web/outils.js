@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tools page's binding. Each form becomes the words of a resistances-code
+// command; the same C++ as the tool, compiled to WebAssembly, answers, and
+// the page shows its text as it is, each colour name with a swatch beside
+// it. No rule and no wording of an answer lives here.
+'use strict';
+
+const toolsPage = (() => {
+    const waiting = [];  // what was asked before the module had loaded
+    let module = null;
+    let swatches = {};
+
+    // The module's WebAssembly is carried gzipped in base64 inside a script,
+    // so that a page opened from a file needs no fetch.
+    async function instantiate(imports) {
+        const bytes = Uint8Array.from(atob(toolsWasm), (c) => c.charCodeAt(0));
+        const inflated = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+        const binary = await new Response(inflated).arrayBuffer();
+        return WebAssembly.instantiate(binary, imports);
+    }
+
+    function call(name, ...words) {
+        return JSON.parse(module.ccall(name, 'string', words.map(() => 'string'), words));
+    }
+
+    function ask(question) {
+        if (module === null) {
+            waiting.push(question);
+            return;
+        }
+        question();
+    }
+
+    // One answer: its text as the tool prints it, on the standard output or,
+    // for a complaint, the error stream.
+    function shown(answer) {
+        const block = document.createElement('p');
+        block.className = answer.err ? 'text problem' : 'text';
+        block.dataset.arguments = JSON.stringify(answer.arguments);
+        block.dataset.status = answer.status;
+        const text = answer.err || answer.out;
+        const names = Object.keys(swatches).join('|');
+        let last = 0;
+        for (const found of text.matchAll(new RegExp(`\\b(${names})\\b`, 'g'))) {
+            block.append(text.slice(last, found.index));
+            const swatch = document.createElement('span');
+            swatch.className = 'swatch';
+            swatch.style.background = swatches[found[0]];
+            swatch.setAttribute('aria-hidden', 'true');
+            block.append(swatch, found[0]);
+            last = found.index + found[0].length;
+        }
+        block.append(text.slice(last));
+        return block;
+    }
+
+    function answer(form, answers) {
+        const place = form.parentElement.querySelector('.answer');
+        place.replaceChildren(...answers.map(shown));
+    }
+
+    const value = (id) => document.getElementById(id).value.trim();
+    const words = (id) => value(id).split(/\s+/).filter((word) => word !== '');
+    const chosen = (name) => document.querySelector(`input[name="${name}"]:checked`).value;
+    // An option only where its field is filled in.
+    const option = (name, id) => (value(id) === '' ? [] : [name, value(id)]);
+
+    // Where the parts come from: a series, or the stock pasted or picked.
+    const stocks = {};
+    function source(form) {
+        if (chosen(`${form}-source`) === 'serie') {
+            return { words: ['--serie', value(`${form}-serie`),
+                ...(form === 'combiner' ? [...option('--de', 'combiner-de'),
+                    ...option('--a', 'combiner-a')] : [])],
+            name: '', text: '' };
+        }
+        const name = stocks[form] || 'collé';
+        return { words: ['--stock', name], name, text: document.getElementById(`${form}-stock`).value };
+    }
+
+    function run(form, command, from = { words: [], name: '', text: '' }) {
+        const all = [...command, ...from.words];
+        answer(document.getElementById(form),
+            call('tools_run', all.join('\n'), from.name, from.text));
+    }
+
+    const questions = {
+        lire: () => answer(document.getElementById('lire'),
+            call('tools_in_hand', value('en-main'))),
+        verifier: () => run('verifier',
+            ['verifier', ...words('verifier-couleurs'), ...option('--mesure', 'verifier-mesure')]),
+        combiner: () => run('combiner', ['combiner', ...words('combiner-valeur'),
+            '--parties', value('combiner-parties'), '--nombre', value('combiner-nombre')],
+        source('combiner')),
+        diviseur: () => {
+            const sorte = chosen('diviseur-sorte');
+            const asked = {
+                diviseur: [...words('diviseur-entree'), ...words('diviseur-sortie')],
+                reference: ['--reference', value('diviseur-reference'), ...words('diviseur-sortie')],
+                gain: ['--gain', value('diviseur-gain')],
+                rapport: ['--rapport', value('diviseur-rapport')],
+            }[sorte];
+            run('diviseur', ['diviseur', ...asked, '--parties', value('diviseur-parties'),
+                ...option('--total-min', 'diviseur-total-min'),
+                ...option('--total-max', 'diviseur-total-max'),
+                ...option('--tolerance', 'diviseur-tolerance'),
+                '--nombre', value('diviseur-nombre')], source('diviseur'));
+        },
+    };
+
+    function bind() {
+        for (const [id, question] of Object.entries(questions)) {
+            document.getElementById(id).addEventListener('submit', (event) => {
+                event.preventDefault();
+                ask(question);
+            });
+        }
+        // Only the fields of the way of asking, and of the source, chosen.
+        const showChosen = () => {
+            const sorte = chosen('diviseur-sorte');
+            for (const part of document.querySelectorAll('#diviseur [data-for]')) {
+                part.hidden = !part.dataset.for.split(' ').includes(sorte);
+            }
+            for (const form of ['combiner', 'diviseur']) {
+                const stock = chosen(`${form}-source`) === 'stock';
+                document.querySelector(`#${form} .from-serie`).hidden = stock;
+                document.querySelector(`#${form} .from-stock`).hidden = !stock;
+            }
+        };
+        document.addEventListener('change', showChosen);
+        showChosen();
+        for (const form of ['combiner', 'diviseur']) {
+            document.getElementById(`${form}-fichier`).addEventListener('change', async (event) => {
+                const [file] = event.target.files;
+                if (file) {
+                    document.getElementById(`${form}-stock`).value = await file.text();
+                    stocks[form] = file.name;
+                }
+            });
+            document.getElementById(`${form}-stock`).addEventListener('input', () => {
+                delete stocks[form];
+            });
+        }
+    }
+
+    function start(loaded) {
+        module = loaded;
+        swatches = call('tools_colours');
+        waiting.splice(0).forEach((question) => question());
+        performance.mark('resistances-model-ready');
+        window.resistancesReady = true;
+        if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+            navigator.serviceWorker.register('sw.js');
+        }
+    }
+
+    bind();
+    // The module loads once the first frame is up: that frame needs nothing of it.
+    requestAnimationFrame(() => setTimeout(() => {
+        window.Module = {
+            instantiateWasm(imports, receive) {
+                instantiate(imports).then((made) => receive(made.instance));
+                return {};
+            },
+            onRuntimeInitialized() {
+                start(window.Module);
+            },
+        };
+        for (const script of ['tools-wasm.js', 'tools.js']) {
+            document.body.append(Object.assign(document.createElement('script'),
+                { src: script, async: false }));
+        }
+    }));
+    return { call };
+})();

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The bench tools for the page: resistances-code's own verbs, run on the
+// words of the page's forms, their answers returned as JSON. The stock a
+// person pasted or picked is the one file the verbs may read. Only functions
+// with C names cross into JavaScript.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/parts.h"
+#include "code/colour_code.h"
+
+namespace {
+
+std::string json(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+class PastedStock : public cli::StockFiles {
+public:
+    PastedStock(std::string name, std::string_view text)
+        : name_(std::move(name)), text_(text.substr(0, cli::LargestStock + 1)) {}
+
+    [[nodiscard]] std::string read(const std::string& path) const override {
+        if (path != name_) {
+            cli::complain("impossible de lire le stock " + cli::quoted(path) + ".");
+        }
+        return text_;
+    }
+
+private:
+    std::string name_;
+    std::string text_;
+};
+
+// One command line: its words, the status, what it answered and complained.
+std::string answered(const std::vector<std::string>& arguments, const cli::StockFiles& stocks) {
+    cli::Answer out;
+    cli::Answer err;
+    const int status = cli::run(arguments, out, err, stocks);
+    std::string words;
+    for (const std::string& word : arguments) {
+        words += (words.empty() ? "" : ",") + json(word);
+    }
+    return "{\"arguments\":[" + words + "],\"status\":" + std::to_string(status) +
+           ",\"out\":" + json(out.text()) + ",\"err\":" + json(err.text()) + "}";
+}
+
+std::vector<std::string> lines(std::string_view text) {
+    std::vector<std::string> split;
+    for (std::size_t end = 0; !text.empty() || end != 0; text.remove_prefix(end + 1)) {
+        end = std::min(text.find('\n'), text.size());
+        split.emplace_back(text.substr(0, end));
+        if (end == text.size()) {
+            break;
+        }
+    }
+    return split;
+}
+
+const char* kept(std::string text) {
+    static std::string last;
+    last = std::move(text);
+    return last.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// The words of one command, a line each; the stock's name and text, if any.
+const char* tools_run(const char* arguments, const char* stockName, const char* stockText) {
+    return kept("[" + answered(lines(arguments), PastedStock(stockName, stockText)) + "]");
+}
+
+// What a person has in hand: colours, a marking or a value.
+const char* tools_in_hand(const char* text) {
+    std::string answers;
+    for (const std::vector<std::string>& command : cli::commandsForInHand(text)) {
+        answers += (answers.empty() ? "" : ",") + answered(command, PastedStock("", ""));
+    }
+    return kept("[" + answers + "]");
+}
+
+// Each colour's name, as answers write it, and the paint of its swatch.
+const char* tools_colours() {
+    std::string colours;
+    for (const code::Colour colour : code::AllColours) {
+        colours += (colours.empty() ? "" : ",") + json(code::nameOf(colour)) + ":" +
+                   json(code::swatchOf(colour));
+    }
+    return kept("{" + colours + "}");
+}
+
+}  // extern "C"
