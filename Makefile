@@ -63,9 +63,10 @@ MONKEY_SEED    ?= 20261208
 monkey: build
 	@tests/desktop/monkey $(BUILD_DIR)/app/resistances $(BUILD_DIR)/tests/desktop/x11_probe $(MONKEY_ACTIONS) $(MONKEY_SEED)
 
-# Regenerates the picture of the window shown in the README.
+# Regenerates the pictures of the window and of the tools page on a phone shown in the README.
 screenshot: build
 	@$(BUILD_DIR)/tools/screenshot docs/screenshot.png
+	@/usr/bin/python3 tools/tools_screenshot.py $(BUILD_DIR)/web docs/outils.png
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

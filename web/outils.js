@@ -43,11 +43,14 @@ const toolsPage = (() => {
         let last = 0;
         for (const found of text.matchAll(new RegExp(`\\b(${names})\\b`, 'g'))) {
             block.append(text.slice(last, found.index));
+            const colour = document.createElement('span');
             const swatch = document.createElement('span');
+            colour.className = 'colour';
             swatch.className = 'swatch';
             swatch.style.background = swatches[found[0]];
             swatch.setAttribute('aria-hidden', 'true');
-            block.append(swatch, found[0]);
+            colour.append(swatch, found[0]);
+            block.append(colour);
             last = found.index + found[0].length;
         }
         block.append(text.slice(last));
