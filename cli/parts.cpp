@@ -211,9 +211,8 @@ std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
     // Words without a digit are colours, even misspelt ones, so that the
     // complaint names the colour; a word that reads as a marking is one.
     const bool colours = !words.empty() && !code::looksLikeMarking(words.front());
-    const bool marking =
-        words.size() == 1 &&
-        std::holds_alternative<std::vector<code::Marking>>(code::readMarking(words.front()));
+    const bool marking = words.size() == 1 && std::holds_alternative<std::vector<code::Marking>>(
+                                                  code::readMarking(words.front()));
     std::vector<std::string> asked{colours || marking ? "lire" : "trouver"};
     asked.insert(asked.end(), words.begin(), words.end());
     if (colours || marking) {

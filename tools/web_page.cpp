@@ -4,9 +4,9 @@
 // template. The page then shows the whole window from its first frame, and
 // its script only binds the controls to the WebAssembly model once loaded.
 //   web_page TEMPLATE OUTPUT
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <algorithm>
 #include <set>
 #include <sstream>
 #include <string>
