@@ -5,7 +5,7 @@ SANITIZE_DIR    ?= build-sanitize
 BUILD_TYPE      ?= RelWithDebInfo
 CMAKE_FLAGS     ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz package web screenshot bench monkey format tidy clean
+.PHONY: all deps configure build run test test-sanitize fuzz package package-check web screenshot bench monkey format tidy clean
 
 all: build
 
@@ -38,9 +38,15 @@ fuzz:
 	@scripts/install-deps fuzz
 	@scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-# The Debian package, in $(BUILD_DIR)/.
-package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+# The Debian package, built the Debian way, beside the source tree (in ..).
+package: deps
+	@dpkg-buildpackage -us -uc -b
+
+# The package as a distribution builds it: a fresh Debian 12 root, only the
+# declared build dependencies, lintian, autopkgtest, and a second build that
+# must give the same bytes.
+package-check: deps
+	@scripts/package-check
 
 # The page in $(BUILD_DIR)/web: open it with python3 -m http.server -d $(BUILD_DIR)/web
 web: configure

@@ -349,7 +349,7 @@ TEST(HelpAndVersion, InFrenchForTheToolAndForEachVerb) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage : resistances-code COMMANDE [ARGUMENTS]"), std::string::npos);
     EXPECT_NE(help.out.find("lire COULEUR..."), std::string::npos);
-    EXPECT_EQ(run({"--version"}).out, "resistances-code 1.2.0\n");
+    EXPECT_EQ(run({"--version"}).out, "resistances-code 1.3.0\n");
     const std::vector<std::vector<std::string>> asked{
         {"lire", "--help"},     {"read", "-h"},         {"trouver", "4k7", "--help"},
         {"combine", "-h"},      {"diviseur", "--help"}, {"divider", "5", "-h"},
