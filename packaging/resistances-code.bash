@@ -2,6 +2,20 @@
 # Bash completion for resistances-code: verbs, options, colours and the values
 # each option takes. Loaded on demand by the bash-completion package.
 
+# Offers the words of $1 that start with $2 (or, with -f, the file names),
+# one a line, without process substitution, which needs /dev/fd.
+_resistances_code_offer() {
+    local offers
+    if [[ $1 == -f ]]; then
+        offers=$(compgen -f -- "$2")
+    else
+        offers=$(compgen -W "$1" -- "$2")
+    fi
+    local IFS=$'\n'
+    COMPREPLY=()
+    [[ -n $offers ]] && COMPREPLY=($offers)
+}
+
 _resistances_code() {
     local current=${COMP_WORDS[COMP_CWORD]}
     local previous=${COMP_WORDS[COMP_CWORD - 1]}
@@ -12,22 +26,22 @@ _resistances_code() {
     COMPREPLY=()
 
     if ((COMP_CWORD == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W "$verbs" -- "$current")
+        _resistances_code_offer "$verbs" "$current"
         return
     fi
 
     case $previous in
-        --bandes) mapfile -t COMPREPLY < <(compgen -W "4 5 6" -- "$current"); return ;;
-        --tolerance) mapfile -t COMPREPLY < <(compgen -W "10% 5% 2% 1% 0,5% 0,25% 0,1% 0,05%" -- "$current"); return ;;
-        --coefficient) mapfile -t COMPREPLY < <(compgen -W "250 100 50 25 20 15 10 5 1" -- "$current"); return ;;
-        --serie) mapfile -t COMPREPLY < <(compgen -W "E3 E6 E12 E24 E48 E96 E192" -- "$current"); return ;;
+        --bandes) _resistances_code_offer "4 5 6" "$current"; return ;;
+        --tolerance) _resistances_code_offer "10% 5% 2% 1% 0,5% 0,25% 0,1% 0,05%" "$current"; return ;;
+        --coefficient) _resistances_code_offer "250 100 50 25 20 15 10 5 1" "$current"; return ;;
+        --serie) _resistances_code_offer "E3 E6 E12 E24 E48 E96 E192" "$current"; return ;;
         --parties)
             local counts="1 2 3 4"
             [[ ${COMP_WORDS[1]} == diviseur || ${COMP_WORDS[1]} == divider ]] && counts="1 2"
-            mapfile -t COMPREPLY < <(compgen -W "$counts" -- "$current")
+            _resistances_code_offer "$counts" "$current"
             return
             ;;
-        --stock) mapfile -t COMPREPLY < <(compgen -f -- "$current"); return ;;
+        --stock) _resistances_code_offer -f "$current"; return ;;
         --mesure | --de | --a | --valeurs | --nombre | --reference | --gain | --rapport | \
             --total-min | --total-max) return ;;
     esac
@@ -47,9 +61,9 @@ _resistances_code() {
     esac
     options+=" --help"
     if [[ $current == -* ]]; then
-        mapfile -t COMPREPLY < <(compgen -W "$options" -- "$current")
+        _resistances_code_offer "$options" "$current"
     else
-        mapfile -t COMPREPLY < <(compgen -W "$words" -- "$current")
+        _resistances_code_offer "$words" "$current"
     fi
 }
 complete -F _resistances_code resistances-code
