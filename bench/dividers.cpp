@@ -11,9 +11,8 @@
 #include <random>
 #include <vector>
 
-#include "bench/timing.h"
+#include "bench/solver_bench.h"
 #include "code/divider.h"
-#include "code/series.h"
 
 namespace {
 
@@ -68,18 +67,9 @@ int main() {
     std::printf("%-5s %7s %12s %12s %7s %9s %9s %9s\n", "serie", "values", "ours ms",
                 "yardstick ms", "ratio", "same dev", "ours <", "ours >");
     for (const char* name : {"E24", "E96", "E192"}) {
-        const code::Series& series = *code::seriesNamed(name);
-        std::vector<Value> values;
-        std::vector<double> ohms;
-        for (int power = 0; power <= 7; ++power) {
-            for (const int integer : series.values) {
-                const Value value(integer, power - series.digits + 1);
-                if (Value(1, 0) <= value && value <= Value(1, 7)) {
-                    values.push_back(value);
-                    ohms.push_back(static_cast<double>(value.ohms()));
-                }
-            }
-        }
+        const bench::Parts parts = bench::wholeSeries(name);
+        const std::vector<Value>& values = parts.values;
+        const std::vector<double>& ohms = parts.ohms;
         std::vector<double> ours;
         std::vector<double> theirs;
         int same = 0;

@@ -16,7 +16,7 @@ namespace {
 class JsonObject {
 public:
     JsonObject& add(std::string_view key, const std::string& json) {
-        text_ += (text_.empty() ? "" : ",") + jsonString(std::string(key)) + ":" + json;
+        text_ += (text_.empty() ? "" : ",") + jsonString(key) + ":" + json;
         return *this;
     }
     [[nodiscard]] std::string text() const { return "{" + text_ + "}"; }
@@ -40,23 +40,6 @@ std::string hexColour(tables::Colour colour) {
     std::snprintf(text.data(), text.size(), "#%02x%02x%02x", colour.red(), colour.green(),
                   colour.blue());
     return text.data();
-}
-
-std::string jsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            std::array<char, 8> escape{};
-            std::snprintf(escape.data(), escape.size(), "\\u%04x", c);
-            quoted += escape.data();
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
 }
 
 std::string snapshot(TForm1& form) {

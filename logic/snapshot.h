@@ -6,6 +6,7 @@
 // the test that compares two builds of the model. No calculator rule lives here.
 #include <string>
 
+#include "logic/json_string.h"
 #include "tables/colour.h"
 
 namespace logic {
@@ -19,8 +20,5 @@ std::string snapshot(TForm1& form);
 
 // "#rrggbb", as pages write colours.
 std::string hexColour(tables::Colour colour);
-
-// A text as a JSON string, quotes included.
-std::string jsonString(const std::string& text);
 
 }  // namespace logic

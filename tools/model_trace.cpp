@@ -31,7 +31,7 @@ int main() {
             // The window's tab order, for the page's keyboard to follow.
             std::string order;
             for (const std::string_view stop : tables::tabStops()) {
-                order += (order.empty() ? "[" : ",") + logic::jsonString(std::string(stop));
+                order += (order.empty() ? "[" : ",") + logic::jsonString(stop);
             }
             std::cout << order << "]\n";
             continue;

@@ -3,7 +3,6 @@
 // words of the page's forms, their answers returned as JSON. The stock a
 // person pasted or picked is the one file the verbs may read. Only functions
 // with C names cross into JavaScript.
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,25 +10,9 @@
 #include "cli/commands.h"
 #include "cli/parts.h"
 #include "code/colour_code.h"
+#include "logic/json_string.h"
 
 namespace {
-
-std::string json(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
 
 class PastedStock : public cli::StockFiles {
 public:
@@ -55,10 +38,11 @@ std::string answered(const std::vector<std::string>& arguments, const cli::Stock
     const int status = cli::run(arguments, out, err, stocks);
     std::string words;
     for (const std::string& word : arguments) {
-        words += (words.empty() ? "" : ",") + json(word);
+        words += (words.empty() ? "" : ",") + logic::jsonString(word);
     }
     return "{\"arguments\":[" + words + "],\"status\":" + std::to_string(status) +
-           ",\"out\":" + json(out.text()) + ",\"err\":" + json(err.text()) + "}";
+           ",\"out\":" + logic::jsonString(out.text()) +
+           ",\"err\":" + logic::jsonString(err.text()) + "}";
 }
 
 std::vector<std::string> lines(std::string_view text) {
@@ -101,8 +85,8 @@ const char* tools_in_hand(const char* text) {
 const char* tools_colours() {
     std::string colours;
     for (const code::Colour colour : code::AllColours) {
-        colours += (colours.empty() ? "" : ",") + json(code::nameOf(colour)) + ":" +
-                   json(code::swatchOf(colour));
+        colours += (colours.empty() ? "" : ",") + logic::jsonString(code::nameOf(colour)) + ":" +
+                   logic::jsonString(code::swatchOf(colour));
     }
     return kept("{" + colours + "}");
 }
