@@ -137,7 +137,7 @@ TEST(Dividers, TheTrueOptimumForEveryWayOfAskingAndPartCount) {
 
 // From 5 V to 1,2 V, R1 / R2 must be 19/6: no two single E24 values give it,
 // while 5,6 kΩ + 2 kΩ over 2,4 kΩ does, in 10 kΩ.
-TEST(Dividers, FiveVoltsToOnePointTwo) {
+TEST(Dividers, ExactAnswersFromFactsAndOnTheirBounds) {
     const std::vector<Value> e24 = seriesOver("E24", 0, 7);
     const Goal goal = Goal::divider(5, 1.2);
     EXPECT_DOUBLE_EQ(goal.quotientFor(1.2), 19.0 / 6.0);
@@ -151,6 +151,12 @@ TEST(Dividers, FiveVoltsToOnePointTwo) {
     ASSERT_NE(spelled, pairs.end());
     EXPECT_NEAR(spelled->quantity, 1.2, 1e-12);
     EXPECT_DOUBLE_EQ(spelled->total(), 1e4);
+    // A total typed as a bound counts, though 1,1 + 2,2 is not 3,3 in doubles.
+    const std::vector<Value> tenths{Value(11, -1), Value(22, -1)};
+    const auto onBounds =
+        code::bestDividers(tenths, Goal::ratio(0.5), 1, Value(33, -1), Value(33, -1), 1);
+    ASSERT_EQ(onBounds.size(), 1U);
+    EXPECT_EQ(onBounds[0].r1.written(tenths), "1,1 \u03A9");
 }
 
 }  // namespace
