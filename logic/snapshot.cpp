@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "logic/form.h"
+#include "logic/json_string.h"
 #include "tables/layout.h"
 #include "tables/screen_reader.h"
 

@@ -6,7 +6,6 @@
 // the test that compares two builds of the model. No calculator rule lives here.
 #include <string>
 
-#include "logic/json_string.h"
 #include "tables/colour.h"
 
 namespace logic {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "logic/form.h"
+#include "logic/json_string.h"
 #include "logic/snapshot.h"
 #include "tables/layout.h"
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "logic/form.h"
+#include "logic/json_string.h"
 #include "logic/snapshot.h"
 
 namespace {
