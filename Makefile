@@ -5,27 +5,36 @@ SANITIZE_DIR    ?= build-sanitize
 BUILD_TYPE      ?= RelWithDebInfo
 CMAKE_FLAGS     ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz package package-check web screenshot bench monkey format tidy clean
+.PHONY: all deps configure build run test test-sanitize fuzz package package-check fresh-machine web screenshot bench monkey format tidy clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DBUILD_TESTING=ON -DRESISTANCES_BENCHMARKS=ON $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
 
-run: build
+# The window alone: its own packages, and a build of only what it needs where
+# no build tree is configured yet (a tree `make test` configured is used as it is).
+run:
+	@scripts/install-deps run
+	@test -f $(BUILD_DIR)/build.ninja || cmake -S . -B $(BUILD_DIR) -G Ninja \
+		-DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF -DRESISTANCES_BENCHMARKS=OFF \
+		$(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD_DIR) --target resistances
 	@scripts/run-window $(BUILD_DIR)/app/resistances
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)
 
 # The toolkit-free layers under AddressSanitizer and UBSan: quick, no Qt.
-test-sanitize: deps
+test-sanitize:
+	@scripts/install-deps sanitize
 	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DRESISTANCES_SANITIZE=ON -DRESISTANCES_CORE_ONLY=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR)
@@ -39,14 +48,21 @@ fuzz:
 	@scripts/fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The Debian package, built the Debian way, beside the source tree (in ..).
-package: deps
+package:
+	@scripts/install-deps package
 	@dpkg-buildpackage -us -uc -b
 
 # The package as a distribution builds it: a fresh Debian 12 root, only the
 # declared build dependencies, lintian, autopkgtest, and a second build that
 # must give the same bytes.
-package-check: deps
+package-check:
+	@scripts/install-deps roots
 	@scripts/package-check
+
+# The README's two commands on a bare Debian 12 root, as a new user runs them.
+fresh-machine:
+	@scripts/install-deps roots
+	@scripts/fresh-machine
 
 # The page in $(BUILD_DIR)/web: open it with python3 -m http.server -d $(BUILD_DIR)/web
 web: configure
@@ -75,9 +91,11 @@ screenshot: build
 	@/usr/bin/python3 tools/tools_screenshot.py $(BUILD_DIR)/web docs/outils.png
 
 format:
+	@scripts/install-deps lint
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 tidy: configure
+	@scripts/install-deps lint
 	@git ls-files 'tables/*.h' 'logic/*.cpp' 'ui/*.cpp' 'app/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
 
 clean:
