@@ -17,11 +17,11 @@ int combiner(std::span<const std::string> arguments, Answer& out, const StockFil
     }
     const std::string text = line.joinedWords();
     if (text.front() == '-') {
-        complain("la valeur \u00E0 obtenir doit \u00EAtre positive (" + quoted(text) + ").");
+        complain("la valeur à obtenir doit être positive (" + quoted(text) + ").");
     }
     const Value target = valueOf(text);
     const int parts = wholeNumber(line, "--parties", 3, 1, 4, "nombre de parties");
-    const int howMany = wholeNumber(line, "--nombre", 1, 1, 20, "nombre de r\u00E9seaux");
+    const int howMany = wholeNumber(line, "--nombre", 1, 1, 20, "nombre de réseaux");
     const Drawer drawer = drawerOf(line, stocks);
 
     out << target.french() << " avec " << drawer.described << " :\n";

@@ -38,7 +38,7 @@ int run(std::span<const std::string> arguments, Answer& out, Answer& err,
         if (command == "trouver" || command == "find") {
             return trouver(rest, out);
         }
-        if (command == "verifier" || command == "v\u00E9rifier" || command == "check") {
+        if (command == "verifier" || command == "vérifier" || command == "check") {
             return verifier(rest, out);
         }
         if (command == "vecteurs" || command == "vectors") {

@@ -35,7 +35,7 @@ std::vector<std::string> voltageWords(const std::vector<std::string>& words) {
 
 double voltageOf(std::string_view text, std::string_view what) {
     if (!text.empty() && text.front() == '-') {
-        complain(std::string(what) + " n\u00E9gative " + quoted(text) +
+        complain(std::string(what) + " négative " + quoted(text) +
                  " : les tensions se donnent positives.");
     }
     std::string why;
@@ -84,8 +84,7 @@ Asked askedOf(const CommandLine& line) {
     const bool gain = line.has("--gain");
     const bool ratio = line.has("--rapport");
     if (int{reference} + int{gain} + int{ratio} > 1) {
-        complain(
-            "--reference, --gain et --rapport sont trois fa\u00E7ons de demander : une seule.");
+        complain("--reference, --gain et --rapport sont trois façons de demander : une seule.");
     }
     const std::vector<std::string> words = voltageWords(line.words());
     if (gain || ratio) {
@@ -99,11 +98,11 @@ Asked askedOf(const CommandLine& line) {
                                       "non inverseur a G = 1 + R1 / R2, au-dessus de 1.");
             return {Goal::gain(g),
                     "Amplificateur non inverseur de gain " + code::frenchNumber(g) +
-                        " : G = 1 + R1 / R2 ; R1 de la sortie \u00E0 l'entr\u00E9e inverseuse, "
-                        "R2 de l'entr\u00E9e inverseuse \u00E0 la masse."};
+                        " : G = 1 + R1 / R2 ; R1 de la sortie à l'entrée inverseuse, "
+                        "R2 de l'entrée inverseuse à la masse."};
         }
         const double q = numberOf(*line.option("--rapport"), "rapport", 0,
-                                  "le rapport R1 / R2 doit \u00EAtre au-dessus de 0.");
+                                  "le rapport R1 / R2 doit être au-dessus de 0.");
         return {Goal::ratio(q), "Rapport R1 / R2 de " + code::frenchNumber(q) + "."};
     }
     if (reference) {
@@ -111,36 +110,34 @@ Asked askedOf(const CommandLine& line) {
             complain("avec --reference, donnez la tension de sortie seule. Exemple : " +
                      std::string(Program) + " diviseur --reference 0,8 3,3");
         }
-        const double vref =
-            voltageOf(*line.option("--reference"), "tension de r\u00E9f\u00E9rence");
+        const double vref = voltageOf(*line.option("--reference"), "tension de référence");
         const double vout = voltageOf(words[0], "tension de sortie");
         if (!(vref < vout)) {
             complain("la sortie (" + volts(vout) +
-                     ") doit \u00EAtre au-dessus de la "
-                     "r\u00E9f\u00E9rence (" +
-                     volts(vref) + ") : Vs = Vr\u00E9f \u00D7 (1 + R1 / R2).");
+                     ") doit être au-dessus de la "
+                     "référence (" +
+                     volts(vref) + ") : Vs = Vréf × (1 + R1 / R2).");
         }
         return {Goal::feedback(vref, vout),
-                "Contre-r\u00E9action pour " + volts(vout) + " sur une r\u00E9f\u00E9rence de " +
-                    volts(vref) +
-                    " : Vs = Vr\u00E9f \u00D7 (1 + R1 / R2) ; R1 de la sortie \u00E0 la broche de "
-                    "contre-r\u00E9action, R2 de cette broche \u00E0 la masse."};
+                "Contre-réaction pour " + volts(vout) + " sur une référence de " + volts(vref) +
+                    " : Vs = Vréf × (1 + R1 / R2) ; R1 de la sortie à la broche de "
+                    "contre-réaction, R2 de cette broche à la masse."};
     }
     if (words.size() != 2) {
-        complain("il faut deux tensions, l'entr\u00E9e puis la sortie. Exemple : " +
-                 std::string(Program) + std::string(Example) +
-                 " ; ou --reference, --gain, --rapport.");
+        complain(
+            "il faut deux tensions, l'entrée puis la sortie. Exemple : " + std::string(Program) +
+            std::string(Example) + " ; ou --reference, --gain, --rapport.");
     }
-    const double vin = voltageOf(words[0], "tension d'entr\u00E9e");
+    const double vin = voltageOf(words[0], "tension d'entrée");
     const double vout = voltageOf(words[1], "tension de sortie");
     if (!(vout < vin)) {
-        complain("la sortie (" + volts(vout) + ") doit \u00EAtre en dessous de l'entr\u00E9e (" +
-                 volts(vin) + ") : un diviseur ne fait que baisser la tension.");
+        complain("la sortie (" + volts(vout) + ") doit être en dessous de l'entrée (" + volts(vin) +
+                 ") : un diviseur ne fait que baisser la tension.");
     }
     return {Goal::divider(vin, vout),
-            "Diviseur de " + volts(vin) + " \u00E0 " + volts(vout) +
-                " : Vs = Ve \u00D7 R2 / (R1 + R2) ; R1 de l'entr\u00E9e \u00E0 la sortie, R2 de la "
-                "sortie \u00E0 la masse."};
+            "Diviseur de " + volts(vin) + " à " + volts(vout) +
+                " : Vs = Ve × R2 / (R1 + R2) ; R1 de l'entrée à la sortie, R2 de la "
+                "sortie à la masse."};
 }
 
 // What the pair gives, as the person asked for it.
@@ -172,18 +169,18 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& d
     out << "   " << shown(goal, divider.quantity)
         << (std::abs(deviation) <= code::SameDeviation * 100
                 ? ", exact"
-                : ", \u00E9cart " + code::frenchDeviation(deviation))
+                : ", écart " + code::frenchDeviation(deviation))
         << " ; total " << code::frenchApproximate(divider.total());
     if (goal.kind() == Goal::Kind::Divider) {
         out << ", " << code::frenchQuantity(goal.given() / divider.total(), "A")
-            << " tir\u00E9s de l'entr\u00E9e";
+            << " tirés de l'entrée";
     } else if (goal.kind() == Goal::Kind::Feedback) {
         out << ", " << code::frenchQuantity(divider.quantity / divider.total(), "A")
-            << " tir\u00E9s de la sortie";
+            << " tirés de la sortie";
     }
     const auto [low, high] = code::worstCase(goal, divider, tolerance);
-    out << "\n   au pire \u00E0 " << code::frenchTolerance(tolerance) << " : de "
-        << shown(goal, low) << " \u00E0 " << shown(goal, high) << "\n";
+    out << "\n   au pire à " << code::frenchTolerance(tolerance) << " : de " << shown(goal, low)
+        << " à " << shown(goal, high) << "\n";
     std::vector<int> parts = divider.r1.distinctParts();
     const std::vector<int> more = divider.r2.distinctParts();
     parts.insert(parts.end(), more.begin(), more.end());
@@ -211,11 +208,11 @@ int diviseur(std::span<const std::string> arguments, Answer& out, const StockFil
     }
     const Asked asked = askedOf(line);
     const int parts = wholeNumber(line, "--parties", 1, 1, 2, "nombre de parties par branche");
-    const int howMany = wholeNumber(line, "--nombre", 3, 1, 20, "nombre de r\u00E9ponses");
+    const int howMany = wholeNumber(line, "--nombre", 3, 1, 20, "nombre de réponses");
     const Value lowest = valueOf(line.option("--total-min").value_or("1k"));
     const Value highest = valueOf(line.option("--total-max").value_or("1M"));
     if (highest < lowest) {
-        complain("les totaux sont \u00E0 l'envers : --total-min " + lowest.french() +
+        complain("les totaux sont à l'envers : --total-min " + lowest.french() +
                  " est au-dessus de --total-max " + highest.french() + ".");
     }
     const Drawer drawer = drawerOf(line, stocks);
@@ -227,12 +224,11 @@ int diviseur(std::span<const std::string> arguments, Answer& out, const StockFil
         code::bestDividers(drawer.values, asked.goal, parts, lowest, highest, howMany);
     if (found.empty()) {
         complain("aucune paire de branches de " + drawer.described + " n'a un total R1 + R2 de " +
-                 lowest.french() + " \u00E0 " + highest.french() + ".");
+                 lowest.french() + " à " + highest.french() + ".");
     }
     out << asked.headline << "\n";
     out << "Avec " << drawer.described << ", " << (parts == 1 ? "1 partie" : "1 ou 2 parties")
-        << " par branche, R1 + R2 de " << lowest.french() << " \u00E0 " << highest.french()
-        << " :\n";
+        << " par branche, R1 + R2 de " << lowest.french() << " à " << highest.french() << " :\n";
     int rank = 0;
     for (const code::Divider& divider : found) {
         writeAnswer(out, ++rank, asked.goal, divider, drawer, tolerance);

@@ -38,7 +38,7 @@ std::string complaintAbout(const code::MarkingProblem& problem) {
             return "marquage impossible " + quoted(problem.part) +
                    " : seuls un strap (0, 000) et un marquage en 0R (0R22) commencent par 0.";
         case Kind::Eia96Index:
-            return "index EIA-96 impossible " + quoted(problem.part) + " : de 01 \u00E0 96.";
+            return "index EIA-96 impossible " + quoted(problem.part) + " : de 01 à 96.";
         case Kind::Eia96Letter:
             return "lettre de multiplicateur EIA-96 inconnue " + quoted(problem.part) +
                    ". Lettres : " + code::eia96Letters() + ".";
@@ -63,8 +63,8 @@ std::string title(const Marking& marking) {
 Described describe(const Marking& marking) {
     const int tolerance = code::usualToleranceOf(marking.system);
     if (!marking.value.isPositive()) {
-        return {title(marking) + " : 0 \u03A9, un strap", marking.value,
-                "r\u00E9sistance nulle, sans tol\u00E9rance"};
+        return {title(marking) + " : 0 Ω, un strap", marking.value,
+                "résistance nulle, sans tolérance"};
     }
     return {title(marking) + " : " + headline(marking.value, tolerance), marking.value,
             limits(marking.value, tolerance) + " ; " + standing(marking.value)};
@@ -87,7 +87,7 @@ int readMarking(const std::string& text, Answer& out) {
     } else {
         out << "Marquage " << forward.headline << "\n  " << forward.detail << "\n";
         if (turned) {
-            out << "Retourn\u00E9, il se lit de m\u00EAme.\n";
+            out << "Retourné, il se lit de même.\n";
         }
     }
     for (std::size_t i = 1; i < meanings.size(); ++i) {

@@ -63,7 +63,7 @@ Drawer fromList(const std::string& list) {
     if (drawer.values.empty()) {
         complain("--valeurs ne contient aucune valeur.");
     }
-    drawer.described = "les valeurs donn\u00E9es";
+    drawer.described = "les valeurs données";
     return drawer;
 }
 
@@ -74,22 +74,22 @@ Drawer fromSeries(const CommandLine& line) {
                    [](char c) { return c == 'e' ? 'E' : c; });
     const code::Series* series = code::seriesNamed(upper);
     if (series == nullptr) {
-        complain("s\u00E9rie inconnue " + cli::quoted(name) +
-                 ". S\u00E9ries : E3, E6, E12, E24, E48, "
+        complain("série inconnue " + cli::quoted(name) +
+                 ". Séries : E3, E6, E12, E24, E48, "
                  "E96, E192.");
     }
     const Value low = valueOf(line.option("--de").value_or("1"));
     const Value high = valueOf(line.option("--a").value_or("10M"));
     if (high < low) {
-        complain("les limites sont \u00E0 l'envers : --de " + low.french() +
-                 " est au-dessus de --a " + high.french() + ".");
+        complain("les limites sont à l'envers : --de " + low.french() + " est au-dessus de --a " +
+                 high.french() + ".");
     }
-    Drawer drawer{seriesBetween(*series, low, high),
-                  "la s\u00E9rie " + std::string(series->name) + " de " + low.french() +
-                      " \u00E0 " + high.french(),
-                  series};
+    Drawer drawer{
+        seriesBetween(*series, low, high),
+        "la série " + std::string(series->name) + " de " + low.french() + " à " + high.french(),
+        series};
     if (drawer.values.empty()) {
-        complain("aucune valeur de la s\u00E9rie " + std::string(series->name) + " entre " +
+        complain("aucune valeur de la série " + std::string(series->name) + " entre " +
                  low.french() + " et " + high.french() + ".");
     }
     return drawer;
@@ -100,7 +100,7 @@ Drawer fromSeries(const CommandLine& line) {
 std::vector<Value> stockValues(std::string_view text, std::string_view name) {
     if (text.size() > LargestStock) {
         complain("le stock " + cli::quoted(name) +
-                 " d\u00E9passe 1 Mio : ce n'est pas une liste de valeurs.");
+                 " dépasse 1 Mio : ce n'est pas une liste de valeurs.");
     }
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
@@ -171,7 +171,7 @@ int wholeNumber(const CommandLine& line, std::string_view option, int fallback, 
         }
     }
     complain(std::string(what) + " impossible " + cli::quoted(*text) + " : de " +
-             std::to_string(low) + " \u00E0 " + std::to_string(high) + ".");
+             std::to_string(low) + " à " + std::to_string(high) + ".");
 }
 
 std::string bandsOf(const Value& value, const code::Series* series,

@@ -89,7 +89,7 @@ std::string printable(std::string_view text) {
 }
 
 std::string quoted(std::string_view text) {
-    return "\u00AB " + printable(text) + " \u00BB";
+    return "« " + printable(text) + " »";
 }
 
 CommandLine::CommandLine(std::span<const std::string> arguments,
@@ -132,7 +132,7 @@ CommandLine::CommandLine(std::span<const std::string> arguments,
             value = arguments[++i];
         }
         if (has(name)) {
-            complain("l'option " + name + " est donn\u00E9e deux fois.");
+            complain("l'option " + name + " est donnée deux fois.");
         }
         options_.emplace_back(name, value.value_or(""));
     }
@@ -194,7 +194,7 @@ std::string coefficientList() {
                }
                return std::string(code::nameOf(colour)) + " " + std::to_string(*coefficient);
            }) +
-           " ppm/\u00B0C";
+           " ppm/°C";
 }
 
 namespace {
@@ -206,23 +206,23 @@ std::string explain(const code::BandProblem& problem, int bandCount) {
         case Kind::TooFewBands:
         case Kind::TooManyBands:
             return std::to_string(bandCount) + (bandCount > 1 ? " bagues" : " bague") +
-                   " ; il en faut de 3 \u00E0 6.";
+                   " ; il en faut de 3 à 6.";
         case Kind::UnknownColour:
             return "couleur inconnue " + quoted(problem.word) + band +
                    ". Couleurs : " + colourList() +
-                   " ; les noms anglais (black, brown, red...) sont accept\u00E9s aussi.";
+                   " ; les noms anglais (black, brown, red...) sont acceptés aussi.";
         case Kind::NotADigit:
-            return problem.word + " ne peut pas \u00EAtre un chiffre" + band +
-                   ". Chiffres : NOIR (0) \u00E0 BLANC (9).";
+            return problem.word + " ne peut pas être un chiffre" + band +
+                   ". Chiffres : NOIR (0) à BLANC (9).";
         case Kind::ZeroFirstDigit:
-            return "NOIR (0) ne peut pas \u00EAtre le premier chiffre" + band + ".";
+            return "NOIR (0) ne peut pas être le premier chiffre" + band + ".";
         case Kind::NotAMultiplier:
-            return problem.word + " ne peut pas \u00EAtre un multiplicateur" + band + ".";
+            return problem.word + " ne peut pas être un multiplicateur" + band + ".";
         case Kind::NotATolerance:
-            return problem.word + " n'est pas une tol\u00E9rance" + band +
-                   ". Tol\u00E9rances : " + toleranceList() + ".";
+            return problem.word + " n'est pas une tolérance" + band +
+                   ". Tolérances : " + toleranceList() + ".";
         case Kind::NotATempCoefficient:
-            return problem.word + " n'est pas un coefficient de temp\u00E9rature" + band +
+            return problem.word + " n'est pas un coefficient de température" + band +
                    ". Coefficients : " + coefficientList() + ".";
     }
     return "bagues illisibles.";
@@ -252,7 +252,7 @@ Value valueOf(std::string_view text) {
     const std::optional<Value> value = code::parseValue(text, &why);
     if (!value) {
         complain("valeur illisible " + quoted(text) + " : " + why +
-                 ". Exemples : 4700, 4,7k, 4.7k, 4k7, \"4,7 k\u03A9\", R47, 0,47.");
+                 ". Exemples : 4700, 4,7k, 4.7k, 4k7, \"4,7 kΩ\", R47, 0,47.");
     }
     return *value;
 }
@@ -260,7 +260,7 @@ Value valueOf(std::string_view text) {
 int toleranceOf(const std::string& text) {
     std::string number;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\u00B1") == 0) {
+        if (text.compare(i, 2, "±") == 0) {
             ++i;
         } else if (text[i] != '%' && text[i] != ' ' && text[i] != '+') {
             number += text[i];
@@ -275,8 +275,8 @@ int toleranceOf(const std::string& text) {
             }
         }
     }
-    complain("tol\u00E9rance impossible " + quoted(text) +
-             ". Tol\u00E9rances : 10 %, 5 %, 2 %, 1 %, 0,5 %, 0,25 %, 0,1 %, 0,05 %.");
+    complain("tolérance impossible " + quoted(text) +
+             ". Tolérances : 10 %, 5 %, 2 %, 1 %, 0,5 %, 0,25 %, 0,1 %, 0,05 %.");
 }
 
 const code::Series& seriesOf(const CommandLine& line, int fallback) {
@@ -288,7 +288,7 @@ std::string headline(const Value& value, int toleranceBasisPoints,
                      std::optional<int> tempCoefficient) {
     std::string text = value.french() + " " + code::frenchTolerance(toleranceBasisPoints);
     if (tempCoefficient) {
-        text += ", " + std::to_string(*tempCoefficient) + " ppm/\u00B0C";
+        text += ", " + std::to_string(*tempCoefficient) + " ppm/°C";
     }
     return text;
 }
@@ -300,24 +300,24 @@ std::string limits(const Value& value, int toleranceBasisPoints) {
 
 std::string standing(const Value& value) {
     if (const code::Series* series = code::coarsestSeriesHolding(value)) {
-        return "valeur normalis\u00E9e de la s\u00E9rie " + std::string(series->name);
+        return "valeur normalisée de la série " + std::string(series->name);
     }
-    return "hors des s\u00E9ries normalis\u00E9es";
+    return "hors des séries normalisées";
 }
 
 void bothWays(Answer& out, const Described& forward, const Described& backward) {
-    out << "\u00C0 l'endroit : " << forward.headline << "\n  " << forward.detail << "\n";
-    out << "\u00C0 l'envers : " << backward.headline << "\n  " << backward.detail << "\n";
+    out << "À l'endroit : " << forward.headline << "\n  " << forward.detail << "\n";
+    out << "À l'envers : " << backward.headline << "\n  " << backward.detail << "\n";
     const bool ahead = code::coarsestSeriesHolding(forward.value) != nullptr;
     const bool behind = code::coarsestSeriesHolding(backward.value) != nullptr;
     if (ahead && behind) {
-        out << "Les deux lectures tombent sur une valeur normalis\u00E9e.\n";
+        out << "Les deux lectures tombent sur une valeur normalisée.\n";
     } else if (ahead) {
-        out << "Seule la lecture \u00E0 l'endroit tombe sur une valeur normalis\u00E9e.\n";
+        out << "Seule la lecture à l'endroit tombe sur une valeur normalisée.\n";
     } else if (behind) {
-        out << "Seule la lecture \u00E0 l'envers tombe sur une valeur normalis\u00E9e.\n";
+        out << "Seule la lecture à l'envers tombe sur une valeur normalisée.\n";
     } else {
-        out << "Aucune des deux lectures ne tombe sur une valeur normalis\u00E9e.\n";
+        out << "Aucune des deux lectures ne tombe sur une valeur normalisée.\n";
     }
 }
 
@@ -346,7 +346,7 @@ std::string networkLine(const code::Network& network, std::span<const Value> ava
     if (std::fabs(deviation) <= code::SameDeviation * 100.0L) {
         return line + ", exact";
     }
-    return line + ", \u00E9cart " + code::frenchDeviation(deviation);
+    return line + ", écart " + code::frenchDeviation(deviation);
 }
 
 }  // namespace cli

@@ -22,7 +22,7 @@ std::string bandsOf(const Value& value, int bands, int tolerance, int coefficien
         return code::joined(*colours);
     }
     return "impossible avec " + std::to_string(bands) +
-           " bagues (multiplicateur hors de x0,01 \u00E0 x1G)";
+           " bagues (multiplicateur hors de x0,01 à x1G)";
 }
 
 int coefficientOf(const CommandLine& line) {
@@ -37,7 +37,7 @@ int coefficientOf(const CommandLine& line) {
             return code::tempCoefficientOf(c) && Value(*code::tempCoefficientOf(c), 0) == *ppm;
         });
     if (!known) {
-        complain("coefficient de temp\u00E9rature impossible " + quoted(*option) +
+        complain("coefficient de température impossible " + quoted(*option) +
                  ". Coefficients : " + coefficientList() + ".");
     }
     return static_cast<int>(ppm->ohms() + 0.5L);
@@ -61,19 +61,19 @@ int findBands(const CommandLine& line, const Value& value, Answer& out) {
     const int coefficient = coefficientOf(line);
     const code::Series& series = *code::seriesForTolerance(tolerance);
     if (series.digits == 3 && bands == 4) {
-        complain("une tol\u00E9rance de " + code::frenchTolerance(tolerance).substr(2) +
-                 " va avec la s\u00E9rie " + std::string(series.name) +
+        complain("une tolérance de " + code::frenchTolerance(tolerance).substr(2) +
+                 " va avec la série " + std::string(series.name) +
                  ", dont les valeurs ont trois chiffres : utilisez --bandes 5 ou 6.");
     }
     const std::string described = std::to_string(bands) + " bagues : ";
     if (code::contains(series, value)) {
-        out << value.french() << " " << code::frenchTolerance(tolerance) << " (s\u00E9rie "
+        out << value.french() << " " << code::frenchTolerance(tolerance) << " (série "
             << series.name << ")\n"
             << described << bandsOf(value, bands, tolerance, coefficient) << "\n";
         return Done;
     }
     const code::Neighbours near = code::neighbours(series, value);
-    out << value.french() << " n'est pas une valeur de la s\u00E9rie " << series.name << " ("
+    out << value.french() << " n'est pas une valeur de la série " << series.name << " ("
         << code::frenchTolerance(tolerance) << "). Les plus proches, en " << bands << " bagues :\n";
     for (const Value& neighbour : {near.below, near.above}) {
         out << "  " << neighbour.french() << " ("
@@ -83,7 +83,7 @@ int findBands(const CommandLine& line, const Value& value, Answer& out) {
     // Two standard parts often do better than either neighbour.
     const std::vector<Value> parts = seriesBetween(series, Value(1, 0), Value(1, 7));
     const auto best = code::bestNetworks(parts, value, 2, 1);
-    out << "Avec deux r\u00E9sistances de la s\u00E9rie " << series.name << " : "
+    out << "Avec deux résistances de la série " << series.name << " : "
         << networkLine(best.back().front(), parts, value) << "\n";
     return Done;
 }
@@ -109,10 +109,10 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
     const code::Neighbours near = code::neighbours(series, value);
     const bool standard = code::coarsestSeriesHolding(value) != nullptr;
     if (markings.empty()) {
-        complain("aucun marquage ne peut \u00E9crire " + value.french() +
-                 " : ni 3 chiffres (deux chiffres significatifs, jusqu'\u00E0 99 G\u03A9), ni 4 "
-                 "chiffres (trois chiffres significatifs), ni EIA-96 (valeurs de la s\u00E9rie "
-                 "E96, de 0,1 \u03A9 \u00E0 97,6 M\u03A9). Valeurs normalis\u00E9es voisines : " +
+        complain("aucun marquage ne peut écrire " + value.french() +
+                 " : ni 3 chiffres (deux chiffres significatifs, jusqu'à 99 GΩ), ni 4 "
+                 "chiffres (trois chiffres significatifs), ni EIA-96 (valeurs de la série "
+                 "E96, de 0,1 Ω à 97,6 MΩ). Valeurs normalisées voisines : " +
                  near.below.french() + " (" + markingList(near.below) + ") et " +
                  near.above.french() + " (" + markingList(near.above) + ").");
     }
@@ -123,7 +123,7 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
             << ") : " << marking.text << "\n";
     }
     if (!standard) {
-        out << "Les valeurs de la s\u00E9rie " << series.name << " les plus proches :\n";
+        out << "Les valeurs de la série " << series.name << " les plus proches :\n";
         for (const Value& neighbour : {near.below, near.above}) {
             out << "  " << neighbour.french() << " ("
                 << code::frenchPercent(code::percentFrom(value, neighbour))

@@ -33,14 +33,13 @@ int verifier(std::span<const std::string> arguments, Answer& out) {
     out << "Lecture : "
         << headline(reading.value, reading.toleranceBasisPoints, reading.tempCoefficient) << " ("
         << limits(reading.value, reading.toleranceBasisPoints) << ")\n";
-    out << "Mesure : " << measurement.french() << ", \u00E9cart " << code::frenchPercent(deviation);
+    out << "Mesure : " << measurement.french() << ", écart " << code::frenchPercent(deviation);
     if (within) {
-        out << " : dans la tol\u00E9rance.\n";
+        out << " : dans la tolérance.\n";
     } else {
         const long double beyond =
             magnitude(deviation) - static_cast<long double>(reading.toleranceBasisPoints) / 100.0L;
-        out << " : hors tol\u00E9rance, de " << code::frenchPercent(beyond).substr(1)
-            << " au-del\u00E0.\n";
+        out << " : hors tolérance, de " << code::frenchPercent(beyond).substr(1) << " au-delà.\n";
     }
 
     const long double distance = magnitude(deviation);
@@ -48,10 +47,10 @@ int verifier(std::span<const std::string> arguments, Answer& out) {
     if (const std::optional<code::Reading> reversed = reversedReadingOf(line.words())) {
         const long double reversedDeviation = code::percentFrom(reversed->value, measurement);
         if (magnitude(reversedDeviation) < distance) {
-            out << "La lecture \u00E0 l'envers, "
+            out << "La lecture à l'envers, "
                 << headline(reversed->value, reversed->toleranceBasisPoints,
                             reversed->tempCoefficient)
-                << ", s'accorde mieux avec la mesure (\u00E9cart "
+                << ", s'accorde mieux avec la mesure (écart "
                 << code::frenchPercent(reversedDeviation) << ").\n";
             better = true;
         }
@@ -66,14 +65,14 @@ int verifier(std::span<const std::string> arguments, Answer& out) {
         const code::Value& nearest = belowIsNearer ? near.below : near.above;
         const long double nearestDeviation = belowIsNearer ? below : above;
         if (nearest != reading.value && magnitude(nearestDeviation) < distance) {
-            out << "La valeur normalis\u00E9e voisine " << nearest.french() << " (" << series->name
-                << ") est plus proche de la mesure (\u00E9cart "
-                << code::frenchPercent(nearestDeviation) << ").\n";
+            out << "La valeur normalisée voisine " << nearest.french() << " (" << series->name
+                << ") est plus proche de la mesure (écart " << code::frenchPercent(nearestDeviation)
+                << ").\n";
             better = true;
         }
     }
     if (!better) {
-        out << "Ni la lecture \u00E0 l'envers ni une valeur normalis\u00E9e voisine ne s'accordent "
+        out << "Ni la lecture à l'envers ni une valeur normalisée voisine ne s'accordent "
                "mieux.\n";
     }
     return within ? Done : OutOfTolerance;

@@ -416,7 +416,7 @@ void collectParts(const Group& group, std::vector<int>& parts) {
 }
 
 std::string write(const Group& group, std::span<const Value> available) {
-    const std::string between = group.join == Join::Series ? " + " : " \u2225 ";
+    const std::string between = group.join == Join::Series ? " + " : " ∥ ";
     std::string text;
     for (const int part : group.parts) {
         text += (text.empty() ? "" : between) + available[static_cast<std::size_t>(part)].french();

@@ -102,7 +102,7 @@ std::string Value::french() const {
         power = 3;
         prefix = "k";
     }
-    return frenchDecimal(significand_, exponent_ - power) + " " + prefix + "\u03A9";
+    return frenchDecimal(significand_, exponent_ - power) + " " + prefix + "Ω";
 }
 
 std::string Value::plainOhms() const {
@@ -117,7 +117,7 @@ long double percentFrom(const Value& nominal, const Value& measured) {
 
 std::string frenchTolerance(int basisPoints) {
     const Value percent(basisPoints, -2);
-    return "\u00B1" + frenchDecimal(percent.significand(), percent.exponent()) + " %";
+    return "±" + frenchDecimal(percent.significand(), percent.exponent()) + " %";
 }
 
 std::string frenchPercent(long double percent) {
@@ -170,8 +170,8 @@ std::string frenchNumber(long double amount) {
 }
 
 std::string frenchQuantity(long double amount, std::string_view unit) {
-    static constexpr std::array<std::string_view, 8> Prefixes{"p", "n", "\u00B5", "m",
-                                                              "",  "k", "M",      "G"};
+    static constexpr std::array<std::string_view, 8> Prefixes{"p", "n", "µ", "m",
+                                                              "",  "k", "M", "G"};
     const Value rounded = sixDigits(amount);
     const int magnitude = rounded.exponent() + rounded.digits() - 1;
     const int step = std::clamp((magnitude + 120) / 3 - 40, -4, 3);  // floor(magnitude / 3)
@@ -251,14 +251,14 @@ std::variant<Value, const char*> readDecimal(std::string_view text, std::optiona
             exponent -= seenSeparator ? 1 : 0;
         } else if (c == ',' || c == '.' || (letter(c) && !power)) {
             if (seenSeparator) {
-                return "plus d'un s\u00E9parateur d\u00E9cimal";
+                return "plus d'un séparateur décimal";
             }
             if (c != ',' && c != '.') {
                 power = letter(c);
             }
             seenSeparator = true;
         } else {
-            return "un caract\u00E8re inattendu";
+            return "un caractère inattendu";
         }
     }
     if (!seenDigit) {
@@ -313,7 +313,7 @@ bool strip(std::string_view& text, std::string_view unit) {
 std::optional<Value> parseValue(std::string_view text, std::string* why) {
     text = trimmed(text);
     // The unit may follow: "Ω", "ohm", "ohms".
-    for (const std::string_view unit : {std::string_view("\u03A9"), std::string_view("\u2126"),
+    for (const std::string_view unit : {std::string_view("Ω"), std::string_view("\u2126"),
                                         std::string_view("ohms"), std::string_view("ohm")}) {
         if (strip(text, unit)) {
             break;
@@ -326,8 +326,8 @@ std::optional<Value> parseValue(std::string_view text, std::string* why) {
         text = trimmed(text.substr(0, text.size() - 1));
     }
     // "4k7", "R47": a letter may stand where the comma would.
-    return accepted(withinPowers(readDecimal(text, power, prefixPower), -3, 11,
-                                 "moins de 0,001 \u03A9", "plus de 999 G\u03A9"),
+    return accepted(withinPowers(readDecimal(text, power, prefixPower), -3, 11, "moins de 0,001 Ω",
+                                 "plus de 999 GΩ"),
                     why);
 }
 
@@ -348,9 +348,9 @@ std::optional<Value> parseVoltage(std::string_view text, std::string* why) {
     const auto letter = [](char c) {
         return c == 'V' || c == 'v' ? std::optional<int>(0) : std::nullopt;
     };
-    return accepted(withinPowers(readDecimal(text, power, letter), -6, 5, "moins de 1 \u00B5V",
-                                 "plus de 999 kV"),
-                    why);
+    return accepted(
+        withinPowers(readDecimal(text, power, letter), -6, 5, "moins de 1 µV", "plus de 999 kV"),
+        why);
 }
 
 }  // namespace code

@@ -34,9 +34,8 @@ TEST(Lire, OneReadingWithLimitsAndSeries) {
     const Outcome outcome = run({"lire", "marron", "noir", "rouge", "or"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out,
-              "1 k\u03A9 \u00B1"
-              "5 %\nmin 950 \u03A9, max 1,05 k\u03A9\n"
-              "valeur normalis\u00E9e de la s\u00E9rie E3\n");
+              "1 kΩ ±5 %\nmin 950 Ω, max 1,05 kΩ\n"
+              "valeur normalisée de la série E3\n");
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(run({"read", "MARRON", "NOIR", "ROUGE", "OR"}).out, outcome.out);
     EXPECT_EQ(run({"read", "brown", "Black", "RED", "gold"}).out, outcome.out);
@@ -44,60 +43,43 @@ TEST(Lire, OneReadingWithLimitsAndSeries) {
 
 TEST(Lire, BothWaysWhenTheReversedCodeIsValidSayingWhichIsStandard) {
     const Outcome both = run({"lire", "rouge", "rouge", "marron", "marron"});
-    EXPECT_EQ(
-        both.out,
-        "\u00C0 l'endroit : 220 \u03A9 \u00B1"
-        "1 %\n"
-        "  min 217,8 \u03A9, max 222,2 \u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E3\n"
-        "\u00C0 l'envers : 1,1 k\u03A9 \u00B1"
-        "2 %\n"
-        "  min 1,078 k\u03A9, max 1,122 k\u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E24\n"
-        "Les deux lectures tombent sur une valeur normalis\u00E9e.\n");
+    EXPECT_EQ(both.out,
+              "À l'endroit : 220 Ω ±1 %\n"
+              "  min 217,8 Ω, max 222,2 Ω ; valeur normalisée de la série E3\n"
+              "À l'envers : 1,1 kΩ ±2 %\n"
+              "  min 1,078 kΩ, max 1,122 kΩ ; valeur normalisée de la série E24\n"
+              "Les deux lectures tombent sur une valeur normalisée.\n");
     const Outcome one = run({"lire", "marron", "noir", "vert", "rouge"});
-    EXPECT_NE(one.out.find("\u00C0 l'endroit : 1 M\u03A9 \u00B1"
-                           "2 %"),
+    EXPECT_NE(one.out.find("À l'endroit : 1 MΩ ±2 %"), std::string::npos) << one.out;
+    EXPECT_NE(one.out.find("À l'envers : 25 Ω ±1 %"), std::string::npos) << one.out;
+    EXPECT_NE(one.out.find("hors des séries normalisées"), std::string::npos) << one.out;
+    EXPECT_NE(one.out.find("Seule la lecture à l'endroit tombe sur une valeur normalisée."),
               std::string::npos)
-        << one.out;
-    EXPECT_NE(one.out.find("\u00C0 l'envers : 25 \u03A9 \u00B1"
-                           "1 %"),
-              std::string::npos)
-        << one.out;
-    EXPECT_NE(one.out.find("hors des s\u00E9ries normalis\u00E9es"), std::string::npos) << one.out;
-    EXPECT_NE(
-        one.out.find("Seule la lecture \u00E0 l'endroit tombe sur une valeur normalis\u00E9e."),
-        std::string::npos)
         << one.out;
     const Outcome six = run({"lire", "marron", "noir", "noir", "marron", "marron", "rouge"});
-    EXPECT_EQ(six.out.substr(0, six.out.find('\n')),
-              "1 k\u03A9 \u00B1"
-              "1 %, 50 ppm/\u00B0C");
+    EXPECT_EQ(six.out.substr(0, six.out.find('\n')), "1 kΩ ±1 %, 50 ppm/°C");
 }
 
 TEST(Trouver, AStandardValueGetsItsBandsElseItsNeighbours) {
     EXPECT_EQ(run({"trouver", "4,7k"}).out,
-              "4,7 k\u03A9 \u00B1"
-              "5 % (s\u00E9rie E24)\n4 bagues : JAUNE VIOLET ROUGE OR\n");
+              "4,7 kΩ ±5 % (série E24)\n4 bagues : JAUNE VIOLET ROUGE OR\n");
     EXPECT_EQ(run({"find", "4,8k"}).out,
-              "4,8 k\u03A9 n'est pas une valeur de la s\u00E9rie E24 (\u00B1"
-              "5 %). "
+              "4,8 kΩ n'est pas une valeur de la série E24 (±5 %). "
               "Les plus proches, en 4 bagues :\n"
-              "  4,7 k\u03A9 (-2,08 %) : JAUNE VIOLET ROUGE OR\n"
-              "  5,1 k\u03A9 (+6,25 %) : VERT MARRON ROUGE OR\n"
-              "Avec deux r\u00E9sistances de la s\u00E9rie E24 : 2,4 k\u03A9 + 2,4 k\u03A9 = 4,8 "
-              "k\u03A9, exact\n");
+              "  4,7 kΩ (-2,08 %) : JAUNE VIOLET ROUGE OR\n"
+              "  5,1 kΩ (+6,25 %) : VERT MARRON ROUGE OR\n"
+              "Avec deux résistances de la série E24 : 2,4 kΩ + 2,4 kΩ = 4,8 "
+              "kΩ, exact\n");
     EXPECT_EQ(run({"trouver", "4k99", "--bandes", "5"}).out,
-              "4,99 k\u03A9 \u00B1"
-              "1 % (s\u00E9rie E96)\n5 bagues : JAUNE BLANC BLANC MARRON MARRON\n");
-    EXPECT_EQ(run({"trouver", "4,7", "k\u03A9", "--bandes=6", "--tolerance", "0,5%",
-                   "--coefficient", "25"})
-                  .out,
-              "4,7 k\u03A9 \u00B1"
-              "0,5 % (s\u00E9rie E192)\n6 bagues : JAUNE VIOLET NOIR MARRON VERT JAUNE\n");
+              "4,99 kΩ ±1 % (série E96)\n5 bagues : JAUNE BLANC BLANC MARRON MARRON\n");
+    EXPECT_EQ(
+        run({"trouver", "4,7", "kΩ", "--bandes=6", "--tolerance", "0,5%", "--coefficient", "25"})
+            .out,
+        "4,7 kΩ ±0,5 % (série E192)\n6 bagues : JAUNE VIOLET NOIR MARRON VERT JAUNE\n");
     EXPECT_EQ(run({"trouver", "R47", "--tolerance", "10 %"}).out,
-              "0,47 \u03A9 \u00B1"
-              "10 % (s\u00E9rie E12)\n4 bagues : JAUNE VIOLET ARGENT ARGENT\n");
+              "0,47 Ω ±10 % (série E12)\n4 bagues : JAUNE VIOLET ARGENT ARGENT\n");
     // Every accepted spelling of 4,7 kΩ finds the same bands.
-    for (const char* spelling : {"4,7k", "4.7k", "4k7", "4700", "4,7 k\u03A9", "4K7"}) {
+    for (const char* spelling : {"4,7k", "4.7k", "4k7", "4700", "4,7 kΩ", "4K7"}) {
         EXPECT_EQ(run({"trouver", spelling}).out, run({"trouver", "4,7k"}).out) << spelling;
     }
 }
@@ -106,23 +88,20 @@ TEST(Verifier, WithinOrOutsideByHowMuchAndWhatFitsBetter) {
     const Outcome within = run({"verifier", "marron", "noir", "rouge", "or", "--mesure", "1030"});
     EXPECT_EQ(within.status, 0);
     EXPECT_EQ(within.out,
-              "Lecture : 1 k\u03A9 \u00B1"
-              "5 % (min 950 \u03A9, max 1,05 k\u03A9)\n"
-              "Mesure : 1,03 k\u03A9, \u00E9cart +3,00 % : dans la tol\u00E9rance.\n"
-              "Ni la lecture \u00E0 l'envers ni une valeur normalis\u00E9e voisine ne s'accordent "
+              "Lecture : 1 kΩ ±5 % (min 950 Ω, max 1,05 kΩ)\n"
+              "Mesure : 1,03 kΩ, écart +3,00 % : dans la tolérance.\n"
+              "Ni la lecture à l'envers ni une valeur normalisée voisine ne s'accordent "
               "mieux.\n");
     const Outcome edge = run({"check", "marron", "noir", "rouge", "or", "--mesure", "1,05k"});
     EXPECT_EQ(edge.status, 0);  // the limit itself is within
     const Outcome outside = run({"verifier", "marron", "noir", "rouge", "or", "--mesure", "1100"});
     EXPECT_EQ(outside.status, 1);
-    EXPECT_NE(outside.out.find("hors tol\u00E9rance, de 5,00 % au-del\u00E0."), std::string::npos);
-    EXPECT_NE(
-        outside.out.find("La valeur normalis\u00E9e voisine 1,1 k\u03A9 (E24) est plus proche"),
-        std::string::npos);
+    EXPECT_NE(outside.out.find("hors tolérance, de 5,00 % au-delà."), std::string::npos);
+    EXPECT_NE(outside.out.find("La valeur normalisée voisine 1,1 kΩ (E24) est plus proche"),
+              std::string::npos);
     const Outcome reversed =
         run({"verifier", "rouge", "rouge", "marron", "marron", "--mesure", "1,1k"});
-    EXPECT_NE(reversed.out.find("La lecture \u00E0 l'envers, 1,1 k\u03A9 \u00B1"
-                                "2 %, s'accorde mieux"),
+    EXPECT_NE(reversed.out.find("La lecture à l'envers, 1,1 kΩ ±2 %, s'accorde mieux"),
               std::string::npos)
         << reversed.out;
 }
@@ -137,139 +116,130 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         "NOIR, MARRON, ROUGE, ORANGE, JAUNE, VERT, BLEU, VIOLET, GRIS, BLANC, OR, ARGENT";
     const std::vector<BadInput> rows{
         {{"lire", "marron", "rose", "rouge"},
-         "couleur inconnue \u00AB rose \u00BB (bague 2). Couleurs : NOIR, MARRON, ROUGE, ORANGE, "
+         "couleur inconnue « rose » (bague 2). Couleurs : NOIR, MARRON, ROUGE, ORANGE, "
          "JAUNE, VERT, BLEU, VIOLET, GRIS, BLANC, OR, ARGENT ; les noms anglais (black, brown, "
-         "red...) sont accept\u00E9s aussi."},
+         "red...) sont acceptés aussi."},
         {{"lire", "or", "noir", "rouge"},
-         "OR ne peut pas \u00EAtre un chiffre (bague 1). Chiffres : NOIR (0) \u00E0 BLANC (9)."},
+         "OR ne peut pas être un chiffre (bague 1). Chiffres : NOIR (0) à BLANC (9)."},
         {{"lire", "noir", "noir", "rouge"},
-         "NOIR (0) ne peut pas \u00EAtre le premier chiffre (bague 1)."},
-        {{"lire", "marron", "noir"}, "2 bagues ; il en faut de 3 \u00E0 6."},
-        {{"lire"}, "0 bague ; il en faut de 3 \u00E0 6."},
+         "NOIR (0) ne peut pas être le premier chiffre (bague 1)."},
+        {{"lire", "marron", "noir"}, "2 bagues ; il en faut de 3 à 6."},
+        {{"lire"}, "0 bague ; il en faut de 3 à 6."},
         {{"lire", "marron", "noir", "noir", "noir", "noir", "noir", "noir"},
-         "7 bagues ; il en faut de 3 \u00E0 6."},
+         "7 bagues ; il en faut de 3 à 6."},
         {{"lire", "marron", "noir", "rouge", "jaune"},
-         "JAUNE n'est pas une tol\u00E9rance (bague 4). Tol\u00E9rances : MARRON \u00B1"
-         "1 %, ROUGE \u00B1"
-         "2 %, VERT \u00B1"
-         "0,5 %, BLEU \u00B1"
-         "0,25 %, VIOLET \u00B1"
-         "0,1 %, GRIS \u00B1"
-         "0,05 %, OR "
-         "\u00B1"
-         "5 %, ARGENT \u00B1"
-         "10 %."},
+         "JAUNE n'est pas une tolérance (bague 4). Tolérances : MARRON ±1 %, ROUGE ±2 %, VERT ±0,5 "
+         "%, BLEU ±0,25 %, VIOLET ±0,1 %, GRIS ±0,05 %, OR "
+         "±5 %, ARGENT ±10 %."},
         {{"lire", "marron", "noir", "noir", "marron", "marron", "or"},
-         "OR n'est pas un coefficient de temp\u00E9rature (bague 6). Coefficients : NOIR 250, "
+         "OR n'est pas un coefficient de température (bague 6). Coefficients : NOIR 250, "
          "MARRON "
-         "100, ROUGE 50, ORANGE 15, JAUNE 25, VERT 20, BLEU 10, VIOLET 5, GRIS 1 ppm/\u00B0C."},
+         "100, ROUGE 50, ORANGE 15, JAUNE 25, VERT 20, BLEU 10, VIOLET 5, GRIS 1 ppm/°C."},
         {{"trouver", "4x7"},
-         "valeur illisible \u00AB 4x7 \u00BB : un caract\u00E8re inattendu. Exemples : 4700, 4,7k, "
+         "valeur illisible « 4x7 » : un caractère inattendu. Exemples : 4700, 4,7k, "
          "4.7k, "
-         "4k7, \"4,7 k\u03A9\", R47, 0,47."},
+         "4k7, \"4,7 kΩ\", R47, 0,47."},
         {{"trouver", "0"},
-         "valeur illisible \u00AB 0 \u00BB : une valeur nulle. Exemples : 4700, 4,7k, 4.7k, 4k7, "
-         "\"4,7 k\u03A9\", R47, 0,47."},
+         "valeur illisible « 0 » : une valeur nulle. Exemples : 4700, 4,7k, 4.7k, 4k7, "
+         "\"4,7 kΩ\", R47, 0,47."},
         {{"trouver"}, "quelle valeur ? Exemple : resistances-code trouver 4,7k"},
         {{"trouver", "4,7k", "--bandes", "7"},
-         "nombre de bagues impossible \u00AB 7 \u00BB. Nombres : 4, 5 ou 6."},
+         "nombre de bagues impossible « 7 ». Nombres : 4, 5 ou 6."},
         {{"trouver", "4,7k", "--tolerance", "3%"},
-         "tol\u00E9rance impossible \u00AB 3% \u00BB. Tol\u00E9rances : 10 %, 5 %, 2 %, 1 %, 0,5 "
+         "tolérance impossible « 3% ». Tolérances : 10 %, 5 %, 2 %, 1 %, 0,5 "
          "%, 0,25 %, 0,1 %, 0,05 %."},
         {{"trouver", "4,7k", "--tolerance", "1%"},
-         "une tol\u00E9rance de 1 % va avec la s\u00E9rie E96, dont les valeurs ont trois chiffres "
+         "une tolérance de 1 % va avec la série E96, dont les valeurs ont trois chiffres "
          ": "
          "utilisez --bandes 5 ou 6."},
         {{"trouver", "4,7k", "--couleur", "rouge"},
-         "option inconnue \u00AB --couleur \u00BB. Options : --bandes, --tolerance, "
+         "option inconnue « --couleur ». Options : --bandes, --tolerance, "
          "--coefficient, --cms, --smd."},
         {{"trouver", "4,7k", "--bandes"}, "l'option --bandes attend une valeur."},
         {{"trouver", "4,7k", "--bandes", "5", "--bandes", "6"},
-         "l'option --bandes est donn\u00E9e deux fois."},
+         "l'option --bandes est donnée deux fois."},
         {{"verifier", "marron", "noir", "rouge", "or"},
          "il manque la mesure. Exemple : resistances-code verifier marron noir rouge or --mesure "
          "1030"},
-        {{"vecteurs", "E12"}, "la commande vecteurs ne prend pas d'argument (\u00AB E12 \u00BB)."},
+        {{"vecteurs", "E12"}, "la commande vecteurs ne prend pas d'argument (« E12 »)."},
         {{"lire", "marron", "noir", "rouge", "--vite"},
-         "option inconnue \u00AB --vite \u00BB; cette commande n'en prend aucune."},
-        {{"lire", "00C"}, "index EIA-96 impossible \u00AB 00 \u00BB : de 01 \u00E0 96."},
-        {{"lire", "97a"}, "index EIA-96 impossible \u00AB 97 \u00BB : de 01 \u00E0 96."},
+         "option inconnue « --vite »; cette commande n'en prend aucune."},
+        {{"lire", "00C"}, "index EIA-96 impossible « 00 » : de 01 à 96."},
+        {{"lire", "97a"}, "index EIA-96 impossible « 97 » : de 01 à 96."},
         {{"lire", "01G"},
-         "lettre de multiplicateur EIA-96 inconnue \u00AB G \u00BB. Lettres : Z, Y ou R, X ou S, "
+         "lettre de multiplicateur EIA-96 inconnue « G ». Lettres : Z, Y ou R, X ou S, "
          "A, B ou H, C, D, E, F."},
         {{"lire", "047"},
-         "marquage impossible \u00AB 047 \u00BB : seuls un strap (0, 000) et un marquage en 0R "
+         "marquage impossible « 047 » : seuls un strap (0, 000) et un marquage en 0R "
          "(0R22) commencent par 0."},
         {{"lire", "4k7"},
-         "ni couleurs ni marquage \u00AB 4k7 \u00BB. Marquages : 3 ou 4 chiffres (472, 4701), R "
+         "ni couleurs ni marquage « 4k7 ». Marquages : 3 ou 4 chiffres (472, 4701), R "
          "pour la virgule (4R7, R47, 0R22), EIA-96 (01C, 68X)."},
         {{"trouver", "4,567k", "--cms"},
-         "aucun marquage ne peut \u00E9crire 4,567 k\u03A9 : ni 3 chiffres (deux chiffres "
-         "significatifs, jusqu'\u00E0 99 G\u03A9), ni 4 chiffres (trois chiffres significatifs), "
+         "aucun marquage ne peut écrire 4,567 kΩ : ni 3 chiffres (deux chiffres "
+         "significatifs, jusqu'à 99 GΩ), ni 4 chiffres (trois chiffres significatifs), "
          "ni "
-         "EIA-96 (valeurs de la s\u00E9rie E96, de 0,1 \u03A9 \u00E0 97,6 M\u03A9). Valeurs "
-         "normalis\u00E9es voisines : 4,3 k\u03A9 (432, 4301) et 4,7 k\u03A9 (472, 4701)."},
+         "EIA-96 (valeurs de la série E96, de 0,1 Ω à 97,6 MΩ). Valeurs "
+         "normalisées voisines : 4,3 kΩ (432, 4301) et 4,7 kΩ (472, 4701)."},
         {{"trouver", "4,7k", "--smd", "--bandes", "5"},
          "l'option --bandes ne va pas avec --cms : un marquage n'a pas de bagues."},
         {{"trouver", "4,7k", "--cms=oui"}, "l'option --cms ne prend pas de valeur."},
         {{"combiner", "0"},
-         "valeur illisible \u00AB 0 \u00BB : une valeur nulle. Exemples : 4700, 4,7k, 4.7k, 4k7, "
-         "\"4,7 k\u03A9\", R47, 0,47."},
-        {{"combiner", "-5k"},
-         "la valeur \u00E0 obtenir doit \u00EAtre positive (\u00AB -5k \u00BB)."},
-        {{"combiner", "5k", "--parties", "5"},
-         "nombre de parties impossible \u00AB 5 \u00BB : de 1 \u00E0 4."},
+         "valeur illisible « 0 » : une valeur nulle. Exemples : 4700, 4,7k, 4.7k, 4k7, "
+         "\"4,7 kΩ\", R47, 0,47."},
+        {{"combiner", "-5k"}, "la valeur à obtenir doit être positive (« -5k »)."},
+        {{"combiner", "5k", "--parties", "5"}, "nombre de parties impossible « 5 » : de 1 à 4."},
         {{"combine", "5k", "--de", "10k", "--a", "1k"},
-         "les limites sont \u00E0 l'envers : --de 10 k\u03A9 est au-dessus de --a 1 k\u03A9."},
+         "les limites sont à l'envers : --de 10 kΩ est au-dessus de --a 1 kΩ."},
         {{"combiner", "5k", "--serie", "E7"},
-         "s\u00E9rie inconnue \u00AB E7 \u00BB. S\u00E9ries : E3, E6, E12, E24, E48, E96, E192."},
+         "série inconnue « E7 ». Séries : E3, E6, E12, E24, E48, E96, E192."},
         {{"combiner", "5k", "--stock", "/nonexistent/stock"},
-         "impossible de lire le stock \u00AB /nonexistent/stock \u00BB."},
+         "impossible de lire le stock « /nonexistent/stock »."},
         {{"combiner", "5k", "--stock", "/dev/null"},
-         "le stock \u00AB /dev/null \u00BB n'est pas un fichier ordinaire."},
+         "le stock « /dev/null » n'est pas un fichier ordinaire."},
         {{"combiner", "5k", "--valeurs", "4k7,\x1B[2J\xFF"},
-         "--valeurs : valeur illisible \u00AB \\x1B[2J\\xFF \u00BB : un caract\u00E8re "
+         "--valeurs : valeur illisible « \\x1B[2J\\xFF » : un caractère "
          "inattendu. Exemples : --valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\"."},
         {{"diviseur", "5", "5"},
-         "la sortie (5 V) doit \u00EAtre en dessous de l'entr\u00E9e (5 V) : un diviseur ne fait "
+         "la sortie (5 V) doit être en dessous de l'entrée (5 V) : un diviseur ne fait "
          "que baisser la tension."},
         {{"divider", "0", "1"},
-         "tension d'entr\u00E9e nulle \u00AB 0 \u00BB : une tension se donne au-dessus de 0."},
+         "tension d'entrée nulle « 0 » : une tension se donne au-dessus de 0."},
         {{"diviseur", "-5", "1"},
-         "tension d'entr\u00E9e n\u00E9gative \u00AB -5 \u00BB : les tensions se donnent "
+         "tension d'entrée négative « -5 » : les tensions se donnent "
          "positives."},
         {{"diviseur", "5", "1V2x"},
-         "tension de sortie illisible \u00AB 1V2x \u00BB : un caract\u00E8re inattendu. Exemples : "
+         "tension de sortie illisible « 1V2x » : un caractère inattendu. Exemples : "
          "5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V."},
         {{"diviseur", "--reference", "3,3", "0,8"},
-         "la sortie (0,8 V) doit \u00EAtre au-dessus de la r\u00E9f\u00E9rence (3,3 V) : Vs = "
-         "Vr\u00E9f \u00D7 (1 + R1 / R2)."},
+         "la sortie (0,8 V) doit être au-dessus de la référence (3,3 V) : Vs = "
+         "Vréf × (1 + R1 / R2)."},
         {{"diviseur", "--gain", "1"},
          "un gain de 1 ou moins est impossible : un amplificateur non inverseur a G = 1 + R1 / R2, "
          "au-dessus de 1."},
-        {{"diviseur", "--rapport", "-4,7"}, "le rapport R1 / R2 doit \u00EAtre au-dessus de 0."},
+        {{"diviseur", "--rapport", "-4,7"}, "le rapport R1 / R2 doit être au-dessus de 0."},
         {{"diviseur", "--rapport", "1", "--total-min", "1M", "--total-max", "1k"},
-         "les totaux sont \u00E0 l'envers : --total-min 1 M\u03A9 est au-dessus de --total-max "
-         "1 k\u03A9."},
+         "les totaux sont à l'envers : --total-min 1 MΩ est au-dessus de --total-max "
+         "1 kΩ."},
         {{"diviseur", "5", "1", "--parties", "3"},
-         "nombre de parties par branche impossible \u00AB 3 \u00BB : de 1 \u00E0 2."},
+         "nombre de parties par branche impossible « 3 » : de 1 à 2."},
         {{"diviseur", "--gain", "2", "--rapport", "1"},
-         "--reference, --gain et --rapport sont trois fa\u00E7ons de demander : une seule."},
+         "--reference, --gain et --rapport sont trois façons de demander : une seule."},
         {{"diviseur", "5"},
-         "il faut deux tensions, l'entr\u00E9e puis la sortie. Exemple : resistances-code "
+         "il faut deux tensions, l'entrée puis la sortie. Exemple : resistances-code "
          "diviseur 5 1,2 ; ou --reference, --gain, --rapport."},
         {{"combiner", "5k", "--valeurs", "4k7,10x"},
-         "--valeurs : valeur illisible \u00AB 10x \u00BB : un caract\u00E8re inattendu. Exemples : "
+         "--valeurs : valeur illisible « 10x » : un caractère inattendu. Exemples : "
          "--valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\"."},
         {{"combiner", "5k", "--valeurs", "4k7", "--serie", "E12"},
          "--valeurs ne va pas avec --serie."},
         {{"combiner", "5k", "--de", "1m", "--a", "999G", "--serie", "E192"},
-         "valeur illisible \u00AB 1m \u00BB : un caract\u00E8re inattendu. Exemples : 4700, 4,7k, "
-         "4.7k, 4k7, \"4,7 k\u03A9\", R47, 0,47."},
+         "valeur illisible « 1m » : un caractère inattendu. Exemples : 4700, 4,7k, "
+         "4.7k, 4k7, \"4,7 kΩ\", R47, 0,47."},
         {{"combiner", "5k", "--de", "0,001", "--a", "999G", "--serie", "E192"},
          "2880 valeurs, c'est trop : au plus 2000. Resserrez --de et --a."},
         {{"calculer"},
-         "commande inconnue \u00AB calculer \u00BB. Commandes : lire (read), trouver (find), "
+         "commande inconnue « calculer ». Commandes : lire (read), trouver (find), "
          "verifier "
          "(check), vecteurs (vectors), combiner (combine), diviseur (divider) ; --help pour "
          "l'aide."},
@@ -287,60 +257,52 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
 
 TEST(Markings, ReadTurnedRoundAndFoundWithTheNearestStandardValues) {
     EXPECT_EQ(run({"lire", "106"}).out,
-              "\u00C0 l'endroit : 106 (3 chiffres) : 10 M\u03A9 \u00B1"
-              "5 %\n"
-              "  min 9,5 M\u03A9, max 10,5 M\u03A9 ; valeur normalis\u00E9e de la s\u00E9rie E3\n"
-              "\u00C0 l'envers : 901 (3 chiffres) : 900 \u03A9 \u00B1"
-              "5 %\n"
-              "  min 855 \u03A9, max 945 \u03A9 ; hors des s\u00E9ries normalis\u00E9es\n"
-              "Seule la lecture \u00E0 l'endroit tombe sur une valeur normalis\u00E9e.\n");
+              "À l'endroit : 106 (3 chiffres) : 10 MΩ ±5 %\n"
+              "  min 9,5 MΩ, max 10,5 MΩ ; valeur normalisée de la série E3\n"
+              "À l'envers : 901 (3 chiffres) : 900 Ω ±5 %\n"
+              "  min 855 Ω, max 945 Ω ; hors des séries normalisées\n"
+              "Seule la lecture à l'endroit tombe sur une valeur normalisée.\n");
     EXPECT_EQ(run({"read", "68x"}).out,
-              "Marquage 68X (EIA-96) : 49,9 \u03A9 \u00B1"
-              "1 %\n"
-              "  min 49,401 \u03A9, max 50,399 \u03A9 ; valeur normalis\u00E9e de la s\u00E9rie "
+              "Marquage 68X (EIA-96) : 49,9 Ω ±1 %\n"
+              "  min 49,401 Ω, max 50,399 Ω ; valeur normalisée de la série "
               "E96\n");
     EXPECT_EQ(run({"find", "4,8k", "--smd"}).out,
-              "4,8 k\u03A9, hors des s\u00E9ries normalis\u00E9es :\n"
-              "  3 chiffres (\u00B1"
-              "5 %) : 482\n"
-              "  4 chiffres (\u00B1"
-              "1 %) : 4801\n"
-              "Les valeurs de la s\u00E9rie E24 les plus proches :\n"
-              "  4,7 k\u03A9 (-2,08 %) : 472, 4701\n"
-              "  5,1 k\u03A9 (+6,25 %) : 512, 5101\n");
+              "4,8 kΩ, hors des séries normalisées :\n"
+              "  3 chiffres (±5 %) : 482\n"
+              "  4 chiffres (±1 %) : 4801\n"
+              "Les valeurs de la série E24 les plus proches :\n"
+              "  4,7 kΩ (-2,08 %) : 472, 4701\n"
+              "  5,1 kΩ (+6,25 %) : 512, 5101\n");
     EXPECT_EQ(run({"trouver", "10k", "--cms"}).out,
-              "10 k\u03A9, valeur normalis\u00E9e de la s\u00E9rie E3 :\n"
-              "  3 chiffres (\u00B1"
-              "5 %) : 103\n"
-              "  4 chiffres (\u00B1"
-              "1 %) : 1002\n"
-              "  EIA-96 (\u00B1"
-              "1 %) : 01C\n");
+              "10 kΩ, valeur normalisée de la série E3 :\n"
+              "  3 chiffres (±5 %) : 103\n"
+              "  4 chiffres (±1 %) : 1002\n"
+              "  EIA-96 (±1 %) : 01C\n");
 }
 
 TEST(Combiner, EachPartCountWithItsBandsFromASeriesOrAStock) {
     EXPECT_EQ(run({"combiner", "5,3k", "--parties", "2"}).out,
-              "5,3 k\u03A9 avec la s\u00E9rie E24 de 1 \u03A9 \u00E0 10 M\u03A9 :\n"
+              "5,3 kΩ avec la série E24 de 1 Ω à 10 MΩ :\n"
               "1 partie :\n"
-              "  5,1 k\u03A9, \u00E9cart -3,77 %\n"
-              "    5,1 k\u03A9 : VERT MARRON ROUGE OR\n"
+              "  5,1 kΩ, écart -3,77 %\n"
+              "    5,1 kΩ : VERT MARRON ROUGE OR\n"
               "2 parties :\n"
-              "  5,1 k\u03A9 + 200 \u03A9 = 5,3 k\u03A9, exact\n"
-              "    5,1 k\u03A9 : VERT MARRON ROUGE OR\n"
-              "    200 \u03A9 : ROUGE NOIR MARRON OR\n");
+              "  5,1 kΩ + 200 Ω = 5,3 kΩ, exact\n"
+              "    5,1 kΩ : VERT MARRON ROUGE OR\n"
+              "    200 Ω : ROUGE NOIR MARRON OR\n");
     const std::string stock = testing::TempDir() + "stock.txt";
     std::ofstream(stock) << "# the drawer\n4k7\n\n1,2 k  # twice over\n4,99k\n";
     const Outcome fromStock = run({"combine", "5,3k", "--stock", stock, "--parties", "3"});
-    EXPECT_NE(fromStock.out.find("  4,7 k\u03A9 + (1,2 k\u03A9 \u2225 1,2 k\u03A9) = 5,3 k\u03A9, "
+    EXPECT_NE(fromStock.out.find("  4,7 kΩ + (1,2 kΩ ∥ 1,2 kΩ) = 5,3 kΩ, "
                                  "exact\n"
-                                 "    4,7 k\u03A9 : JAUNE VIOLET ROUGE OR\n"
-                                 "    1,2 k\u03A9 : MARRON ROUGE ROUGE OR\n"),
+                                 "    4,7 kΩ : JAUNE VIOLET ROUGE OR\n"
+                                 "    1,2 kΩ : MARRON ROUGE ROUGE OR\n"),
               std::string::npos)
         << fromStock.out;
     std::ofstream(stock) << "4k7\n47 ohms\nquatre\n";
     EXPECT_EQ(run({"combiner", "5k", "--stock", stock}).err,
               "resistances-code : " + stock +
-                  ", ligne 3 : valeur illisible \u00AB quatre \u00BB : un caract\u00E8re "
+                  ", ligne 3 : valeur illisible « quatre » : un caractère "
                   "inattendu.\n");
 }
 
@@ -368,35 +330,33 @@ TEST(HelpAndVersion, InFrenchForTheToolAndForEachVerb) {
 // 5,6 kΩ + 2 kΩ over 2,4 kΩ does, in 10 kΩ; and every way of asking answers.
 TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
     EXPECT_NE(run({"diviseur", "5", "1,2"})
-                  .out.find("1. R1 = 51 k\u03A9 ; R2 = 16 k\u03A9\n"
-                            "   1,19403 V, \u00E9cart -0,50 %"),
+                  .out.find("1. R1 = 51 kΩ ; R2 = 16 kΩ\n"
+                            "   1,19403 V, écart -0,50 %"),
               std::string::npos);
     const Outcome exact = run({"diviseur", "5 V", "1,2", "V", "--parties", "2", "--total-min",
                                "10k", "--total-max", "10k"});
-    EXPECT_NE(exact.out.find("2. R1 = 5,6 k\u03A9 + 2 k\u03A9 = 7,6 k\u03A9 ; R2 = 2,4 k\u03A9\n"
-                             "   1,2 V, exact ; total 10 k\u03A9, 500 \u00B5A tir\u00E9s de "
-                             "l'entr\u00E9e\n"
-                             "   au pire \u00E0 \u00B1"
-                             "5 % : de 1,11111 V \u00E0 1,29363 V\n"
-                             "   5,6 k\u03A9 : VERT BLEU ROUGE OR\n"
-                             "   2,4 k\u03A9 : ROUGE JAUNE ROUGE OR\n"
-                             "   2 k\u03A9 : ROUGE NOIR ROUGE OR\n"),
+    EXPECT_NE(exact.out.find("2. R1 = 5,6 kΩ + 2 kΩ = 7,6 kΩ ; R2 = 2,4 kΩ\n"
+                             "   1,2 V, exact ; total 10 kΩ, 500 µA tirés de "
+                             "l'entrée\n"
+                             "   au pire à ±5 % : de 1,11111 V à 1,29363 V\n"
+                             "   5,6 kΩ : VERT BLEU ROUGE OR\n"
+                             "   2,4 kΩ : ROUGE JAUNE ROUGE OR\n"
+                             "   2 kΩ : ROUGE NOIR ROUGE OR\n"),
               std::string::npos)
         << exact.out;
     const std::vector<std::pair<std::vector<std::string>, std::string>> answers{
         {{"diviseur", "--reference", "0V8", "3.3", "--serie", "E96"},
-         "Contre-r\u00E9action pour 3,3 V sur une r\u00E9f\u00E9rence de 0,8 V"},
+         "Contre-réaction pour 3,3 V sur une référence de 0,8 V"},
         {{"divider", "12V", "500mV", "--nombre", "1"},
-         "1. R1 = 62 k\u03A9 ; R2 = 2,7 k\u03A9\n   0,500773 V, \u00E9cart +0,15 %"},
+         "1. R1 = 62 kΩ ; R2 = 2,7 kΩ\n   0,500773 V, écart +0,15 %"},
         {{"diviseur", "--gain", "11", "--valeurs", "1k,10k", "--nombre", "1"},
-         "1. R1 = 10 k\u03A9 ; R2 = 1 k\u03A9\n   11, exact ; total 11 k\u03A9\n"
-         "   au pire \u00E0 \u00B1"
-         "1 % : de 10,802 \u00E0 11,202\n   10 k\u03A9 : MARRON NOIR ORANGE MARRON\n"},
+         "1. R1 = 10 kΩ ; R2 = 1 kΩ\n   11, exact ; total 11 kΩ\n"
+         "   au pire à ±1 % : de 10,802 à 11,202\n   10 kΩ : MARRON NOIR ORANGE MARRON\n"},
         {{"diviseur", "--rapport", "4,7", "--serie", "E6", "--total-max", "2k"},
-         "1. R1 = 1 k\u03A9 ; R2 = 220 \u03A9\n   4,54545, \u00E9cart -3,29 %"},
+         "1. R1 = 1 kΩ ; R2 = 220 Ω\n   4,54545, écart -3,29 %"},
         // 0,59 Ω cannot be written in five bands, but can in four.
         {{"combiner", "8k532", "--serie", "E48", "--de", "0,1", "--a", "0,6"},
-         "0,59 \u03A9 : VERT BLANC ARGENT ROUGE"},
+         "0,59 Ω : VERT BLANC ARGENT ROUGE"},
     };
     for (const auto& [arguments, expected] : answers) {
         const Outcome outcome = run(arguments);
@@ -417,16 +377,16 @@ TEST(Stocks, AnyFileEndsAtOnceInBoundedMemory) {
     std::ofstream(folder + "bom.txt") << "\xEF\xBB\xBF"
                                          "4k7\r\n";
     const std::vector<std::pair<std::string, std::string>> rows{
-        {"/dev/zero", "le stock \u00AB /dev/zero \u00BB n'est pas un fichier ordinaire."},
-        {fifo, "le stock \u00AB " + fifo + " \u00BB n'est pas un fichier ordinaire."},
-        {folder, "le stock \u00AB " + folder + " \u00BB n'est pas un fichier ordinaire."},
+        {"/dev/zero", "le stock « /dev/zero » n'est pas un fichier ordinaire."},
+        {fifo, "le stock « " + fifo + " » n'est pas un fichier ordinaire."},
+        {folder, "le stock « " + folder + " » n'est pas un fichier ordinaire."},
         {folder + "line.txt", folder + "line.txt, ligne 2 : ligne de plus de 256 octets ; un "
                                        "stock donne une valeur par ligne."},
-        {folder + "long.txt", "le stock \u00AB " + folder +
-                                  "long.txt \u00BB d\u00E9passe 1 Mio : ce n'est pas une liste "
+        {folder + "long.txt", "le stock « " + folder +
+                                  "long.txt » dépasse 1 Mio : ce n'est pas une liste "
                                   "de valeurs."},
-        {folder + "binary.txt", folder + "binary.txt, ligne 2 : valeur illisible \u00AB "
-                                         "\\x1B]0;\\xC3(\\x01 \u00BB : un caract\u00E8re "
+        {folder + "binary.txt", folder + "binary.txt, ligne 2 : valeur illisible « "
+                                         "\\x1B]0;\\xC3(\\x01 » : un caractère "
                                          "inattendu."},
         {folder + "bom.txt", ""},
     };

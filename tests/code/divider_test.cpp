@@ -146,7 +146,7 @@ TEST(Dividers, ExactAnswersFromFactsAndOnTheirBounds) {
     EXPECT_GT(std::abs(single[0].quantity - 1.2), 1e-6);
     const auto pairs = code::bestDividers(e24, goal, 2, Value(1, 4), Value(1, 4), 5);
     const auto spelled = std::find_if(pairs.begin(), pairs.end(), [&](const code::Divider& d) {
-        return d.r1.written(e24) == "5,6 k\u03A9 + 2 k\u03A9" && d.r2.written(e24) == "2,4 k\u03A9";
+        return d.r1.written(e24) == "5,6 kΩ + 2 kΩ" && d.r2.written(e24) == "2,4 kΩ";
     });
     ASSERT_NE(spelled, pairs.end());
     EXPECT_NEAR(spelled->quantity, 1.2, 1e-12);
@@ -156,7 +156,7 @@ TEST(Dividers, ExactAnswersFromFactsAndOnTheirBounds) {
     const auto onBounds =
         code::bestDividers(tenths, Goal::ratio(0.5), 1, Value(33, -1), Value(33, -1), 1);
     ASSERT_EQ(onBounds.size(), 1U);
-    EXPECT_EQ(onBounds[0].r1.written(tenths), "1,1 \u03A9");
+    EXPECT_EQ(onBounds[0].r1.written(tenths), "1,1 Ω");
 }
 
 }  // namespace

@@ -116,12 +116,12 @@ TEST(Networks, WrittenLargestFirstWithTheFewestValuesAndGroups) {
     const std::vector<Value> e24 = seriesOver("E24", 0, 7);
     const auto found = code::bestNetworks(e24, Value(53, 2), 3, 3);
     // 5,3 kΩ exactly: two parts suffice; with three, one value used twice.
-    EXPECT_EQ(found[1].front().written(e24), "5,1 k\u03A9 + 200 \u03A9");
+    EXPECT_EQ(found[1].front().written(e24), "5,1 kΩ + 200 Ω");
     EXPECT_EQ(found[2].front().distinctParts().size(), 2U);
     EXPECT_DOUBLE_EQ(found[2].front().ohms(), 5300);
     ASSERT_EQ(found[2].size(), 3U);
     EXPECT_NE(found[2][0].written(e24), found[2][1].written(e24));
-    EXPECT_EQ(code::bestNetworks(e24, Value(10, 3), 1, 1)[0][0].written(e24), "10 k\u03A9");
+    EXPECT_EQ(code::bestNetworks(e24, Value(10, 3), 1, 1)[0][0].written(e24), "10 kΩ");
 }
 
 }  // namespace
