@@ -33,15 +33,4 @@ private:
     std::string text_;
 };
 
-// Where the text of a --stock file comes from: the file system for the tool,
-// what the person pasted or picked for the page. Problems are complaints.
-class StockFiles {
-public:
-    StockFiles() = default;
-    StockFiles(const StockFiles&) = delete;
-    StockFiles& operator=(const StockFiles&) = delete;
-    virtual ~StockFiles() = default;
-    [[nodiscard]] virtual std::string read(const std::string& path) const = 0;
-};
-
 }  // namespace cli

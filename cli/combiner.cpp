@@ -2,16 +2,17 @@
 // combiner (combine): the best networks of one to four standard resistors, or
 // of the values a person has, for any value.
 #include "cli/commands.h"
-#include "cli/parts.h"
+#include "cli/drawer.h"
+#include "cli/printable.h"
+#include "cli/readers.h"
 #include "cli/verbs.h"
+#include "cli/wording.h"
 
 namespace cli {
 
 using code::Value;
 
-int combiner(std::span<const std::string> arguments, Answer& out, const StockFiles& stocks) {
-    const CommandLine line(
-        arguments, {"--serie", "--de", "--a", "--stock", "--valeurs", "--parties", "--nombre"});
+int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     if (line.words().empty()) {
         complain("quelle valeur ? Exemple : " + std::string(Program) + " combiner 5,3k");
     }
@@ -20,8 +21,8 @@ int combiner(std::span<const std::string> arguments, Answer& out, const StockFil
         complain("la valeur à obtenir doit être positive (" + quoted(text) + ").");
     }
     const Value target = valueOf(text);
-    const int parts = wholeNumber(line, "--parties", 3, 1, 4, "nombre de parties");
-    const int howMany = wholeNumber(line, "--nombre", 1, 1, 20, "nombre de réseaux");
+    const int parts = line.count("--parties", 3, "nombre de parties");
+    const int howMany = line.count("--nombre", 1, "nombre de réseaux");
     const Drawer drawer = drawerOf(line, stocks);
 
     out << target.french() << " avec " << drawer.described << " :\n";
@@ -32,7 +33,8 @@ int combiner(std::span<const std::string> arguments, Answer& out, const StockFil
             out << "  " << networkLine(network, drawer.values, target) << "\n";
             for (const int part : network.distinctParts()) {
                 const Value& value = drawer.values[static_cast<std::size_t>(part)];
-                out << "    " << value.french() << " : " << bandsOf(value, drawer.series) << "\n";
+                out << "    " << value.french() << " : " << usualBands(value, drawer.series)
+                    << "\n";
             }
         }
     }

@@ -3,11 +3,25 @@
 
 #include <algorithm>
 
-#include "cli/support.h"
+#include "cli/printable.h"
 #include "cli/verbs.h"
 #include "cli/version.h"
 
 namespace cli {
+
+namespace {
+
+// "lire (read), trouver (find), ...", from the table.
+std::string verbList() {
+    std::string list;
+    for (const Verb& verb : verbs()) {
+        list += (list.empty() ? "" : ", ") + std::string(verb.name) + " (" +
+                std::string(verb.english) + ")";
+    }
+    return list;
+}
+
+}  // namespace
 
 int run(std::span<const std::string> arguments, Answer& out, Answer& err,
         const StockFiles& stocks) {
@@ -26,33 +40,18 @@ int run(std::span<const std::string> arguments, Answer& out, Answer& err,
             out << Program << " " << Version << "\n";
             return Done;
         }
+        const Verb* verb = verbNamed(command);
+        if (verb == nullptr) {
+            complain("commande inconnue " + quoted(command) + ". Commandes : " + verbList() +
+                     " ; --help pour l'aide.");
+        }
         const bool helpAsked = std::any_of(rest.begin(), rest.end(), [](const std::string& word) {
             return word == "--help" || word == "-h";
         });
         if (helpAsked && verbHelp(command, out)) {
             return Done;
         }
-        if (command == "lire" || command == "read") {
-            return lire(rest, out);
-        }
-        if (command == "trouver" || command == "find") {
-            return trouver(rest, out);
-        }
-        if (command == "verifier" || command == "vérifier" || command == "check") {
-            return verifier(rest, out);
-        }
-        if (command == "vecteurs" || command == "vectors") {
-            return vecteurs(rest, out);
-        }
-        if (command == "combiner" || command == "combine") {
-            return combiner(rest, out, stocks);
-        }
-        if (command == "diviseur" || command == "divider") {
-            return diviseur(rest, out, stocks);
-        }
-        complain("commande inconnue " + quoted(command) +
-                 ". Commandes : lire (read), trouver (find), verifier (check), vecteurs (vectors), "
-                 "combiner (combine), diviseur (divider) ; --help pour l'aide.");
+        return verb->run(CommandLine(rest, verb->options), out, stocks);
     } catch (const Complaint& complaint) {
         err << Program << " : " << complaint.message << "\n";
         return BadInput;

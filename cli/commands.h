@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/answer.h"
+#include "cli/stocks.h"
 
 namespace cli {
 
@@ -17,9 +18,14 @@ enum Status : int {
 };
 
 // Runs one command line (without the program name): results go to `out`,
-// complaints to `err`; a --stock file is read through `stocks`.
+// complaints to `err`; a --stock is read through `stocks`.
 int run(std::span<const std::string> arguments, Answer& out, Answer& err, const StockFiles& stocks);
-// The same for the tool: stock files from the file system, text to streams.
+// The same for the tool: stocks from files and standard input, text to streams.
 int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err);
+
+// --help: every verb, option and spelling, in French.
+void help(Answer& out);
+// The usage of one verb, under any of its names; false for an unknown verb.
+bool verbHelp(std::string_view verb, Answer& out);
 
 }  // namespace cli

@@ -6,8 +6,11 @@
 #include <cmath>
 
 #include "cli/commands.h"
-#include "cli/parts.h"
+#include "cli/drawer.h"
+#include "cli/printable.h"
+#include "cli/readers.h"
 #include "cli/verbs.h"
+#include "cli/wording.h"
 #include "code/divider.h"
 
 namespace cli {
@@ -38,17 +41,17 @@ double voltageOf(std::string_view text, std::string_view what) {
         complain(std::string(what) + " négative " + quoted(text) +
                  " : les tensions se donnent positives.");
     }
-    std::string why;
-    const std::optional<Value> volts = code::parseVoltage(text, &why);
-    if (!volts && why == "une valeur nulle") {
-        complain(std::string(what) + " nulle " + quoted(text) +
-                 " : une tension se donne au-dessus de 0.");
-    }
-    if (!volts) {
-        complain(std::string(what) + " illisible " + quoted(text) + " : " + why +
+    const code::Read<code::Voltage> read = code::readVoltage(text);
+    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
+        if (*problem == code::ReadProblem::Zero) {
+            complain(std::string(what) + " nulle " + quoted(text) +
+                     " : une tension se donne au-dessus de 0.");
+        }
+        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+                 reasonFor(*problem, Quantity::Voltage) +
                  ". Exemples : 5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V.");
     }
-    return static_cast<double>(volts->ohms());
+    return std::get<code::Voltage>(read).volts();
 }
 
 // A gain or a quotient: a plain decimal above `floor`.
@@ -56,22 +59,18 @@ double numberOf(std::string_view text, std::string_view what, double floor,
                 std::string_view tooLow) {
     // A negative or zero number is one that is too low, not an unreadable one.
     const bool negative = !text.empty() && text.front() == '-';
-    std::string why;
-    const std::optional<Value> number = code::parseNumber(text.substr(negative ? 1 : 0), &why);
-    if (!number && why != "une valeur nulle") {
-        complain(std::string(what) + " illisible " + quoted(text) +
-                 (why.empty() ? "" : " : " + why) + ". Exemples : 11, 4,7, 2.5.");
+    const code::Read<code::Decimal> read = code::readNumber(text.substr(negative ? 1 : 0));
+    const auto* problem = std::get_if<code::ReadProblem>(&read);
+    if (problem != nullptr && *problem != code::ReadProblem::Zero) {
+        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+                 reasonFor(*problem, Quantity::Number) + ". Exemples : 11, 4,7, 2.5.");
     }
-    const double value = number && !negative ? static_cast<double>(number->ohms()) : 0;
+    const auto* number = std::get_if<code::Decimal>(&read);
+    const double value = number != nullptr && !negative ? static_cast<double>(number->amount()) : 0;
     if (!(value > floor)) {
         complain(std::string(tooLow));
     }
     return value;
-}
-
-// "0,8 V" as datasheets write a reference; millivolts only below 0,1 V.
-std::string volts(double amount) {
-    return amount >= 0.1 ? code::frenchNumber(amount) + " V" : code::frenchQuantity(amount, "V");
 }
 
 struct Asked {
@@ -153,24 +152,13 @@ std::string shown(const Goal& goal, double quantity) {
     return code::frenchNumber(quantity);
 }
 
-std::string legLine(const code::Network& leg, std::span<const Value> values) {
-    std::string line = leg.written(values);
-    if (leg.partCount() > 1) {
-        line += " = " + code::frenchApproximate(leg.ohms());
-    }
-    return line;
-}
-
 void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& divider,
                  const Drawer& drawer, int tolerance) {
-    out << rank << ". R1 = " << legLine(divider.r1, drawer.values)
-        << " ; R2 = " << legLine(divider.r2, drawer.values) << "\n";
+    out << rank << ". R1 = " << networkText(divider.r1, drawer.values)
+        << " ; R2 = " << networkText(divider.r2, drawer.values) << "\n";
     const double deviation = (divider.quantity - goal.wanted()) / goal.wanted() * 100;
-    out << "   " << shown(goal, divider.quantity)
-        << (std::abs(deviation) <= code::SameDeviation * 100
-                ? ", exact"
-                : ", écart " + code::frenchDeviation(deviation))
-        << " ; total " << code::frenchApproximate(divider.total());
+    out << "   " << shown(goal, divider.quantity) << deviationText(deviation) << " ; total "
+        << code::frenchApproximate(divider.total());
     if (goal.kind() == Goal::Kind::Divider) {
         out << ", " << code::frenchQuantity(goal.given() / divider.total(), "A")
             << " tirés de l'entrée";
@@ -181,6 +169,17 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& d
     const auto [low, high] = code::worstCase(goal, divider, tolerance);
     out << "\n   au pire à " << code::frenchTolerance(tolerance) << " : de " << shown(goal, low)
         << " à " << shown(goal, high) << "\n";
+    if (!divider.otherTotals.empty()) {
+        out << (divider.otherTotals.size() == 1 ? "   aussi au total de "
+                                                : "   aussi aux totaux de ");
+        for (std::size_t i = 0; i < divider.otherTotals.size(); ++i) {
+            out << (i == 0                                ? ""
+                    : i + 1 == divider.otherTotals.size() ? " et "
+                                                          : ", ")
+                << code::frenchApproximate(divider.otherTotals[i]);
+        }
+        out << " (les mêmes valeurs, à une puissance de dix près)\n";
+    }
     std::vector<int> parts = divider.r1.distinctParts();
     const std::vector<int> more = divider.r2.distinctParts();
     parts.insert(parts.end(), more.begin(), more.end());
@@ -189,26 +188,23 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& d
     for (const int part : parts) {
         const Value& value = drawer.values[static_cast<std::size_t>(part)];
         out << "   " << value.french() << " : "
-            << bandsOf(value, drawer.series,
-                       tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
+            << usualBands(value, drawer.series,
+                          tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
             << "\n";
     }
 }
 
 }  // namespace
 
-int diviseur(std::span<const std::string> arguments, Answer& out, const StockFiles& stocks) {
-    const CommandLine line(arguments, {"--reference", "--gain", "--rapport", "--serie", "--de",
-                                       "--a", "--stock", "--valeurs", "--parties", "--nombre",
-                                       "--total-min", "--total-max", "--tolerance"});
+int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     if (line.words().empty() && !line.has("--gain") && !line.has("--rapport") &&
         !line.has("--reference")) {
         complain("quelles tensions ? Exemple : " + std::string(Program) + std::string(Example) +
                  " ; ou --reference 0,8 3,3, --gain 11, --rapport 4,7.");
     }
     const Asked asked = askedOf(line);
-    const int parts = wholeNumber(line, "--parties", 1, 1, 2, "nombre de parties par branche");
-    const int howMany = wholeNumber(line, "--nombre", 3, 1, 20, "nombre de réponses");
+    const int parts = line.count("--parties", 1, "nombre de parties par branche");
+    const int howMany = line.count("--nombre", 3, "nombre de réponses");
     const Value lowest = valueOf(line.option("--total-min").value_or("1k"));
     const Value highest = valueOf(line.option("--total-max").value_or("1M"));
     if (highest < lowest) {

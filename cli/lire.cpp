@@ -3,8 +3,10 @@
 #include <variant>
 
 #include "cli/commands.h"
-#include "cli/support.h"
+#include "cli/printable.h"
+#include "cli/readers.h"
 #include "cli/verbs.h"
+#include "cli/wording.h"
 #include "code/marking.h"
 
 namespace cli {
@@ -12,6 +14,30 @@ namespace cli {
 namespace {
 
 using code::Marking;
+
+// One reading, or two from either end, each "headline\n  limits ; standing".
+struct Described {
+    std::string headline;
+    code::Value value;
+    std::string detail;  // limits and standing
+};
+
+// Both readings, and which of the two lands on a standard value.
+void bothWays(Answer& out, const Described& forward, const Described& backward) {
+    out << "À l'endroit : " << forward.headline << "\n  " << forward.detail << "\n";
+    out << "À l'envers : " << backward.headline << "\n  " << backward.detail << "\n";
+    const bool ahead = code::coarsestSeriesHolding(forward.value) != nullptr;
+    const bool behind = code::coarsestSeriesHolding(backward.value) != nullptr;
+    if (ahead && behind) {
+        out << "Les deux lectures tombent sur une valeur normalisée.\n";
+    } else if (ahead) {
+        out << "Seule la lecture à l'endroit tombe sur une valeur normalisée.\n";
+    } else if (behind) {
+        out << "Seule la lecture à l'envers tombe sur une valeur normalisée.\n";
+    } else {
+        out << "Aucune des deux lectures ne tombe sur une valeur normalisée.\n";
+    }
+}
 
 int readBands(const std::vector<std::string>& words, Answer& out) {
     const code::Reading reading = readingOf(words);
@@ -99,8 +125,7 @@ int readMarking(const std::string& text, Answer& out) {
 
 }  // namespace
 
-int lire(std::span<const std::string> arguments, Answer& out) {
-    const CommandLine line(arguments, {});
+int lire(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
     const std::vector<std::string>& words = line.words();
     if (words.size() == 1 && code::looksLikeMarking(words.front())) {
         return readMarking(words.front(), out);

@@ -5,8 +5,10 @@
 #include <variant>
 
 #include "cli/commands.h"
-#include "cli/support.h"
+#include "cli/printable.h"
+#include "cli/readers.h"
 #include "cli/verbs.h"
+#include "cli/wording.h"
 #include "code/marking.h"
 
 namespace cli {
@@ -16,7 +18,7 @@ namespace {
 using code::Colour;
 using code::Value;
 
-std::string bandsOf(const Value& value, int bands, int tolerance, int coefficient) {
+std::string bandsIn(const Value& value, int bands, int tolerance, int coefficient) {
     const code::Encoded encoded = code::encode(value, bands, tolerance, coefficient);
     if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
         return code::joined(*colours);
@@ -30,9 +32,10 @@ int coefficientOf(const CommandLine& line) {
     if (!option) {
         return 100;
     }
-    const std::optional<Value> ppm = code::parseValue(*option);
+    const code::Read<Value> read = code::readValue(*option);
+    const Value* ppm = std::get_if<Value>(&read);
     const bool known =
-        ppm && ppm->exponent() >= 0 && ppm->digits() <= 3 &&
+        ppm != nullptr && ppm->exponent() >= 0 && ppm->digits() <= 3 &&
         std::any_of(code::AllColours.begin(), code::AllColours.end(), [&](Colour c) {
             return code::tempCoefficientOf(c) && Value(*code::tempCoefficientOf(c), 0) == *ppm;
         });
@@ -69,7 +72,7 @@ int findBands(const CommandLine& line, const Value& value, Answer& out) {
     if (code::contains(series, value)) {
         out << value.french() << " " << code::frenchTolerance(tolerance) << " (série "
             << series.name << ")\n"
-            << described << bandsOf(value, bands, tolerance, coefficient) << "\n";
+            << described << bandsIn(value, bands, tolerance, coefficient) << "\n";
         return Done;
     }
     const code::Neighbours near = code::neighbours(series, value);
@@ -78,10 +81,10 @@ int findBands(const CommandLine& line, const Value& value, Answer& out) {
     for (const Value& neighbour : {near.below, near.above}) {
         out << "  " << neighbour.french() << " ("
             << code::frenchPercent(code::percentFrom(value, neighbour))
-            << ") : " << bandsOf(neighbour, bands, tolerance, coefficient) << "\n";
+            << ") : " << bandsIn(neighbour, bands, tolerance, coefficient) << "\n";
     }
     // Two standard parts often do better than either neighbour.
-    const std::vector<Value> parts = seriesBetween(series, Value(1, 0), Value(1, 7));
+    const std::vector<Value> parts = code::valuesBetween(series, Value(1, 0), Value(1, 7));
     const auto best = code::bestNetworks(parts, value, 2, 1);
     out << "Avec deux résistances de la série " << series.name << " : "
         << networkLine(best.back().front(), parts, value) << "\n";
@@ -135,14 +138,12 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
 
 }  // namespace
 
-int trouver(std::span<const std::string> arguments, Answer& out) {
-    const CommandLine line(arguments, {"--bandes", "--tolerance", "--coefficient"},
-                           {"--cms", "--smd"});
+int trouver(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
     if (line.words().empty()) {
         complain("quelle valeur ? Exemple : " + std::string(Program) + " trouver 4,7k");
     }
     const Value value = valueOf(line.joinedWords());
-    if (line.has("--cms") || line.has("--smd")) {
+    if (line.has("--cms")) {
         return findMarkings(line, value, out);
     }
     return findBands(line, value, out);

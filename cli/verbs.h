@@ -1,24 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The verbs of resistances-code, one file each. Each takes the arguments
-// after its name and returns an exit status; bad input is a Complaint.
+// The verbs of resistances-code, one row each in one table: their names, the
+// lines of their usage, the options they take and the function that runs
+// them. The table drives the dispatch, the help, the complaints about an
+// unknown verb or option, and the bash completion. A verb is one file and
+// one row.
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "cli/answer.h"
+#include "cli/command_line.h"
+#include "cli/stocks.h"
 
 namespace cli {
 
-int lire(std::span<const std::string> arguments, Answer& out);
-int trouver(std::span<const std::string> arguments, Answer& out);
-int verifier(std::span<const std::string> arguments, Answer& out);
-int vecteurs(std::span<const std::string> arguments, Answer& out);
-int combiner(std::span<const std::string> arguments, Answer& out, const StockFiles& stocks);
-int diviseur(std::span<const std::string> arguments, Answer& out, const StockFiles& stocks);
-void help(Answer& out);
-// The usage of one verb, under any of its names; false for an unknown verb.
-bool verbHelp(std::string_view verb, Answer& out);
+// Runs a verb on its command line: the answer goes to `out`, a --stock is
+// read through `stocks`; bad input is a Complaint.
+using Run = int (*)(const CommandLine& line, Answer& out, const StockFiles& stocks);
+
+struct Verb {
+    std::string_view name;           // French: lire
+    std::string_view english;        // its English alias: read
+    std::string_view otherSpelling;  // vérifier beside verifier; empty: none
+    std::string_view usage;          // its lines of --help
+    Takes words;                     // what its words are, for the completion
+    std::span<const Option> options;
+    Run run;
+};
+
+// Every verb, in the order the help and the complaints list them.
+std::span<const Verb> verbs();
+// The verb called `name` under any of its names; nullptr for none.
+const Verb* verbNamed(std::string_view name);
+
+int lire(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int trouver(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int verifier(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int vecteurs(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks);
 
 }  // namespace cli

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "cli/commands.h"
-#include "cli/support.h"
+#include "cli/readers.h"
 #include "cli/verbs.h"
+#include "cli/wording.h"
 
 namespace cli {
 
@@ -16,8 +17,7 @@ long double magnitude(long double percent) {
 
 }  // namespace
 
-int verifier(std::span<const std::string> arguments, Answer& out) {
-    const CommandLine line(arguments, {"--mesure"});
+int verifier(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
     const std::optional<std::string> measured = line.option("--mesure");
     const code::Reading reading = readingOf(line.words());
     if (!measured) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "code/pair_index.h"
 #include "code/podium.h"
@@ -66,6 +67,8 @@ struct Candidate {
     std::array<int, 6> key{};  // each leg: larger part, smaller part (or -1), kind
     std::size_t r1 = 0;
     std::size_t r2 = 0;
+    double r1Ohms = 0;
+    double r2Ohms = 0;
 };
 
 struct DividerOrder {
@@ -82,7 +85,13 @@ struct DividerOrder {
         return a.key > b.key;
     }
 
-    bool same(const Candidate& a, const Candidate& b) const { return a.r1 == b.r1 && a.r2 == b.r2; }
+    // One answer: both legs of one are those of the other times one power of
+    // ten (the very same values, with other networks, at the power 0).
+    bool same(const Candidate& a, const Candidate& b) const {
+        const double factor = std::pow(10.0, std::round(std::log10(a.r2Ohms / b.r2Ohms)));
+        return PairIndex::alike(a.r2Ohms, b.r2Ohms * factor) &&
+               PairIndex::alike(a.r1Ohms, b.r1Ohms * factor);
+    }
 };
 
 using DividerPodium = Podium<Candidate, DividerOrder>;
@@ -138,6 +147,8 @@ private:
         Candidate made;
         made.r1 = r1;
         made.r2 = r2;
+        made.r1Ohms = legs_.value(r1);
+        made.r2Ohms = legs_.value(r2);
         made.spread = std::abs(std::log(total / middle_));
         std::array<int, 4> parts{};
         for (const std::size_t leg : {r1, r2}) {
@@ -187,6 +198,7 @@ Network legOf(const PairIndex& legs, std::size_t at, std::span<const double> ohm
 std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& goal,
                                   int partsPerLeg, const Value& lowestTotal,
                                   const Value& highestTotal, int howMany) {
+    PairIndex::refuseMoreThanItHolds(available.size());
     std::vector<Divider> best;
     const auto lowest = static_cast<double>(lowestTotal.ohms());
     const auto highest = static_cast<double>(highestTotal.ohms());
@@ -209,7 +221,18 @@ std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& 
         Network r1 = legOf(legs, kept.r1, ohms);
         Network r2 = legOf(legs, kept.r2, ohms);
         const double quantity = goal.quantity(r1.ohms() / r2.ohms());
-        best.push_back({std::move(r1), std::move(r2), quantity, kept.parts, kept.distinct});
+        std::vector<double> otherTotals;
+        // Both legs' values times 10^k, where some legs give them within the totals.
+        for (int k = -15; k <= 15; ++k) {
+            const double factor = std::pow(10.0, k);
+            const double total = (kept.r1Ohms + kept.r2Ohms) * factor;
+            if (k != 0 && total >= lowest * (1 - Rounding) && total <= highest * (1 + Rounding) &&
+                legs.holds(kept.r1Ohms * factor) && legs.holds(kept.r2Ohms * factor)) {
+                otherTotals.push_back(total);
+            }
+        }
+        best.push_back({std::move(r1), std::move(r2), quantity, kept.parts, kept.distinct,
+                        std::move(otherTotals)});
     }
     return best;
 }

@@ -57,16 +57,23 @@ struct Divider {
     double quantity;  // what the pair gives
     int partCount;
     int distinctCount;  // over both legs
+    // The totals, smallest first, at which the same two leg values times one
+    // power of ten also fit the bounds: the same answer at another total.
+    std::vector<double> otherTotals;
 
     [[nodiscard]] double total() const { return r1.ohms() + r2.ohms(); }
 };
 
-// The `howMany` best distinct pairs of legs of one to `partsPerLeg` (1 or 2)
-// parts each, with R1 + R2 from `lowestTotal` to `highestTotal`, best first:
-// the smallest deviation of the quantity, then the fewest parts, then the
-// fewest distinct values, then the total nearest the geometric middle of its
-// bounds, then the largest parts first. The answer is the true optimum.
-// `available` must be sorted, without repeats; nothing when no pair fits.
+// The `howMany` best pairs of legs of one to `partsPerLeg` (1 or 2) parts
+// each, with R1 + R2 from `lowestTotal` to `highestTotal`, best first: the
+// smallest deviation of the quantity, then the fewest parts, then the fewest
+// distinct values, then the total nearest the geometric middle of its bounds,
+// then the largest parts first. The answer is the true optimum. Pairs whose
+// leg values are those of a better one times a power of ten are not answers of
+// their own: the same values are written once, with their simplest networks,
+// and the other powers of ten as its other totals. `available` must be sorted,
+// without repeats, and hold at most PairIndex::MostParts values (more is a
+// std::length_error); nothing when no pair fits.
 std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& goal,
                                   int partsPerLeg, const Value& lowestTotal,
                                   const Value& highestTotal, int howMany);

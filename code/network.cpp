@@ -447,6 +447,7 @@ std::string Network::written(std::span<const Value> available) const {
 
 std::vector<std::vector<Network>> bestNetworks(std::span<const Value> available,
                                                const Value& target, int maxParts, int howMany) {
+    PairIndex::refuseMoreThanItHolds(available.size());
     std::vector<std::vector<Network>> best;
     if (available.empty() || !target.isPositive()) {
         return best;

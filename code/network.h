@@ -42,7 +42,8 @@ private:
 // networks of exactly that many parts, best first: the smallest absolute
 // deviation from the target, then the fewest distinct values, then the
 // fewest groups. Every series-parallel topology is searched; the answer is
-// the true optimum. `available` must be sorted, without repeats.
+// the true optimum. `available` must be sorted, without repeats, and hold at
+// most PairIndex::MostParts values (more is a std::length_error).
 std::vector<std::vector<Network>> bestNetworks(std::span<const Value> available,
                                                const Value& target, int maxParts, int howMany);
 

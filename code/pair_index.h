@@ -6,13 +6,18 @@
 // between two bit patterns of a double, which grow with the value, so placing
 // an entry is one count and one store, with no sort. Only the entry is
 // stored; its value is recomputed from the parts, which stay in the cache, so
-// the table is small (fresh memory is dear: every page is a fault).
+// the table is small (fresh memory is dear: every page is a fault). An entry
+// packs its two parts' indices in 15 bits each: a list holds at most
+// MostParts values, and a longer one is refused with a std::length_error.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "code/network.h"
@@ -22,9 +27,21 @@ namespace code {
 class PairIndex {
 public:
     enum class Entries : unsigned char { Pairs, Singles, PairsAndSingles };
+    static constexpr std::size_t MostParts = std::size_t{1} << 15;  // 32 768
 
+    // A std::length_error for more parts than an index may hold.
+    static void refuseMoreThanItHolds(std::size_t parts) {
+        if (parts > MostParts) {
+            throw std::length_error("PairIndex: at most 32 768 parts, not " +
+                                    std::to_string(parts));
+        }
+    }
+
+    // `ohms` sorted, not empty, with at most MostParts values.
     explicit PairIndex(std::span<const double> ohms, Entries entries = Entries::Pairs)
-        : ohms_(ohms), singles_(entries != Entries::Pairs), pairs_(entries != Entries::Singles) {
+        : ohms_(checked(ohms)),
+          singles_(entries != Entries::Pairs),
+          pairs_(entries != Entries::Singles) {
         const std::size_t n = ohms.size();
         const std::size_t count = (pairs_ ? n * (n + 1) : 0) + (singles_ ? n : 0);
         lowestKey_ = keyOf(ohms.front() / 2);
@@ -65,6 +82,26 @@ public:
     }
 
     [[nodiscard]] double value(std::size_t at) const { return valueOf(entries_[at]); }
+
+    // Two values that differ by no more than the rounding of their sums and
+    // products.
+    static bool alike(double a, double b) {
+        constexpr double Rounding = 1e-9;
+        return std::abs(a - b) <= Rounding * std::max(std::abs(a), std::abs(b));
+    }
+    // Whether an entry is alike `ohms`.
+    [[nodiscard]] bool holds(double ohms) const {
+        constexpr double Rounding = 1e-9;
+        for (std::size_t bucket = bucketOf(ohms * (1 - Rounding));
+             bucket <= bucketOf(ohms * (1 + Rounding)); ++bucket) {
+            for (std::size_t at = begin(bucket); at < end(bucket); ++at) {
+                if (alike(value(at), ohms)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
     [[nodiscard]] int first(std::size_t at) const { return static_cast<int>(entries_[at] >> 17); }
     [[nodiscard]] int second(std::size_t at) const {
         return static_cast<int>((entries_[at] >> 2) & 0x7FFF);
@@ -115,6 +152,14 @@ public:
     }
 
 private:
+    static std::span<const double> checked(std::span<const double> ohms) {
+        if (ohms.empty()) {
+            throw std::length_error("PairIndex: no parts");
+        }
+        refuseMoreThanItHolds(ohms.size());
+        return ohms;
+    }
+
     static constexpr std::size_t BucketsPerEntry = 2;
     static constexpr std::uint32_t Parallel = 1;
     static constexpr std::uint32_t Single = 2;

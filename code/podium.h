@@ -14,7 +14,8 @@ namespace code {
 
 // `Candidate` has a `double deviation`; `Order` ranks two candidates
 // (`before`) and tells duplicates apart (`same`). Both take non-const
-// references, so a candidate may build its sort key when first asked.
+// references, so a candidate may build its sort key when first asked. Of two
+// that are the same, only the one ranked first is kept.
 template <typename Candidate, typename Order>
 class Podium {
 public:
@@ -58,19 +59,20 @@ public:
 
 private:
     void keep(Candidate candidate) {
-        auto place = kept_.begin();
-        while (place != kept_.end() && !before(candidate, *place)) {
-            if (size_ > 1 && order_.same(candidate, *place)) {
-                return;
-            }
-            ++place;
-        }
-        if (place == kept_.end() && kept_.size() == size_) {
-            return;
-        }
-        if (size_ > 1 && std::any_of(place, kept_.end(), [&](Candidate& kept) {
+        if (size_ > 1) {
+            const auto twin = std::find_if(kept_.begin(), kept_.end(), [&](Candidate& kept) {
                 return order_.same(candidate, kept);
-            })) {
+            });
+            if (twin != kept_.end()) {
+                if (!before(candidate, *twin)) {
+                    return;
+                }
+                kept_.erase(twin);
+            }
+        }
+        const auto place = std::find_if(kept_.begin(), kept_.end(),
+                                        [&](Candidate& kept) { return before(candidate, kept); });
+        if (place == kept_.end() && kept_.size() == size_) {
             return;
         }
         kept_.insert(place, std::move(candidate));

@@ -94,6 +94,20 @@ const Series* seriesForTolerance(int toleranceBasisPoints) {
     }
 }
 
+std::vector<Value> valuesBetween(const Series& series, const Value& low, const Value& high) {
+    std::vector<Value> values;
+    // Values run from 0,001 Ω to 999 GΩ: series integers times 10^-5 to 10^11.
+    for (int exponent = -5; exponent <= 11; ++exponent) {
+        for (const int integer : series.values) {
+            const Value value(integer, exponent);
+            if (low <= value && value <= high) {
+                values.push_back(value);
+            }
+        }
+    }
+    return values;
+}
+
 bool contains(const Series& series, const Value& value) {
     if (!value.isPositive() || value.digits() > series.digits) {
         return false;

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "code/value.h"
 
@@ -28,6 +29,8 @@ const Series* seriesNamed(std::string_view name);
 const Series* seriesForTolerance(int toleranceBasisPoints);
 
 bool contains(const Series& series, const Value& value);
+// The values of a series from `low` to `high`, smallest first.
+std::vector<Value> valuesBetween(const Series& series, const Value& low, const Value& high);
 // The coarsest series that holds the value, if any does.
 const Series* coarsestSeriesHolding(const Value& value);
 

@@ -25,7 +25,7 @@ std::string digitsOf(std::int64_t n) {
 
 }  // namespace
 
-Value::Value(std::int64_t significand, int exponent)
+Decimal::Decimal(std::int64_t significand, int exponent)
     : significand_(significand), exponent_(exponent) {
     if (significand_ == 0) {
         exponent_ = 0;
@@ -37,19 +37,19 @@ Value::Value(std::int64_t significand, int exponent)
     }
 }
 
-int Value::digits() const {
+int Decimal::digits() const {
     return static_cast<int>(digitsOf(significand_ < 0 ? -significand_ : significand_).size());
 }
 
-long double Value::ohms() const {
+long double Decimal::amount() const {
     return static_cast<long double>(significand_) * std::pow(10.0L, exponent_);
 }
 
 Value Value::scaledByBasisPoints(int basisPoints) const {
-    return Value(significand_ * (10'000 + basisPoints), exponent_ - 4);
+    return {significand() * (10'000 + basisPoints), exponent() - 4};
 }
 
-std::strong_ordering operator<=>(const Value& a, const Value& b) {
+std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
     if ((a.significand_ < 0) != (b.significand_ < 0) || a.significand_ == 0 ||
         b.significand_ == 0) {
         return a.significand_ <=> b.significand_;
@@ -88,8 +88,12 @@ std::string frenchDecimal(std::int64_t significand, int exponent) {
 
 }  // namespace
 
+std::string Decimal::french() const {
+    return frenchDecimal(significand_, exponent_);
+}
+
 std::string Value::french() const {
-    const int magnitude = exponent_ + digits() - 1;  // the power of ten of the first digit
+    const int magnitude = exponent() + digits() - 1;  // the power of ten of the first digit
     int power = 0;
     const char* prefix = "";
     if (magnitude >= 9) {
@@ -102,11 +106,11 @@ std::string Value::french() const {
         power = 3;
         prefix = "k";
     }
-    return frenchDecimal(significand_, exponent_ - power) + " " + prefix + "Ω";
+    return frenchDecimal(significand(), exponent() - power) + " " + prefix + "Ω";
 }
 
 std::string Value::plainOhms() const {
-    std::string text = frenchDecimal(significand_, exponent_);
+    std::string text = Decimal::french();
     std::replace(text.begin(), text.end(), ',', '.');
     return text;
 }
@@ -116,8 +120,7 @@ long double percentFrom(const Value& nominal, const Value& measured) {
 }
 
 std::string frenchTolerance(int basisPoints) {
-    const Value percent(basisPoints, -2);
-    return "±" + frenchDecimal(percent.significand(), percent.exponent()) + " %";
+    return "±" + Decimal(basisPoints, -2).french() + " %";
 }
 
 std::string frenchPercent(long double percent) {
@@ -154,7 +157,7 @@ std::string frenchApproximate(long double ohms) {
 namespace {
 
 // Rounded to six significant digits; zero for anything not above zero.
-Value sixDigits(long double amount) {
+Decimal sixDigits(long double amount) {
     if (!(amount > 0) || !std::isfinite(amount)) {
         return {};
     }
@@ -165,14 +168,13 @@ Value sixDigits(long double amount) {
 }  // namespace
 
 std::string frenchNumber(long double amount) {
-    const Value rounded = sixDigits(amount);
-    return frenchDecimal(rounded.significand(), rounded.exponent());
+    return sixDigits(amount).french();
 }
 
 std::string frenchQuantity(long double amount, std::string_view unit) {
     static constexpr std::array<std::string_view, 8> Prefixes{"p", "n", "µ", "m",
                                                               "",  "k", "M", "G"};
-    const Value rounded = sixDigits(amount);
+    const Decimal rounded = sixDigits(amount);
     const int magnitude = rounded.exponent() + rounded.digits() - 1;
     const int step = std::clamp((magnitude + 120) / 3 - 40, -4, 3);  // floor(magnitude / 3)
     const int prefix = step + 4;
@@ -232,10 +234,9 @@ namespace {
 
 // Digits with at most one decimal separator, where `letter` may stand for the
 // comma and set the power of ten ("4k7", "3V3"); `power` is a letter already
-// read after the digits. A reason for anything else.
+// read after the digits.
 template <typename Letter>
-std::variant<Value, const char*> readDecimal(std::string_view text, std::optional<int> power,
-                                             Letter letter) {
+Read<Decimal> readDecimal(std::string_view text, std::optional<int> power, Letter letter) {
     std::int64_t significand = 0;
     int exponent = 0;
     int significantDigits = 0;
@@ -245,57 +246,48 @@ std::variant<Value, const char*> readDecimal(std::string_view text, std::optiona
         if (c >= '0' && c <= '9') {
             seenDigit = true;
             if ((significand != 0 || c != '0') && ++significantDigits > 12) {
-                return "plus de 12 chiffres significatifs";
+                return ReadProblem::TooManyDigits;
             }
             significand = significand * 10 + (c - '0');
             exponent -= seenSeparator ? 1 : 0;
         } else if (c == ',' || c == '.' || (letter(c) && !power)) {
             if (seenSeparator) {
-                return "plus d'un séparateur décimal";
+                return ReadProblem::SeveralSeparators;
             }
             if (c != ',' && c != '.') {
                 power = letter(c);
             }
             seenSeparator = true;
         } else {
-            return "un caractère inattendu";
+            return ReadProblem::UnexpectedCharacter;
         }
     }
     if (!seenDigit) {
-        return "aucun chiffre";
+        return ReadProblem::NoDigit;
     }
-    const Value value(significand, exponent + power.value_or(0));
-    if (!value.isPositive()) {
-        return "une valeur nulle";
-    }
-    return value;
-}
-
-// The reading, or why not where its first digit stands outside 10^lowest to
-// 10^highest.
-std::variant<Value, const char*> withinPowers(std::variant<Value, const char*> read, int lowest,
-                                              int highest, const char* tooSmall,
-                                              const char* tooLarge) {
-    if (const auto* value = std::get_if<Value>(&read)) {
-        const int magnitude = value->exponent() + value->digits() - 1;
-        if (magnitude > highest) {
-            return tooLarge;
-        }
-        if (magnitude < lowest) {
-            return tooSmall;
-        }
+    const Decimal read(significand, exponent + power.value_or(0));
+    if (!read.isPositive()) {
+        return ReadProblem::Zero;
     }
     return read;
 }
 
-std::optional<Value> accepted(const std::variant<Value, const char*>& read, std::string* why) {
-    if (const auto* reason = std::get_if<const char*>(&read)) {
-        if (why != nullptr) {
-            *why = *reason;
-        }
-        return std::nullopt;
+// The reading as a `Quantity`, or a problem where its first digit stands
+// outside 10^lowest to 10^highest.
+template <typename Quantity>
+Read<Quantity> within(const Read<Decimal>& read, int lowest, int highest) {
+    if (const auto* problem = std::get_if<ReadProblem>(&read)) {
+        return *problem;
     }
-    return std::get<Value>(read);
+    const Decimal& decimal = std::get<Decimal>(read);
+    const int magnitude = decimal.exponent() + decimal.digits() - 1;
+    if (magnitude > highest) {
+        return ReadProblem::TooLarge;
+    }
+    if (magnitude < lowest) {
+        return ReadProblem::TooSmall;
+    }
+    return Quantity(decimal.significand(), decimal.exponent());
 }
 
 // Removes `unit` from the end of the text, ignoring case.
@@ -310,9 +302,9 @@ bool strip(std::string_view& text, std::string_view unit) {
 
 }  // namespace
 
-std::optional<Value> parseValue(std::string_view text, std::string* why) {
+Read<Value> readValue(std::string_view text) {
     text = trimmed(text);
-    // The unit may follow: "Ω", "ohm", "ohms".
+    // The unit may follow: "Ω", the ohm sign, "ohms", "ohm".
     for (const std::string_view unit : {std::string_view("Ω"), std::string_view("\u2126"),
                                         std::string_view("ohms"), std::string_view("ohm")}) {
         if (strip(text, unit)) {
@@ -326,17 +318,14 @@ std::optional<Value> parseValue(std::string_view text, std::string* why) {
         text = trimmed(text.substr(0, text.size() - 1));
     }
     // "4k7", "R47": a letter may stand where the comma would.
-    return accepted(withinPowers(readDecimal(text, power, prefixPower), -3, 11, "moins de 0,001 Ω",
-                                 "plus de 999 GΩ"),
-                    why);
+    return within<Value>(readDecimal(text, power, prefixPower), -3, 11);
 }
 
-std::optional<Value> parseNumber(std::string_view text, std::string* why) {
-    return accepted(
-        readDecimal(trimmed(text), std::nullopt, [](char) { return std::optional<int>(); }), why);
+Read<Decimal> readNumber(std::string_view text) {
+    return readDecimal(trimmed(text), std::nullopt, [](char) { return std::optional<int>(); });
 }
 
-std::optional<Value> parseVoltage(std::string_view text, std::string* why) {
+Read<Voltage> readVoltage(std::string_view text) {
     text = trimmed(text);
     std::optional<int> power;
     if (text.size() >= 2 && text[text.size() - 2] == 'm' && strip(text, "mV")) {
@@ -348,9 +337,7 @@ std::optional<Value> parseVoltage(std::string_view text, std::string* why) {
     const auto letter = [](char c) {
         return c == 'V' || c == 'v' ? std::optional<int>(0) : std::nullopt;
     };
-    return accepted(
-        withinPowers(readDecimal(text, power, letter), -6, 5, "moins de 1 µV", "plus de 999 kV"),
-        why);
+    return within<Voltage>(readDecimal(text, power, letter), -6, 5);
 }
 
 }  // namespace code

@@ -6,16 +6,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace code {
 
-// A resistance in ohms, kept exact as significand × 10^exponent, so that
-// "4,7k", 47 × 10^2 and 4 700 are one and the same value and no colour is
-// ever chosen from a rounding error.
-class Value {
+// A number kept exact as significand × 10^exponent, so that "4,7", 47 × 10^-1
+// and 4,70 are one and the same and nothing is ever chosen from a rounding
+// error.
+class Decimal {
 public:
-    constexpr Value() = default;
-    Value(std::int64_t significand, int exponent);
+    constexpr Decimal() = default;
+    Decimal(std::int64_t significand, int exponent);
 
     [[nodiscard]] std::int64_t significand() const { return significand_; }
     [[nodiscard]] int exponent() const { return exponent_; }
@@ -23,7 +24,24 @@ public:
 
     // Number of significant digits (1 for zero).
     [[nodiscard]] int digits() const;
-    [[nodiscard]] long double ohms() const;
+    [[nodiscard]] long double amount() const;
+    // "4,7", "470", "0,047": a French decimal, with every digit it has.
+    [[nodiscard]] std::string french() const;
+
+    friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
+    friend bool operator==(const Decimal& a, const Decimal& b) { return (a <=> b) == 0; }
+
+private:
+    std::int64_t significand_ = 0;  // no trailing zeros, unless zero
+    int exponent_ = 0;
+};
+
+// A resistance in ohms, exact.
+class Value : public Decimal {
+public:
+    using Decimal::Decimal;
+
+    [[nodiscard]] long double ohms() const { return amount(); }
 
     // The value times (1 + basisPoints / 10 000), exactly.
     [[nodiscard]] Value scaledByBasisPoints(int basisPoints) const;
@@ -33,13 +51,14 @@ public:
     [[nodiscard]] std::string french() const;
     // "4700", "0.47": plain decimal ohms, for machine-readable files.
     [[nodiscard]] std::string plainOhms() const;
+};
 
-    friend std::strong_ordering operator<=>(const Value& a, const Value& b);
-    friend bool operator==(const Value& a, const Value& b) { return (a <=> b) == 0; }
+// A voltage in volts, exact.
+class Voltage : public Decimal {
+public:
+    using Decimal::Decimal;
 
-private:
-    std::int64_t significand_ = 0;  // no trailing zeros, unless zero
-    int exponent_ = 0;
+    [[nodiscard]] double volts() const { return static_cast<double>(amount()); }
 };
 
 // The relative difference (measured - nominal) / nominal, in percent.
@@ -59,14 +78,26 @@ std::string frenchApproximate(long double ohms);
 std::string frenchNumber(long double amount);
 std::string frenchQuantity(long double amount, std::string_view unit);
 
-// Reads a resistance as people write it: "4700", "4,7k", "4.7k", "4k7",
-// "4,7 kΩ", "4K7", "R47", "0,47", "2M2", "100R", "1,5 ohm". Nothing (and the
-// reason in `why`) for anything else, zero, or more than 12 significant digits.
-std::optional<Value> parseValue(std::string_view text, std::string* why = nullptr);
-// A plain decimal, "4,7" or "4.7", and a voltage as people write it: "5",
-// "3,3", "3.3", "3V3", "3,3 V", "500mV", "12V". Nothing (and why) for anything
-// else, zero, or more than 12 significant digits.
-std::optional<Value> parseNumber(std::string_view text, std::string* why = nullptr);
-std::optional<Value> parseVoltage(std::string_view text, std::string* why = nullptr);
+// Why a text is not what a reader wants.
+enum class ReadProblem {
+    NoDigit,
+    UnexpectedCharacter,
+    SeveralSeparators,
+    TooManyDigits,  // more than 12 significant digits
+    Zero,
+    TooSmall,  // below the reader's range: 0,001 Ω, 1 µV
+    TooLarge,  // above it: 999 GΩ, 999 kV
+};
+template <typename Quantity>
+using Read = std::variant<Quantity, ReadProblem>;
+
+// A resistance as people write it: "4700", "4,7k", "4.7k", "4k7", "4,7 kΩ",
+// "4K7", "R47", "0,47", "2M2", "100R", "1,5 ohm"; from 0,001 Ω to 999 GΩ.
+Read<Value> readValue(std::string_view text);
+// A plain decimal, "4,7" or "4.7": a gain, a quotient, a percentage.
+Read<Decimal> readNumber(std::string_view text);
+// A voltage as people write it: "5", "3,3", "3.3", "3V3", "3,3 V", "500mV",
+// "12V"; from 1 µV to 999 kV.
+Read<Voltage> readVoltage(std::string_view text);
 
 }  // namespace code

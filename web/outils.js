@@ -149,6 +149,13 @@ const toolsPage = (() => {
     function start(loaded) {
         module = loaded;
         swatches = call('tools_colours');
+        // Every series the tool knows, the one shown until now still chosen.
+        const series = call('tools_series');
+        for (const select of document.querySelectorAll('select.series')) {
+            const chosen = select.value;
+            select.replaceChildren(...series.map((name) => new Option(name, name, false,
+                name === chosen)));
+        }
         waiting.splice(0).forEach((question) => question());
         performance.mark('resistances-model-ready');
         window.resistancesReady = true;

@@ -7,9 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/parts.h"
+#include "cli/printable.h"
 #include "code/colour_code.h"
+#include "code/marking.h"
+#include "code/series.h"
 #include "logic/json_string.h"
 
 namespace {
@@ -57,6 +60,38 @@ std::vector<std::string> lines(std::string_view text) {
     return split;
 }
 
+// The commands that answer what a person has in hand: colour names (French
+// or English; any words without a digit) or a marking ("472", "01C", "4R7")
+// are read (`lire`); anything else is a value, given its bands and its
+// markings (`trouver`, `trouver --cms`). Words as typed, split at blanks.
+std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : std::string(text) + ' ') {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            if (!word.empty()) {
+                words.push_back(std::move(word));
+                word.clear();
+            }
+        } else {
+            word += c;
+        }
+    }
+    // Words without a digit are colours, even misspelt ones, so that the
+    // complaint names the colour; a word that reads as a marking is one.
+    const bool colours = !words.empty() && !code::looksLikeMarking(words.front());
+    const bool marking = words.size() == 1 && std::holds_alternative<std::vector<code::Marking>>(
+                                                  code::readMarking(words.front()));
+    std::vector<std::string> asked{colours || marking ? "lire" : "trouver"};
+    asked.insert(asked.end(), words.begin(), words.end());
+    if (colours || marking) {
+        return {asked};
+    }
+    std::vector<std::string> markings = asked;
+    markings.emplace_back("--cms");
+    return {asked, markings};
+}
+
 const char* kept(std::string text) {
     static std::string last;
     last = std::move(text);
@@ -75,7 +110,7 @@ const char* tools_run(const char* arguments, const char* stockName, const char* 
 // What a person has in hand: colours, a marking or a value.
 const char* tools_in_hand(const char* text) {
     std::string answers;
-    for (const std::vector<std::string>& command : cli::commandsForInHand(text)) {
+    for (const std::vector<std::string>& command : commandsForInHand(text)) {
         answers += (answers.empty() ? "" : ",") + answered(command, PastedStock("", ""));
     }
     return kept("[" + answers + "]");
@@ -89,6 +124,15 @@ const char* tools_colours() {
                    logic::jsonString(code::swatchOf(colour));
     }
     return kept("{" + colours + "}");
+}
+
+// The series' names, coarsest first, for the forms' choices.
+const char* tools_series() {
+    std::string names;
+    for (const code::Series& series : code::allSeries()) {
+        names += (names.empty() ? "" : ",") + logic::jsonString(series.name);
+    }
+    return kept("[" + names + "]");
 }
 
 }  // extern "C"

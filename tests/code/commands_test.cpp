@@ -327,7 +327,7 @@ TEST(HelpAndVersion, InFrenchForTheToolAndForEachVerb) {
 }
 
 // From 5 V to 1,2 V R1 / R2 is 19/6: no two single E24 values give it, while
-// 5,6 kΩ + 2 kΩ over 2,4 kΩ does, in 10 kΩ; and every way of asking answers.
+// 7,6 kΩ of two parts over 2,4 kΩ does, in 10 kΩ; and every way of asking answers.
 TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
     EXPECT_NE(run({"diviseur", "5", "1,2"})
                   .out.find("1. R1 = 51 kΩ ; R2 = 16 kΩ\n"
@@ -335,13 +335,13 @@ TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
               std::string::npos);
     const Outcome exact = run({"diviseur", "5 V", "1,2", "V", "--parties", "2", "--total-min",
                                "10k", "--total-max", "10k"});
-    EXPECT_NE(exact.out.find("2. R1 = 5,6 kΩ + 2 kΩ = 7,6 kΩ ; R2 = 2,4 kΩ\n"
+    EXPECT_NE(exact.out.find("1. R1 = 7,5 kΩ + 100 Ω = 7,6 kΩ ; R2 = 2,4 kΩ\n"
                              "   1,2 V, exact ; total 10 kΩ, 500 µA tirés de "
                              "l'entrée\n"
                              "   au pire à ±5 % : de 1,11111 V à 1,29363 V\n"
-                             "   5,6 kΩ : VERT BLEU ROUGE OR\n"
+                             "   7,5 kΩ : VIOLET VERT ROUGE OR\n"
                              "   2,4 kΩ : ROUGE JAUNE ROUGE OR\n"
-                             "   2 kΩ : ROUGE NOIR ROUGE OR\n"),
+                             "   100 Ω : MARRON NOIR MARRON OR\n"),
               std::string::npos)
         << exact.out;
     const std::vector<std::pair<std::vector<std::string>, std::string>> answers{

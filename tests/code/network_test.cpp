@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <random>
 
-#include "series_over.h"
+#include "code/series.h"
 
 namespace {
 
@@ -102,9 +102,12 @@ std::vector<double> logUniform(std::mt19937& random, int count, double low, doub
 // Targets inside the range and beyond both of its ends.
 TEST(Networks, TheTrueOptimumForEveryPartCount) {
     std::mt19937 random(20261208);
-    expectAgreement(seriesOver("E6", 1, 3), logUniform(random, 16, 1, 1e5));
-    expectAgreement(seriesOver("E12", 1, 2), logUniform(random, 8, 3, 3e4));
-    const std::vector<Value> e24 = seriesOver("E24", 0, 4);
+    const auto series = [](const char* name, const Value& low, const Value& high) {
+        return code::valuesBetween(*code::seriesNamed(name), low, high);
+    };
+    expectAgreement(series("E6", Value(1, 2), Value(99, 3)), logUniform(random, 16, 1, 1e5));
+    expectAgreement(series("E12", Value(1, 2), Value(99, 2)), logUniform(random, 8, 3, 3e4));
+    const std::vector<Value> e24 = series("E24", Value(1, 1), Value(99, 3));
     for (int stock = 0; stock < 12; ++stock) {
         std::vector<Value> parts;
         std::sample(e24.begin(), e24.end(), std::back_inserter(parts), 2 + stock % 5, random);
@@ -113,7 +116,8 @@ TEST(Networks, TheTrueOptimumForEveryPartCount) {
 }
 
 TEST(Networks, WrittenLargestFirstWithTheFewestValuesAndGroups) {
-    const std::vector<Value> e24 = seriesOver("E24", 0, 7);
+    const std::vector<Value> e24 =
+        code::valuesBetween(*code::seriesNamed("E24"), Value(1, 1), Value(99, 6));
     const auto found = code::bestNetworks(e24, Value(53, 2), 3, 3);
     // 5,3 kΩ exactly: two parts suffice; with three, one value used twice.
     EXPECT_EQ(found[1].front().written(e24), "5,1 kΩ + 200 Ω");

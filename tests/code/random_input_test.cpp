@@ -8,6 +8,8 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "cli/commands.h"
@@ -176,15 +178,20 @@ TEST(RandomInput, TheValueReaderTakesAnyBytes) {
             c = alphabet[std::uniform_int_distribution<std::size_t>(0,
                                                                     alphabet.size() - 1)(random)];
         }
-        for (const auto parse : {&code::parseValue, &code::parseVoltage, &code::parseNumber}) {
-            std::string why;
-            const std::optional<code::Value> value = parse(text, &why);
-            ASSERT_EQ(value.has_value(), why.empty()) << text;
-            if (value) {
-                ASSERT_TRUE(value->isPositive()) << text;
-                ASSERT_LE(value->digits(), 12) << text;
-            }
-        }
+        // Whatever reads is positive and short.
+        const auto check = [&](const auto& read) {
+            std::visit(
+                [&](const auto& got) {
+                    if constexpr (!std::is_same_v<std::decay_t<decltype(got)>, code::ReadProblem>) {
+                        ASSERT_TRUE(got.isPositive()) << text;
+                        ASSERT_LE(got.digits(), 12) << text;
+                    }
+                },
+                read);
+        };
+        check(code::readValue(text));
+        check(code::readVoltage(text));
+        check(code::readNumber(text));
     }
 }
 

@@ -27,34 +27,35 @@ TEST(ValueText, EveryAcceptedSpelling) {
         {"999G", Value(999, 9)},     {"4.990k", Value(499, 1)},
     };
     for (const Spelling& row : rows) {
-        const std::optional<Value> parsed = code::parseValue(row.text);
-        ASSERT_TRUE(parsed.has_value()) << row.text;
-        EXPECT_EQ(*parsed, row.value) << row.text;
+        const code::Read<Value> read = code::readValue(row.text);
+        ASSERT_TRUE(std::holds_alternative<Value>(read)) << row.text;
+        EXPECT_EQ(std::get<Value>(read), row.value) << row.text;
     }
 }
 
 TEST(ValueText, RejectsWhatIsNoResistanceAndSaysWhy) {
-    const std::vector<std::pair<const char*, const char*>> rows{
-        {"", "aucun chiffre"},
-        {"k", "aucun chiffre"},
-        {"4x7", "un caractère inattendu"},
-        {"4,7,1", "plus d'un séparateur décimal"},
-        {"4k7k", "un caractère inattendu"},
-        {"4,7k5", "plus d'un séparateur décimal"},
-        {"4.7.", "plus d'un séparateur décimal"},
-        {"0", "une valeur nulle"},
-        {"0k0", "une valeur nulle"},
-        {"1000G", "plus de 999 GΩ"},
-        {"0,0001", "moins de 0,001 Ω"},
-        {"-47", "un caractère inattendu"},
-        {"1234567890123", "plus de 12 chiffres significatifs"},
-        {"4 7", "un caractère inattendu"},
-        {"4,7m", "un caractère inattendu"},
+    using code::ReadProblem;
+    const std::vector<std::pair<const char*, ReadProblem>> rows{
+        {"", ReadProblem::NoDigit},
+        {"k", ReadProblem::NoDigit},
+        {"4x7", ReadProblem::UnexpectedCharacter},
+        {"4,7,1", ReadProblem::SeveralSeparators},
+        {"4k7k", ReadProblem::UnexpectedCharacter},
+        {"4,7k5", ReadProblem::SeveralSeparators},
+        {"4.7.", ReadProblem::SeveralSeparators},
+        {"0", ReadProblem::Zero},
+        {"0k0", ReadProblem::Zero},
+        {"1000G", ReadProblem::TooLarge},
+        {"0,0001", ReadProblem::TooSmall},
+        {"-47", ReadProblem::UnexpectedCharacter},
+        {"1234567890123", ReadProblem::TooManyDigits},
+        {"4 7", ReadProblem::UnexpectedCharacter},
+        {"4,7m", ReadProblem::UnexpectedCharacter},
     };
-    for (const auto& [text, reason] : rows) {
-        std::string why;
-        EXPECT_FALSE(code::parseValue(text, &why).has_value()) << text;
-        EXPECT_EQ(why, reason) << text;
+    for (const auto& [text, problem] : rows) {
+        const code::Read<Value> read = code::readValue(text);
+        ASSERT_TRUE(std::holds_alternative<ReadProblem>(read)) << text;
+        EXPECT_EQ(std::get<ReadProblem>(read), problem) << text;
     }
 }
 

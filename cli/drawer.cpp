@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/drawer.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "cli/printable.h"
+#include "cli/readers.h"
+#include "cli/wording.h"
+
+namespace cli {
+
+namespace {
+
+using code::Value;
+
+// More values than this make the pair table too large to be quick.
+constexpr std::size_t MostValues = 2000;
+
+Drawer fromStock(const std::string& path, const StockFiles& stocks) {
+    const bool standardInput = path == StandardInput;
+    Drawer drawer;
+    drawer.values = stockValues(stocks.read(path), standardInput ? "entrée standard" : path);
+    drawer.described =
+        standardInput ? "le stock lu sur l'entrée standard" : "le stock " + printable(path);
+    return drawer;
+}
+
+// "4k7,10k,220", or with semicolons where the values have decimal commas:
+// "4,7k;10k;220".
+Drawer fromList(const std::string& list) {
+    const bool semicolons = list.find(';') != std::string::npos;
+    Drawer drawer;
+    std::string piece;
+    for (std::size_t i = 0; i <= list.size(); ++i) {
+        const bool end = i == list.size() || list[i] == ';' || (!semicolons && list[i] == ',');
+        if (!end) {
+            piece += list[i];
+            continue;
+        }
+        if (!trimmed(piece).empty()) {
+            const code::Read<Value> read = code::readValue(piece);
+            if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
+                complain("--valeurs : valeur illisible " + quoted(trimmed(piece)) + " : " +
+                         reasonFor(*problem, Quantity::Resistance) +
+                         ". Exemples : --valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\".");
+            }
+            drawer.values.push_back(std::get<Value>(read));
+        }
+        piece.clear();
+    }
+    if (drawer.values.empty()) {
+        complain("--valeurs ne contient aucune valeur.");
+    }
+    drawer.described = "les valeurs données";
+    return drawer;
+}
+
+Drawer fromSeries(const CommandLine& line) {
+    const std::string name = line.option("--serie").value_or("E24");
+    std::string upper = name;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c == 'e' ? 'E' : c; });
+    const code::Series* series = code::seriesNamed(upper);
+    if (series == nullptr) {
+        complain("série inconnue " + quoted(name) + ". Séries : " + seriesNames() + ".");
+    }
+    const Value low = valueOf(line.option("--de").value_or("1"));
+    const Value high = valueOf(line.option("--a").value_or("10M"));
+    if (high < low) {
+        complain("les limites sont à l'envers : --de " + low.french() + " est au-dessus de --a " +
+                 high.french() + ".");
+    }
+    Drawer drawer{
+        code::valuesBetween(*series, low, high),
+        "la série " + std::string(series->name) + " de " + low.french() + " à " + high.french(),
+        series};
+    if (drawer.values.empty()) {
+        complain("aucune valeur de la série " + std::string(series->name) + " entre " +
+                 low.french() + " et " + high.french() + ".");
+    }
+    return drawer;
+}
+
+}  // namespace
+
+Drawer drawerOf(const CommandLine& line, const StockFiles& stocks) {
+    const bool stock = line.has("--stock");
+    const bool list = line.has("--valeurs");
+    if (stock || list) {
+        for (const std::string_view option : {"--serie", "--de", "--a", "--valeurs"}) {
+            if (line.has(option) && !(option == "--valeurs" && !stock)) {
+                complain(std::string(stock ? "--stock" : "--valeurs") + " ne va pas avec " +
+                         std::string(option) + ".");
+            }
+        }
+    }
+    Drawer drawer = stock  ? fromStock(*line.option("--stock"), stocks)
+                    : list ? fromList(*line.option("--valeurs"))
+                           : fromSeries(line);
+    std::sort(drawer.values.begin(), drawer.values.end());
+    drawer.values.erase(std::unique(drawer.values.begin(), drawer.values.end()),
+                        drawer.values.end());
+    if (drawer.values.size() > MostValues) {
+        complain(std::to_string(drawer.values.size()) + " valeurs, c'est trop : au plus " +
+                 std::to_string(MostValues) + ". Resserrez --de et --a.");
+    }
+    return drawer;
+}
+
+}  // namespace cli

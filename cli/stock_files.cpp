@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tool's stocks: regular files, and standard input, each read with the
+// same limit.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "cli/command_line.h"
+#include "cli/printable.h"
+#include "cli/stocks.h"
+
+namespace cli {
+
+namespace {
+
+// One byte beyond the limit is enough for the parser to refuse a stock.
+constexpr std::size_t Enough = LargestStock + 1;
+
+std::string fromStandardInput() {
+    std::string text(Enough, '\0');
+    std::size_t read = 0;
+    while (read < text.size()) {
+        const std::size_t got = std::fread(text.data() + read, 1, text.size() - read, stdin);
+        if (got == 0) {
+            break;
+        }
+        read += got;
+    }
+    if (std::ferror(stdin) != 0) {
+        complain("impossible de lire le stock sur l'entrée standard.");
+    }
+    text.resize(read);
+    return text;
+}
+
+std::string fromFile(const std::string& path) {
+    const std::string named = cli::quoted(path);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) {
+        complain("impossible de lire le stock " + named + ".");
+    }
+    // Checked before opening: a FIFO would block the open itself.
+    if (!std::filesystem::is_regular_file(status)) {
+        complain("le stock " + named + " n'est pas un fichier ordinaire.");
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::string text(Enough, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file.bad() || (!file && !file.eof())) {
+        complain("impossible de lire le stock " + named + ".");
+    }
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    return text;
+}
+
+class SystemStocks : public StockFiles {
+public:
+    [[nodiscard]] std::string read(const std::string& path) const override {
+        return path == StandardInput ? fromStandardInput() : fromFile(path);
+    }
+};
+
+}  // namespace
+
+const StockFiles& systemStocks() {
+    static const SystemStocks stocks;
+    return stocks;
+}
+
+}  // namespace cli

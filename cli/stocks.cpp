@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/stocks.h"
+
+#include <algorithm>
+
+#include "cli/command_line.h"
+#include "cli/printable.h"
+#include "cli/readers.h"
+
+namespace cli {
+
+std::vector<code::Value> stockValues(std::string_view text, std::string_view name) {
+    if (text.size() > LargestStock) {
+        complain("le stock " + quoted(name) +
+                 " dépasse 1 Mio : ce n'est pas une liste de valeurs.");
+    }
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
+        text.remove_prefix(ByteOrderMark.size());
+    }
+    std::vector<code::Value> values;
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        const std::string where = printable(name) + ", ligne " + std::to_string(number);
+        if (line.size() > LongestStockLine) {
+            complain(where + " : ligne de plus de " + std::to_string(LongestStockLine) +
+                     " octets ; un stock donne une valeur par ligne.");
+        }
+        const std::string_view value = trimmed(line.substr(0, line.find('#')));
+        if (value.empty()) {
+            continue;
+        }
+        const code::Read<code::Value> read = code::readValue(value);
+        if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
+            complain(where + " : valeur illisible " + quoted(value) + " : " +
+                     reasonFor(*problem, Quantity::Resistance) + ".");
+        }
+        values.push_back(std::get<code::Value>(read));
+    }
+    if (values.empty()) {
+        complain("le stock " + quoted(name) + " ne contient aucune valeur.");
+    }
+    return values;
+}
+
+}  // namespace cli

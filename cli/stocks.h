@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A person's stock: the values they have in their drawers, one a line in a
+// file, on standard input, or pasted into the page.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "code/value.h"
+
+namespace cli {
+
+// A stock is a short list typed by a person: anything larger is not one (a
+// device, a log, a disc image). A reader need read no more than one byte
+// beyond LargestStock for the parser to refuse it.
+inline constexpr std::size_t LargestStock = 1 << 20;
+inline constexpr std::size_t LongestStockLine = 256;
+// The name that stands for standard input.
+inline constexpr std::string_view StandardInput = "-";
+
+// Where the text of a --stock comes from: files and standard input for the
+// tool, what the person pasted or picked for the page. Problems are
+// complaints.
+class StockFiles {
+public:
+    StockFiles() = default;
+    StockFiles(const StockFiles&) = delete;
+    StockFiles& operator=(const StockFiles&) = delete;
+    virtual ~StockFiles() = default;
+    [[nodiscard]] virtual std::string read(const std::string& path) const = 0;
+};
+
+// Regular files of the file system, and standard input for "-".
+const StockFiles& systemStocks();
+
+// The values of a stock's text, one a line in any spelling `trouver` takes,
+// with `#` comments and a byte-order mark skipped; `name` names it in
+// complaints.
+std::vector<code::Value> stockValues(std::string_view text, std::string_view name);
+
+}  // namespace cli

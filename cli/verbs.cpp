@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/verbs.h"
+
+#include <algorithm>
+#include <array>
+
+namespace cli {
+
+namespace {
+
+// Where a network's or a divider's parts come from.
+constexpr Option Serie{"--serie", {}, Takes::Series};
+constexpr Option De{"--de"};
+constexpr Option A{"--a"};
+constexpr Option Stock{"--stock", {}, Takes::File};
+constexpr Option Valeurs{"--valeurs"};
+constexpr Option Cms{"--cms", "--smd", Takes::Nothing};
+constexpr Option Tolerance{"--tolerance", {}, Takes::Tolerance};
+
+constexpr std::array<Option, 4> TrouverOptions{{
+    {"--bandes", {}, Takes::Count, 4, 6},
+    Tolerance,
+    {"--coefficient", {}, Takes::Coefficient},
+    Cms,
+}};
+constexpr std::array<Option, 7> CombinerOptions{{
+    Serie,
+    De,
+    A,
+    Stock,
+    Valeurs,
+    {"--parties", {}, Takes::Count, 1, 4},
+    {"--nombre", {}, Takes::Count, 1, 20},
+}};
+constexpr std::array<Option, 13> DiviseurOptions{{
+    {"--reference"},
+    {"--gain"},
+    {"--rapport"},
+    Serie,
+    De,
+    A,
+    Stock,
+    Valeurs,
+    {"--parties", {}, Takes::Count, 1, 2},
+    {"--nombre", {}, Takes::Count, 1, 20},
+    {"--total-min"},
+    {"--total-max"},
+    Tolerance,
+}};
+constexpr std::array<Option, 1> VerifierOptions{{{"--mesure"}}};
+constexpr std::array<Option, 1> VecteursOptions{{Cms}};
+
+constexpr std::array<Verb, 6> Verbs{{
+    {"lire",
+     "read",
+     {},
+     "  lire COULEUR...                  (read) valeur, tolérance et limites d'une résistance\n"
+     "                                   de 3 à 6 bagues, lue dans les deux sens\n"
+     "  lire MARQUAGE                    (read) marquage d'une résistance CMS (472, 4701, 4R7,\n"
+     "                                   01C), lu aussi retourné\n",
+     Takes::Colours,
+     {},
+     lire},
+    {"trouver",
+     "find",
+     {},
+     "  trouver VALEUR [--bandes 4|5|6] [--tolerance T] [--coefficient PPM]\n"
+     "                                   (find) bagues d'une valeur normalisée, ou des valeurs\n"
+     "                                   normalisées les plus proches avec l'écart\n"
+     "  trouver VALEUR --cms [--tolerance T]\n"
+     "                                   (find --smd) marquages CMS de la valeur, et des valeurs\n"
+     "                                   normalisées les plus proches si elle n'en est pas une\n",
+     Takes::Text,
+     TrouverOptions,
+     trouver},
+    {"verifier", "check", "vérifier",
+     "  verifier COULEUR... --mesure VALEUR\n"
+     "                                   (check) la mesure est-elle dans la tolérance ?\n",
+     Takes::Colours, VerifierOptions, verifier},
+    {"vecteurs",
+     "vectors",
+     {},
+     "  vecteurs [--cms]                 (vectors) vecteurs de test CSV de toutes les séries,\n"
+     "                                   en bagues ou en marquages CMS\n",
+     Takes::Nothing,
+     VecteursOptions,
+     vecteurs},
+    {"combiner",
+     "combine",
+     {},
+     "  combiner VALEUR [--serie E24] [--de 1] [--a 10M] [--parties 3] [--nombre 1]\n"
+     "  combiner VALEUR --stock FICHIER | --valeurs 4k7,10k,220\n"
+     "                                   (combine) meilleurs réseaux série-parallèle de 1 à 4\n"
+     "                                   résistances d'une série ou d'un stock, avec leurs "
+     "bagues\n",
+     Takes::Text,
+     CombinerOptions,
+     combiner},
+    {"diviseur",
+     "divider",
+     {},
+     "  diviseur VENTRÉE VSORTIE         (divider) pont diviseur : Vs = Ve × R2 / (R1 + R2),\n"
+     "                                   R1 de l'entrée à la sortie, R2 de la sortie à la masse\n"
+     "  diviseur --reference VREF VSORTIE\n"
+     "                                   contre-réaction d'un régulateur : Vs = Vréf × (1 + R1 / "
+     "R2)\n"
+     "  diviseur --gain G                amplificateur non inverseur : G = 1 + R1 / R2\n"
+     "  diviseur --rapport Q             le rapport R1 / R2 lui-même\n"
+     "      [--serie E24] [--de 1] [--a 10M] | --stock FICHIER | --valeurs 4k7,10k,220\n"
+     "      [--parties 1|2] (par branche) [--nombre 3] [--total-min 1k] [--total-max 1M]\n"
+     "      [--tolerance T] (défaut : celle de la série, 1 % pour un stock)\n"
+     "                                   meilleures paires, avec l'écart, le total, le pire cas\n"
+     "                                   à la tolérance et les bagues ; une paire aux mêmes\n"
+     "                                   valeurs à une puissance de dix près n'est donnée qu'une\n"
+     "                                   fois. Tensions : 5, 3,3, 3V3, \"3,3 V\", 500mV\n",
+     Takes::Text,
+     DiviseurOptions,
+     diviseur},
+}};
+
+}  // namespace
+
+std::span<const Verb> verbs() {
+    return Verbs;
+}
+
+const Verb* verbNamed(std::string_view name) {
+    const auto named = std::find_if(Verbs.begin(), Verbs.end(), [&](const Verb& verb) {
+        return !name.empty() &&
+               (name == verb.name || name == verb.english || name == verb.otherSpelling);
+    });
+    return named == Verbs.end() ? nullptr : &*named;
+}
+
+}  // namespace cli

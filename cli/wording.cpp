@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/wording.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <variant>
+
+#include "code/colour_code.h"
+
+namespace cli {
+
+using code::Colour;
+using code::Value;
+
+namespace {
+
+// The colours that mean something at a place, each as `describe` puts it.
+template <typename Describe>
+std::string describedColours(Describe describe) {
+    std::string list;
+    for (const Colour colour : code::AllColours) {
+        if (const std::optional<std::string> text = describe(colour)) {
+            list += (list.empty() ? "" : ", ") + *text;
+        }
+    }
+    return list;
+}
+
+}  // namespace
+
+std::string colourList() {
+    return describedColours(
+        [](Colour colour) { return std::optional<std::string>(code::nameOf(colour)); });
+}
+
+std::string toleranceList() {
+    return describedColours([](Colour colour) -> std::optional<std::string> {
+        const std::optional<int> tolerance = code::toleranceOf(colour);
+        if (!tolerance) {
+            return std::nullopt;
+        }
+        return std::string(code::nameOf(colour)) + " " + code::frenchTolerance(*tolerance);
+    });
+}
+
+std::string coefficientList() {
+    return describedColours([](Colour colour) -> std::optional<std::string> {
+               const std::optional<int> coefficient = code::tempCoefficientOf(colour);
+               if (!coefficient) {
+                   return std::nullopt;
+               }
+               return std::string(code::nameOf(colour)) + " " + std::to_string(*coefficient);
+           }) +
+           " ppm/°C";
+}
+
+std::vector<int> codeTolerances() {
+    std::vector<int> tolerances;
+    for (const Colour colour : code::AllColours) {
+        if (const std::optional<int> tolerance = code::toleranceOf(colour)) {
+            tolerances.push_back(*tolerance);
+        }
+    }
+    std::sort(tolerances.begin(), tolerances.end(), std::greater<>());
+    return tolerances;
+}
+
+std::string toleranceSteps() {
+    std::string list;
+    for (const int tolerance : codeTolerances()) {
+        // "±5 %" without its sign.
+        list += (list.empty() ? "" : ", ") + code::frenchTolerance(tolerance).substr(2);
+    }
+    return list;
+}
+
+std::string seriesNames() {
+    std::string list;
+    for (const code::Series& series : code::allSeries()) {
+        list += (list.empty() ? "" : ", ") + std::string(series.name);
+    }
+    return list;
+}
+
+std::string headline(const Value& value, int toleranceBasisPoints,
+                     std::optional<int> tempCoefficient) {
+    std::string text = value.french() + " " + code::frenchTolerance(toleranceBasisPoints);
+    if (tempCoefficient) {
+        text += ", " + std::to_string(*tempCoefficient) + " ppm/°C";
+    }
+    return text;
+}
+
+std::string limits(const Value& value, int toleranceBasisPoints) {
+    return "min " + value.scaledByBasisPoints(-toleranceBasisPoints).french() + ", max " +
+           value.scaledByBasisPoints(toleranceBasisPoints).french();
+}
+
+std::string standing(const Value& value) {
+    if (const code::Series* series = code::coarsestSeriesHolding(value)) {
+        return "valeur normalisée de la série " + std::string(series->name);
+    }
+    return "hors des séries normalisées";
+}
+
+std::string networkText(const code::Network& network, std::span<const Value> available) {
+    std::string text = network.written(available);
+    if (network.partCount() > 1) {
+        text += " = " + code::frenchApproximate(network.ohms());
+    }
+    return text;
+}
+
+std::string networkLine(const code::Network& network, std::span<const Value> available,
+                        const Value& target) {
+    const long double wanted = target.ohms();
+    return networkText(network, available) +
+           deviationText((network.ohms() - wanted) / wanted * 100.0L);
+}
+
+std::string deviationText(long double percent) {
+    if (std::fabs(percent) <= code::SameDeviation * 100.0L) {
+        return ", exact";
+    }
+    return ", écart " + code::frenchDeviation(percent);
+}
+
+std::string usualBands(const Value& value, const code::Series* series,
+                       std::optional<int> toleranceBasisPoints) {
+    const bool threeDigits = series != nullptr ? series->digits == 3 : value.digits() > 2;
+    int tolerance = threeDigits ? 100 : 500;
+    if (toleranceBasisPoints) {
+        tolerance = *toleranceBasisPoints;
+    } else if (series != nullptr && series->toleranceBasisPoints <= 1000) {
+        tolerance = series->toleranceBasisPoints;
+    }
+    // 0,59 Ω has no multiplier in five bands but reads in four.
+    const std::array<int, 2> counts = threeDigits ? std::array{5, 4} : std::array{4, 5};
+    for (const int bands : counts) {
+        const code::Encoded encoded = code::encode(value, bands, tolerance);
+        if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
+            return code::joined(*colours);
+        }
+    }
+    return value.digits() > 3 ? "pas de bagues pour plus de trois chiffres"
+                              : "impossible en 4 ou 5 bagues";
+}
+
+std::string volts(double amount) {
+    return amount >= 0.1 ? code::frenchNumber(amount) + " V" : code::frenchQuantity(amount, "V");
+}
+
+}  // namespace cli

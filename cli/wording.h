@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// How the tool's answers put things, in French: a value with its tolerance
+// and limits, where it stands among the series, a network, a deviation, the
+// bands a part is sold with, and the lists of what the colour code offers.
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "code/network.h"
+#include "code/series.h"
+#include "code/value.h"
+
+namespace cli {
+
+// The colours in the order of the code; those that mean something at a place.
+std::string colourList();
+std::string toleranceList();    // "marron ±1 %, rouge ±2 %, ..."
+std::string coefficientList();  // "noir 250, marron 100, ... ppm/°C"
+// The tolerances the colour code has, widest first, in basis points.
+std::vector<int> codeTolerances();
+// "10 %, 5 %, 2 %, 1 %, 0,5 %, 0,25 %, 0,1 %, 0,05 %".
+std::string toleranceSteps();
+// "E3, E6, E12, E24, E48, E96, E192".
+std::string seriesNames();
+
+// "1 kΩ ±5 %", its limits "min 950 Ω, max 1,05 kΩ", and where it stands
+// among the series.
+std::string headline(const code::Value& value, int toleranceBasisPoints,
+                     std::optional<int> tempCoefficient = std::nullopt);
+std::string limits(const code::Value& value, int toleranceBasisPoints);
+std::string standing(const code::Value& value);
+
+// "4,7 kΩ + (1,2 kΩ ∥ 1,2 kΩ) = 5,3 kΩ": a network, and what it makes when it
+// has more than one part.
+std::string networkText(const code::Network& network, std::span<const code::Value> available);
+// The same, and how far it lies from the target: "5,1 kΩ + 200 Ω = 5,3 kΩ,
+// exact", "5,1 kΩ, écart -3,77 %".
+std::string networkLine(const code::Network& network, std::span<const code::Value> available,
+                        const code::Value& target);
+// ", exact" or ", écart -3,77 %".
+std::string deviationText(long double percent);
+
+// Four bands for two digits up to E24, five for three digits; the other count
+// where the usual one cannot write the value. The tolerance band is the one
+// asked for, else the series' own, else gold or brown.
+std::string usualBands(const code::Value& value, const code::Series* series,
+                       std::optional<int> toleranceBasisPoints = std::nullopt);
+
+// "0,8 V", as datasheets write a voltage; millivolts only below 0,1 V.
+std::string volts(double amount);
+
+}  // namespace cli
