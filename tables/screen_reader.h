@@ -79,6 +79,24 @@ inline std::string spokenName(std::string_view caption, const ReadBeside& beside
     return name;
 }
 
+// What a screen reader calls a control, in every front end: the caption of
+// the label beside it, as `captionOf(label)` reads it, or a band count
+// button's own name; empty for a control named by its own caption.
+template <typename CaptionOf>
+std::string spokenNameOf(std::string_view control, CaptionOf captionOf) {
+    for (const ReadBeside& beside : Beside) {
+        if (beside.control == control) {
+            return spokenName(captionOf(beside.label), beside);
+        }
+    }
+    for (const auto& [button, name] : BandCounts) {
+        if (button == control) {
+            return std::string(name);
+        }
+    }
+    return {};
+}
+
 // What a band overlay shows, in words: "bande 1 : MARRON", or the picture's
 // own band where the overlay draws nothing ("bande 4 : or (image)").
 inline std::string bandDescription(std::string_view overlay, std::optional<Colour> shown) {

@@ -143,18 +143,9 @@ private:
 
     // The caption a sighted user reads beside the control, as a screen reader says it.
     std::string spokenName(const ControlLayout& entry) {
-        for (const tables::ReadBeside& beside : tables::Beside) {
-            if (beside.control == entry.name) {
-                const auto* label = dynamic_cast<logic::Label*>(form_.findControl(beside.label));
-                return tables::spokenName(label->caption(), beside);
-            }
-        }
-        for (const auto& [button, name] : tables::BandCounts) {
-            if (button == entry.name) {
-                return std::string(name);
-            }
-        }
-        return {};
+        return tables::spokenNameOf(entry.name, [&](std::string_view label) {
+            return dynamic_cast<logic::Label*>(form_.findControl(label))->caption();
+        });
     }
 
     void control(std::ostringstream& html, const ControlLayout& entry, const std::string& group) {

@@ -97,19 +97,20 @@ void nameForScreenReaders(QWidget& window) {
     for (auto* group : window.findChildren<QGroupBox*>()) {
         group->setAccessibleName(group->title());
     }
-    for (const tables::ReadBeside& entry : tables::Beside) {
-        auto* control = window.findChild<QWidget*>(named(entry.control));
-        const auto* label = window.findChild<QLabel*>(named(entry.label));
-        if (control == nullptr || label == nullptr) {
-            continue;
+    const auto captionOf = [&](std::string_view label) {
+        const auto* widget = window.findChild<QLabel*>(named(label));
+        return widget != nullptr ? widget->text().toStdString() : std::string();
+    };
+    for (auto* control : window.findChildren<QWidget*>()) {
+        const std::string name =
+            tables::spokenNameOf(control->objectName().toStdString(), captionOf);
+        if (!name.empty()) {
+            control->setAccessibleName(QString::fromStdString(name));
         }
-        control->setAccessibleName(
-            QString::fromStdString(tables::spokenName(label->text().toStdString(), entry)));
-        control->setAccessibleDescription(groupOf(*control));
     }
-    for (const auto& [button, name] : tables::BandCounts) {
-        if (auto* control = window.findChild<QWidget*>(named(button))) {
-            control->setAccessibleName(named(name));
+    for (const tables::ReadBeside& entry : tables::Beside) {
+        if (auto* control = window.findChild<QWidget*>(named(entry.control))) {
+            control->setAccessibleDescription(groupOf(*control));
         }
     }
     for (const char* series : {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"}) {

@@ -2,15 +2,19 @@
 #include "cli/commands.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "cli/verbs.h"
 #include "code/colour_code.h"
 #include "code/series.h"
 #include "source_paths.h"
@@ -394,6 +398,52 @@ TEST(Stocks, AnyFileEndsAtOnceInBoundedMemory) {
         const Outcome outcome = run({"combiner", "4k7", "--stock", path});
         EXPECT_EQ(outcome.err, message.empty() ? "" : "resistances-code : " + message + "\n");
         EXPECT_EQ(outcome.status, message.empty() ? 0 : 2) << path;
+    }
+    // The same stocks on standard input, read with the same limit.
+    std::setvbuf(stdin, nullptr, _IONBF, 0);
+    const int kept = dup(STDIN_FILENO);
+    const auto fromStandardInput = [&](const std::string& path) {
+        const int file = open(path.c_str(), O_RDONLY);
+        dup2(file, STDIN_FILENO);
+        close(file);
+        std::clearerr(stdin);
+        return run({"combiner", "4k7", "--stock", "-"});
+    };
+    EXPECT_EQ(fromStandardInput(folder + "long.txt").err,
+              "resistances-code : le stock « entrée standard » dépasse 1 Mio : ce n'est pas une "
+              "liste de valeurs.\n");
+    const Outcome piped = fromStandardInput(folder + "bom.txt");
+    EXPECT_EQ(piped.out.substr(0, piped.out.find('\n')),
+              "4,7 kΩ avec le stock lu sur l'entrée standard :");
+    dup2(kept, STDIN_FILENO);
+    close(kept);
+}
+
+// Every verb and option of the table, under each of its names, in both
+// manual pages.
+TEST(ManualPages, NameEveryVerbAndOption) {
+    for (const char* path : {ManualPage, FrenchManualPage}) {
+        std::ifstream file(path);
+        std::string page((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        ASSERT_FALSE(page.empty()) << path;
+        // Roff writes a minus as \-.
+        for (std::size_t at = page.find("\\-"); at != std::string::npos; at = page.find("\\-", at)) {
+            page.erase(at, 1);
+        }
+        for (const cli::Verb& verb : cli::verbs()) {
+            for (const std::string_view name : {verb.name, verb.english, verb.otherSpelling}) {
+                EXPECT_TRUE(name.empty() || page.find(name) != std::string::npos)
+                    << path << " lacks " << name;
+            }
+            for (const cli::Option& option : verb.options) {
+                for (const std::string_view name : {option.name, option.alias}) {
+                    EXPECT_TRUE(name.empty() || page.find(std::string(name) + " ") !=
+                                                    std::string::npos ||
+                                page.find(std::string(name) + "\n") != std::string::npos)
+                        << path << " lacks " << verb.name << " " << name;
+                }
+            }
+        }
     }
 }
 

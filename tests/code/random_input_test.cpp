@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -38,6 +40,10 @@ std::vector<std::string> nastyStocks() {
 // says something, and complains on the error stream exactly when it gives 2.
 TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
     const std::vector<std::string> stocks = nastyStocks();
+    // "--stock -" reads standard input: an empty one here, never the terminal.
+    const int nothing = open("/dev/null", O_RDONLY);
+    dup2(nothing, STDIN_FILENO);
+    close(nothing);
     const std::vector<std::string> commands{"lire",     "trouver",  "verifier",
                                             "vecteurs", "combiner", "diviseur"};
     const std::vector<std::string> vocabulary{"lire",
@@ -94,6 +100,7 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
                                               "--valeurs",
                                               "4k7,10k,220",
                                               "--stock",
+                                              "-",
                                               "--smd",
                                               "4k7",
                                               "R47",
