@@ -17,7 +17,6 @@
 namespace {
 
 using bench::fastestSeconds;
-using bench::median;
 using code::Value;
 
 // The yardstick: the smallest deviation of the output.
@@ -64,39 +63,23 @@ int main() {
     }
     const Value lowest(1, 3);
     const Value highest(1, 6);
-    std::printf("%-5s %7s %12s %12s %7s %9s %9s %9s\n", "serie", "values", "ours ms",
-                "yardstick ms", "ratio", "same dev", "ours <", "ours >");
-    for (const char* name : {"E24", "E96", "E192"}) {
-        const bench::Parts parts = bench::wholeSeries(name);
-        const std::vector<Value>& values = parts.values;
-        const std::vector<double>& ohms = parts.ohms;
-        std::vector<double> ours;
-        std::vector<double> theirs;
-        int same = 0;
-        int better = 0;
-        int worse = 0;
-        for (const code::Goal& goal : wishes) {
-            std::vector<code::Divider> found;
-            double reference = 0;
-            ours.push_back(fastestSeconds(
-                3, [&] { found = code::bestDividers(values, goal, 2, lowest, highest, 3); }));
-            theirs.push_back(
-                fastestSeconds(3, [&] { reference = yardstick(ohms, goal, 1e3, 1e6); }));
-            const double deviation = std::abs(found.front().quantity - goal.wanted());
-            if (std::abs(deviation - reference) <= goal.wanted() * 1e-12) {
-                ++same;
-            } else if (deviation < reference) {
-                ++better;
-            } else {
-                ++worse;
-                std::printf("  worse: %.17g V, %.17g > %.17g\n", goal.wanted(), deviation,
-                            reference);
+    bench::compareOverSeries(
+        "(two parts per leg, totals 1 kOhm to 1 MOhm; best deviations over 20 wishes)",
+        [&](const bench::Parts& parts, std::vector<double>& ours, std::vector<double>& theirs,
+            bench::Tally& tally) {
+            for (const code::Goal& goal : wishes) {
+                std::vector<code::Divider> found;
+                double reference = 0;
+                ours.push_back(fastestSeconds(3, [&] {
+                    found = code::bestDividers(parts.values, goal, 2, lowest, highest, 3);
+                }));
+                theirs.push_back(
+                    fastestSeconds(3, [&] { reference = yardstick(parts.ohms, goal, 1e3, 1e6); }));
+                const double deviation = std::abs(found.front().quantity - goal.wanted());
+                if (tally.count(deviation, reference, goal.wanted() * 1e-12)) {
+                    std::printf("  worse: %.17g V, %.17g > %.17g\n", goal.wanted(), deviation,
+                                reference);
+                }
             }
-        }
-        const double mineMs = median(ours) * 1000;
-        const double theirsMs = median(theirs) * 1000;
-        std::printf("%-5s %7zu %12.3f %12.3f %7.3f %9d %9d %9d\n", name, values.size(), mineMs,
-                    theirsMs, mineMs / theirsMs, same, better, worse);
-    }
-    std::printf("(two parts per leg, totals 1 kOhm to 1 MOhm; best deviations over 20 wishes)\n");
+        });
 }

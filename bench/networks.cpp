@@ -17,7 +17,6 @@
 namespace {
 
 using bench::fastestSeconds;
-using bench::median;
 using code::Value;
 
 struct TwoPart {
@@ -87,41 +86,25 @@ int main() {
         const int power = static_cast<int>(std::floor(std::log10(ohms))) - 5;
         targets.emplace_back(std::llround(ohms / std::pow(10.0, power)), power);
     }
-    std::printf("%-5s %7s %12s %12s %7s %9s %9s %9s\n", "serie", "values", "ours ms",
-                "yardstick ms", "ratio", "same dev", "ours <", "ours >");
-    for (const char* name : {"E24", "E96", "E192"}) {
-        const bench::Parts parts = bench::wholeSeries(name);
-        const std::vector<Value>& values = parts.values;
-        const std::vector<double>& ohms = parts.ohms;
-        std::vector<double> ours;
-        std::vector<double> theirs;
-        int same = 0;
-        int better = 0;
-        int worse = 0;
-        for (const Value& target : targets) {
-            const double wanted = static_cast<double>(target.ohms());
-            std::vector<std::vector<code::Network>> found;
-            std::array<double, 4> reference{};
-            ours.push_back(
-                fastestSeconds(3, [&] { found = code::bestNetworks(values, target, 4, 1); }));
-            theirs.push_back(fastestSeconds(3, [&] { reference = yardstick(ohms, wanted); }));
-            for (std::size_t k = 0; k < 4; ++k) {
-                const double deviation = std::abs(found[k].front().ohms() - wanted);
-                if (std::abs(deviation - reference[k]) <= wanted * code::SameDeviation) {
-                    ++same;
-                } else if (deviation < reference[k]) {
-                    ++better;
-                } else {
-                    ++worse;
-                    std::printf("  worse: %s, %zu parts, %.17g > %.17g\n", target.french().c_str(),
-                                k + 1, deviation, reference[k]);
+    bench::compareOverSeries(
+        "(same dev, ours <, ours >: best deviations over 20 targets x 4 part counts)",
+        [&](const bench::Parts& parts, std::vector<double>& ours, std::vector<double>& theirs,
+            bench::Tally& tally) {
+            for (const Value& target : targets) {
+                const double wanted = static_cast<double>(target.ohms());
+                std::vector<std::vector<code::Network>> found;
+                std::array<double, 4> reference{};
+                ours.push_back(fastestSeconds(
+                    3, [&] { found = code::bestNetworks(parts.values, target, 4, 1); }));
+                theirs.push_back(
+                    fastestSeconds(3, [&] { reference = yardstick(parts.ohms, wanted); }));
+                for (std::size_t k = 0; k < 4; ++k) {
+                    const double deviation = std::abs(found[k].front().ohms() - wanted);
+                    if (tally.count(deviation, reference[k], wanted * code::SameDeviation)) {
+                        std::printf("  worse: %s, %zu parts, %.17g > %.17g\n",
+                                    target.french().c_str(), k + 1, deviation, reference[k]);
+                    }
                 }
             }
-        }
-        const double mineMs = median(ours) * 1000;
-        const double theirsMs = median(theirs) * 1000;
-        std::printf("%-5s %7zu %12.3f %12.3f %7.3f %9d %9d %9d\n", name, values.size(), mineMs,
-                    theirsMs, mineMs / theirsMs, same, better, worse);
-    }
-    std::printf("(same dev, ours <, ours >: best deviations over 20 targets x 4 part counts)\n");
+        });
 }

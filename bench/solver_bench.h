@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -21,16 +22,10 @@ struct Parts {
 };
 
 inline Parts wholeSeries(std::string_view name) {
-    const code::Series& series = *code::seriesNamed(name);
-    Parts parts;
-    for (int exponent = -3; exponent <= 7; ++exponent) {
-        for (const int integer : series.values) {
-            const code::Value value(integer, exponent);
-            if (code::Value(1, 0) <= value && value <= code::Value(1, 7)) {
-                parts.values.push_back(value);
-                parts.ohms.push_back(static_cast<double>(value.ohms()));
-            }
-        }
+    Parts parts{code::valuesBetween(*code::seriesNamed(name), code::Value(1, 0), code::Value(1, 7)),
+                {}};
+    for (const code::Value& value : parts.values) {
+        parts.ohms.push_back(static_cast<double>(value.ohms()));
     }
     return parts;
 }
@@ -51,6 +46,47 @@ inline double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t half = values.size() / 2;
     return values.size() % 2 == 1 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+// How our best deviations compare with the yardstick's over one series.
+struct Tally {
+    int same = 0;
+    int better = 0;
+    int worse = 0;
+
+    // Counts one question; true where ours is worse.
+    bool count(double ours, double theirs, double tie) {
+        if (std::abs(ours - theirs) <= tie) {
+            ++same;
+        } else if (ours < theirs) {
+            ++better;
+        } else {
+            ++worse;
+            return true;
+        }
+        return false;
+    }
+};
+
+// A row a series, E24, E96 and E192 from 1 Ω to 10 MΩ: `solve(parts, ours,
+// theirs, tally)` times both solvers on every question, in seconds, and tallies
+// their deviations.
+template <typename Solve>
+void compareOverSeries(const char* footnote, Solve solve) {
+    std::printf("%-5s %7s %12s %12s %7s %9s %9s %9s\n", "serie", "values", "ours ms",
+                "yardstick ms", "ratio", "same dev", "ours <", "ours >");
+    for (const char* name : {"E24", "E96", "E192"}) {
+        const Parts parts = wholeSeries(name);
+        std::vector<double> ours;
+        std::vector<double> theirs;
+        Tally tally;
+        solve(parts, ours, theirs, tally);
+        const double oursMs = median(ours) * 1000;
+        const double theirsMs = median(theirs) * 1000;
+        std::printf("%-5s %7zu %12.3f %12.3f %7.3f %9d %9d %9d\n", name, parts.values.size(),
+                    oursMs, theirsMs, oursMs / theirsMs, tally.same, tally.better, tally.worse);
+    }
+    std::printf("%s\n", footnote);
 }
 
 }  // namespace bench

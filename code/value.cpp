@@ -58,14 +58,15 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
     const int magnitudeA = a.exponent_ + a.digits() - 1;
     const int magnitudeB = b.exponent_ + b.digits() - 1;
     std::strong_ordering order = magnitudeA <=> magnitudeB;
-    if (order == 0) {
+    if (order == std::strong_ordering::equal) {
         // Same leading power of ten: compare the digits, padded to one length.
         const int length = std::max(a.digits(), b.digits());
         order = scaled(a.significand_, length - a.digits()) <=>
                 scaled(b.significand_, length - b.digits());
     }
-    if (negative && order != 0) {
-        return order < 0 ? std::strong_ordering::greater : std::strong_ordering::less;
+    if (negative && order != std::strong_ordering::equal) {
+        return order == std::strong_ordering::less ? std::strong_ordering::greater
+                                                   : std::strong_ordering::less;
     }
     return order;
 }

@@ -29,7 +29,9 @@ public:
     [[nodiscard]] std::string french() const;
 
     friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
-    friend bool operator==(const Decimal& a, const Decimal& b) { return (a <=> b) == 0; }
+    friend bool operator==(const Decimal& a, const Decimal& b) {
+        return (a <=> b) == std::strong_ordering::equal;
+    }
 
 private:
     std::int64_t significand_ = 0;  // no trailing zeros, unless zero

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commands.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -427,7 +427,8 @@ TEST(ManualPages, NameEveryVerbAndOption) {
         std::string page((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         ASSERT_FALSE(page.empty()) << path;
         // Roff writes a minus as \-.
-        for (std::size_t at = page.find("\\-"); at != std::string::npos; at = page.find("\\-", at)) {
+        for (std::size_t at = page.find("\\-"); at != std::string::npos;
+             at = page.find("\\-", at)) {
             page.erase(at, 1);
         }
         for (const cli::Verb& verb : cli::verbs()) {
@@ -437,8 +438,8 @@ TEST(ManualPages, NameEveryVerbAndOption) {
             }
             for (const cli::Option& option : verb.options) {
                 for (const std::string_view name : {option.name, option.alias}) {
-                    EXPECT_TRUE(name.empty() || page.find(std::string(name) + " ") !=
-                                                    std::string::npos ||
+                    EXPECT_TRUE(name.empty() ||
+                                page.find(std::string(name) + " ") != std::string::npos ||
                                 page.find(std::string(name) + "\n") != std::string::npos)
                         << path << " lacks " << verb.name << " " << name;
                 }
