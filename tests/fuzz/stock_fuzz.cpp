@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "cli/command_line.h"
 #include "cli/stocks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
