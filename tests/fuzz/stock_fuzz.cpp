@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/command_line.h"
+#include "cli/printable.h"
 #include "cli/stocks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
