@@ -30,7 +30,7 @@ double yardstick(const std::vector<double>& values, const code::Goal& goal, doub
         }
     }
     std::sort(legs.begin(), legs.end());
-    const double quotient = goal.quotientFor(goal.wanted());
+    const double quotient = goal.r1For(1, goal.wanted());
     double best = INFINITY;
     for (const double r2 : legs) {
         const double low = lowest - r2;
@@ -43,7 +43,7 @@ double yardstick(const std::vector<double>& values, const code::Goal& goal, doub
         const auto at = std::lower_bound(first, last, quotient * r2);
         for (auto it : {at - 1, at}) {
             if (it >= first && it < last) {
-                best = std::min(best, std::abs(goal.quantity(*it / r2) - goal.wanted()));
+                best = std::min(best, std::abs(goal.quantity(*it, r2) - goal.wanted()));
             }
         }
     }

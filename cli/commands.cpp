@@ -15,8 +15,10 @@ namespace {
 std::string verbList() {
     std::string list;
     for (const Verb& verb : verbs()) {
-        list += (list.empty() ? "" : ", ") + std::string(verb.name) + " (" +
-                std::string(verb.english) + ")";
+        list += (list.empty() ? "" : ", ") + std::string(verb.name);
+        if (verb.english != verb.name) {
+            list += " (" + std::string(verb.english) + ")";
+        }
     }
     return list;
 }

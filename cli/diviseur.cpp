@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diviseur (divider): the best two legs R1 and R2 of standard resistors, or of
-// a person's own, for a voltage divider, a regulator's feedback, the gain of
-// a non-inverting amplifier, or a quotient R1 / R2.
+// a person's own, for a voltage divider (with its load), a regulator's
+// feedback or a three-terminal adjustable regulator (with the current of the
+// pin), the gain of a non-inverting amplifier, or a quotient R1 / R2; one leg
+// may be given. Each answer says how far off it can be, and what each part
+// burns.
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +15,7 @@
 #include "cli/verbs.h"
 #include "cli/wording.h"
 #include "code/divider.h"
+#include "code/power.h"
 
 namespace cli {
 
@@ -21,38 +25,6 @@ using code::Goal;
 using code::Value;
 
 constexpr std::string_view Example = " diviseur 5 1,2";
-
-// "3,3 V" may come as two arguments: a unit alone joins the number before it.
-std::vector<std::string> voltageWords(const std::vector<std::string>& words) {
-    std::vector<std::string> joined;
-    for (const std::string& word : words) {
-        const bool unit = word == "V" || word == "v" || word == "mV" || word == "mv";
-        if (unit && !joined.empty()) {
-            joined.back() += " " + word;
-        } else {
-            joined.push_back(word);
-        }
-    }
-    return joined;
-}
-
-double voltageOf(std::string_view text, std::string_view what) {
-    if (!text.empty() && text.front() == '-') {
-        complain(std::string(what) + " négative " + quoted(text) +
-                 " : les tensions se donnent positives.");
-    }
-    const code::Read<code::Voltage> read = code::readVoltage(text);
-    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-        if (*problem == code::ReadProblem::Zero) {
-            complain(std::string(what) + " nulle " + quoted(text) +
-                     " : une tension se donne au-dessus de 0.");
-        }
-        complain(std::string(what) + " illisible " + quoted(text) + " : " +
-                 reasonFor(*problem, Quantity::Voltage) +
-                 ". Exemples : 5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V.");
-    }
-    return std::get<code::Voltage>(read).volts();
-}
 
 // A gain or a quotient: a plain decimal above `floor`.
 double numberOf(std::string_view text, std::string_view what, double floor,
@@ -78,14 +50,48 @@ struct Asked {
     std::string headline;
 };
 
+// A regulator's reference and output, from --reference or --ajustable.
+Asked regulatorOf(const CommandLine& line, const std::vector<std::string>& words,
+                  std::string_view option) {
+    const bool adjustable = option == "--ajustable";
+    if (words.size() != 1) {
+        complain("avec " + std::string(option) +
+                 ", donnez la tension de sortie seule. Exemple : " + std::string(Program) +
+                 " diviseur " + std::string(option) + (adjustable ? " 1,25 5" : " 0,8 3,3"));
+    }
+    const double vref = voltageOf(*line.option(option), "tension de référence");
+    const double vout = voltageOf(words[0], "tension de sortie");
+    const std::string_view law =
+        adjustable ? "Vs = Vréf × (1 + R2 / R1)" : "Vs = Vréf × (1 + R1 / R2)";
+    if (!(vref < vout)) {
+        complain("la sortie (" + volts(vout) + ") doit être au-dessus de la référence (" +
+                 volts(vref) + ") : " + std::string(law) + ".");
+    }
+    if (adjustable) {
+        return {Goal::adjustable(vref, vout),
+                "Régulateur ajustable pour " + volts(vout) + " sur une référence de " +
+                    volts(vref) + " : " + std::string(law) +
+                    " + Iadj × R2 ; R1 de la sortie à la broche d'ajustement, aux bornes de la "
+                    "référence, R2 de cette broche à la masse."};
+    }
+    return {Goal::feedback(vref, vout),
+            "Contre-réaction pour " + volts(vout) + " sur une référence de " + volts(vref) + " : " +
+                std::string(law) +
+                " ; R1 de la sortie à la broche de contre-réaction, R2 de cette broche à la "
+                "masse."};
+}
+
 Asked askedOf(const CommandLine& line) {
     const bool reference = line.has("--reference");
+    const bool adjustable = line.has("--ajustable");
     const bool gain = line.has("--gain");
     const bool ratio = line.has("--rapport");
-    if (int{reference} + int{gain} + int{ratio} > 1) {
-        complain("--reference, --gain et --rapport sont trois façons de demander : une seule.");
+    if (int{reference} + int{adjustable} + int{gain} + int{ratio} > 1) {
+        complain(
+            "--reference, --ajustable, --gain et --rapport sont quatre façons de demander : une "
+            "seule.");
     }
-    const std::vector<std::string> words = voltageWords(line.words());
+    const std::vector<std::string> words = joinedUnits(line.words());
     if (gain || ratio) {
         if (!words.empty()) {
             complain(std::string(gain ? "--gain" : "--rapport") +
@@ -104,28 +110,13 @@ Asked askedOf(const CommandLine& line) {
                                   "le rapport R1 / R2 doit être au-dessus de 0.");
         return {Goal::ratio(q), "Rapport R1 / R2 de " + code::frenchNumber(q) + "."};
     }
-    if (reference) {
-        if (words.size() != 1) {
-            complain("avec --reference, donnez la tension de sortie seule. Exemple : " +
-                     std::string(Program) + " diviseur --reference 0,8 3,3");
-        }
-        const double vref = voltageOf(*line.option("--reference"), "tension de référence");
-        const double vout = voltageOf(words[0], "tension de sortie");
-        if (!(vref < vout)) {
-            complain("la sortie (" + volts(vout) +
-                     ") doit être au-dessus de la "
-                     "référence (" +
-                     volts(vref) + ") : Vs = Vréf × (1 + R1 / R2).");
-        }
-        return {Goal::feedback(vref, vout),
-                "Contre-réaction pour " + volts(vout) + " sur une référence de " + volts(vref) +
-                    " : Vs = Vréf × (1 + R1 / R2) ; R1 de la sortie à la broche de "
-                    "contre-réaction, R2 de cette broche à la masse."};
+    if (reference || adjustable) {
+        return regulatorOf(line, words, reference ? "--reference" : "--ajustable");
     }
     if (words.size() != 2) {
         complain(
             "il faut deux tensions, l'entrée puis la sortie. Exemple : " + std::string(Program) +
-            std::string(Example) + " ; ou --reference, --gain, --rapport.");
+            std::string(Example) + " ; ou --reference, --ajustable, --gain, --rapport.");
     }
     const double vin = voltageOf(words[0], "tension d'entrée");
     const double vout = voltageOf(words[1], "tension de sortie");
@@ -135,8 +126,91 @@ Asked askedOf(const CommandLine& line) {
     }
     return {Goal::divider(vin, vout),
             "Diviseur de " + volts(vin) + " à " + volts(vout) +
-                " : Vs = Ve × R2 / (R1 + R2) ; R1 de l'entrée à la sortie, R2 de la "
-                "sortie à la masse."};
+                " : Vs = Ve × R2 / (R1 + R2) ; R1 de l'entrée à la sortie, R2 de la sortie à la "
+                "masse."};
+}
+
+// Options that only some ways of asking take.
+void refuseWhatDoesNotApply(const CommandLine& line, Goal::Kind kind) {
+    const bool divider = kind == Goal::Kind::Divider;
+    const bool regulator = kind == Goal::Kind::Feedback || kind == Goal::Kind::Adjustable;
+    const auto refuse = [&](std::string_view option, bool applies, std::string_view why) {
+        if (line.has(option) && !applies) {
+            complain(std::string(option) + " ne va pas ici : " + std::string(why));
+        }
+    };
+    refuse("--charge", divider, "une charge se branche à la sortie d'un diviseur.");
+    refuse("--tolerance-entree", divider, "seul un diviseur a une tension d'entrée.");
+    refuse("--courant-broche", regulator, "il va avec --reference ou --ajustable.");
+    refuse("--courant-broche-max", regulator, "il va avec --reference ou --ajustable.");
+    refuse("--tolerance-reference", regulator, "il va avec --reference ou --ajustable.");
+    refuse("--courant-max", divider || regulator, "un gain ou un rapport ne tire pas de courant.");
+    refuse("--courant-min", divider || regulator, "un gain ou un rapport ne tire pas de courant.");
+    if (line.has("--fixe-r1") && line.has("--fixe-r2")) {
+        complain(
+            "--fixe-r1 et --fixe-r2 ensemble ne laissent rien à chercher : fixez une "
+            "branche au plus.");
+    }
+}
+
+Goal withCircuit(const CommandLine& line, Goal goal) {
+    if (const std::optional<std::string> load = line.option("--charge")) {
+        goal = goal.loaded(static_cast<double>(valueOf(*load).ohms()));
+    }
+    if (const std::optional<std::string> pin = line.option("--courant-broche")) {
+        goal = goal.withPinCurrent(currentOf(*pin, "courant de broche", true));
+    }
+    return goal;
+}
+
+// The totals the search may use: --total-min and --total-max, narrowed by
+// the current the divider may draw (from the input, or from the output of a
+// regulator), written as a value with up to twelve digits, rounded inwards.
+struct Totals {
+    Value lowest;
+    Value highest;
+};
+
+Value boundOf(double ohms, bool upwards) {
+    const int exponent = static_cast<int>(std::floor(std::log10(ohms))) - 11;
+    const double scaled = ohms / std::pow(10.0, exponent);
+    return {static_cast<std::int64_t>(upwards ? std::ceil(scaled) : std::floor(scaled)), exponent};
+}
+
+Totals totalsOf(const CommandLine& line, const Goal& goal) {
+    Totals totals{valueOf(line.option("--total-min").value_or("1k")),
+                  valueOf(line.option("--total-max").value_or("1M"))};
+    if (totals.highest < totals.lowest) {
+        complain("les totaux sont à l'envers : --total-min " + totals.lowest.french() +
+                 " est au-dessus de --total-max " + totals.highest.french() + ".");
+    }
+    // The voltage across the whole divider.
+    const double across = goal.kind() == Goal::Kind::Divider ? goal.given() : goal.wanted();
+    if (const std::optional<std::string> most = line.option("--courant-max")) {
+        totals.lowest =
+            std::max(totals.lowest, boundOf(across / currentOf(*most, "courant maximal"), true));
+    }
+    if (const std::optional<std::string> least = line.option("--courant-min")) {
+        totals.highest =
+            std::min(totals.highest, boundOf(across / currentOf(*least, "courant minimal"), false));
+    }
+    if (totals.highest < totals.lowest) {
+        complain("les courants et les totaux se contredisent : R1 + R2 devrait être d'au moins " +
+                 code::frenchApproximate(totals.lowest.ohms()) + " et d'au plus " +
+                 code::frenchApproximate(totals.highest.ohms()) +
+                 ". Voyez --total-min, --total-max, --courant-max et --courant-min.");
+    }
+    return totals;
+}
+
+code::GivenLeg givenLegOf(const CommandLine& line) {
+    for (const auto& [option, which] : {std::pair{"--fixe-r1", code::GivenLeg::Which::R1},
+                                        std::pair{"--fixe-r2", code::GivenLeg::Which::R2}}) {
+        if (const std::optional<std::string> text = line.option(option)) {
+            return {which, static_cast<double>(valueOf(*text).ohms())};
+        }
+    }
+    return {};
 }
 
 // What the pair gives, as the person asked for it.
@@ -144,6 +218,7 @@ std::string shown(const Goal& goal, double quantity) {
     switch (goal.kind()) {
         case Goal::Kind::Divider:
         case Goal::Kind::Feedback:
+        case Goal::Kind::Adjustable:
             return volts(quantity);
         case Goal::Kind::Gain:
         case Goal::Kind::Ratio:
@@ -152,22 +227,94 @@ std::string shown(const Goal& goal, double quantity) {
     return code::frenchNumber(quantity);
 }
 
+// What the worst case spans: "±5 %, référence ±1 %, courant de broche de 0 à 100 µA".
+std::string spreadText(const code::Spread& spread, const Goal& goal) {
+    std::string text = code::frenchTolerance(spread.partsBasisPoints);
+    if (spread.givenFraction > 0) {
+        text += std::string(goal.kind() == Goal::Kind::Divider ? ", entrée " : ", référence ") +
+                "±" + code::frenchNumber(spread.givenFraction * 100) + " %";
+    }
+    if (spread.pinCurrentUpTo) {
+        text += ", courant de broche de 0 à " + code::frenchQuantity(*spread.pinCurrentUpTo, "A");
+    }
+    return text;
+}
+
+struct Settings {
+    const Drawer& drawer;
+    code::Spread spread;
+    double margin;
+};
+
+// The voltage across each leg at the nominal point; nothing for a gain or a
+// quotient.
+std::optional<std::pair<double, double>> legVoltages(const Goal& goal, double quantity) {
+    switch (goal.kind()) {
+        case Goal::Kind::Divider:
+            return std::pair{goal.given() - quantity, quantity};
+        case Goal::Kind::Feedback:
+            return std::pair{quantity - goal.given(), goal.given()};
+        case Goal::Kind::Adjustable:
+            return std::pair{goal.given(), quantity - goal.given()};
+        case Goal::Kind::Gain:
+        case Goal::Kind::Ratio:
+            break;
+    }
+    return std::nullopt;
+}
+
+// "R1 39 kΩ 97,4 µW (1/16 W) ; R2 ...": what each part burns, and the
+// smallest common rating that carries it.
+std::string powerLine(const code::Divider& divider, std::pair<double, double> across,
+                      const Settings& settings) {
+    struct Leg {
+        const char* name;
+        const code::Network* network;
+        double volts;
+    };
+    std::string text;
+    for (const Leg& leg :
+         {Leg{"R1", &divider.r1, across.first}, Leg{"R2", &divider.r2, across.second}}) {
+        const std::vector<double> watts =
+            code::partPowers(*leg.network, settings.drawer.values, leg.volts);
+        const std::vector<int> parts = leg.network->occurrences();
+        text += std::string(text.empty() ? "" : " ; ") + leg.name;
+        for (std::size_t i = 0; i < watts.size(); ++i) {
+            const double ohms =
+                parts.empty()
+                    ? leg.network->ohms()
+                    : static_cast<double>(
+                          settings.drawer.values[static_cast<std::size_t>(parts[i])].ohms());
+            text += std::string(i == 0 ? " " : ", ") + code::frenchApproximate(ohms) + " " +
+                    powerText(watts[i], settings.margin);
+        }
+    }
+    return text;
+}
+
 void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& divider,
-                 const Drawer& drawer, int tolerance) {
-    out << rank << ". R1 = " << networkText(divider.r1, drawer.values)
-        << " ; R2 = " << networkText(divider.r2, drawer.values) << "\n";
+                 const Settings& settings) {
+    const auto leg = [&](const code::Network& network) {
+        return network.partCount() == 0 ? code::frenchApproximate(network.ohms()) + " (fixée)"
+                                        : networkText(network, settings.drawer.values);
+    };
+    out << rank << ". R1 = " << leg(divider.r1) << " ; R2 = " << leg(divider.r2) << "\n";
     const double deviation = (divider.quantity - goal.wanted()) / goal.wanted() * 100;
     out << "   " << shown(goal, divider.quantity) << deviationText(deviation) << " ; total "
         << code::frenchApproximate(divider.total());
     if (goal.kind() == Goal::Kind::Divider) {
-        out << ", " << code::frenchQuantity(goal.given() / divider.total(), "A")
+        out << ", "
+            << code::frenchQuantity((goal.given() - divider.quantity) / divider.r1.ohms(), "A")
             << " tirés de l'entrée";
-    } else if (goal.kind() == Goal::Kind::Feedback) {
-        out << ", " << code::frenchQuantity(divider.quantity / divider.total(), "A")
+    } else if (goal.kind() == Goal::Kind::Feedback || goal.kind() == Goal::Kind::Adjustable) {
+        const double r1Volts =
+            goal.kind() == Goal::Kind::Feedback ? divider.quantity - goal.given() : goal.given();
+        out << ", " << code::frenchQuantity(r1Volts / divider.r1.ohms(), "A")
             << " tirés de la sortie";
     }
-    const auto [low, high] = code::worstCase(goal, divider, tolerance);
-    out << "\n   au pire à " << code::frenchTolerance(tolerance) << " : de " << shown(goal, low)
+    const auto [low, high] =
+        code::worstCase(goal, divider, settings.drawer.values, settings.spread);
+    out << "\n   au pire à " << spreadText(settings.spread, goal) << " : de " << shown(goal, low)
         << " à " << shown(goal, high) << "\n";
     if (!divider.otherTotals.empty()) {
         out << (divider.otherTotals.size() == 1 ? "   aussi au total de "
@@ -180,15 +327,19 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& d
         }
         out << " (les mêmes valeurs, à une puissance de dix près)\n";
     }
+    if (const auto across = legVoltages(goal, divider.quantity)) {
+        out << "   puissance : " << powerLine(divider, *across, settings) << "\n";
+    }
     std::vector<int> parts = divider.r1.distinctParts();
     const std::vector<int> more = divider.r2.distinctParts();
     parts.insert(parts.end(), more.begin(), more.end());
     std::sort(parts.begin(), parts.end(), std::greater<>());
     parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
+    const int tolerance = settings.spread.partsBasisPoints;
     for (const int part : parts) {
-        const Value& value = drawer.values[static_cast<std::size_t>(part)];
+        const Value& value = settings.drawer.values[static_cast<std::size_t>(part)];
         out << "   " << value.french() << " : "
-            << usualBands(value, drawer.series,
+            << usualBands(value, settings.drawer.series,
                           tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
             << "\n";
     }
@@ -198,36 +349,57 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& d
 
 int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     if (line.words().empty() && !line.has("--gain") && !line.has("--rapport") &&
-        !line.has("--reference")) {
+        !line.has("--reference") && !line.has("--ajustable")) {
         complain("quelles tensions ? Exemple : " + std::string(Program) + std::string(Example) +
-                 " ; ou --reference 0,8 3,3, --gain 11, --rapport 4,7.");
+                 " ; ou --reference 0,8 3,3, --ajustable 1,25 5, --gain 11, --rapport 4,7.");
     }
     const Asked asked = askedOf(line);
+    refuseWhatDoesNotApply(line, asked.goal.kind());
+    const Goal goal = withCircuit(line, asked.goal);
+    const code::GivenLeg given = givenLegOf(line);
     const int parts = line.count("--parties", 1, "nombre de parties par branche");
     const int howMany = line.count("--nombre", 3, "nombre de réponses");
-    const Value lowest = valueOf(line.option("--total-min").value_or("1k"));
-    const Value highest = valueOf(line.option("--total-max").value_or("1M"));
-    if (highest < lowest) {
-        complain("les totaux sont à l'envers : --total-min " + lowest.french() +
-                 " est au-dessus de --total-max " + highest.french() + ".");
-    }
+    const Totals totals = totalsOf(line, goal);
     const Drawer drawer = drawerOf(line, stocks);
-    const int tolerance = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
-                          : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
-                                                     : 100;
+    code::Spread spread;
+    spread.partsBasisPoints = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
+                              : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
+                                                         : 100;
+    for (const char* option : {"--tolerance-entree", "--tolerance-reference"}) {
+        if (const std::optional<std::string> text = line.option(option)) {
+            spread.givenFraction = percentOf(*text, "tolérance");
+        }
+    }
+    if (const std::optional<std::string> most = line.option("--courant-broche-max")) {
+        spread.pinCurrentUpTo = currentOf(*most, "courant de broche maximal", true);
+    }
+    const Settings settings{drawer, spread, marginOf(line)};
 
-    const std::vector<code::Divider> found =
-        code::bestDividers(drawer.values, asked.goal, parts, lowest, highest, howMany);
+    const std::vector<code::Divider> found = code::bestDividers(
+        drawer.values, goal, parts, totals.lowest, totals.highest, howMany, given);
     if (found.empty()) {
         complain("aucune paire de branches de " + drawer.described + " n'a un total R1 + R2 de " +
-                 lowest.french() + " à " + highest.french() + ".");
+                 code::frenchApproximate(totals.lowest.ohms()) + " à " +
+                 code::frenchApproximate(totals.highest.ohms()) + ".");
     }
     out << asked.headline << "\n";
+    if (std::isfinite(goal.load())) {
+        out << "Avec une charge de " << code::frenchApproximate(goal.load())
+            << " de la sortie à la masse : R2 ∥ RL en place de R2.\n";
+    }
+    if (goal.pinCurrent() != 0) {
+        out << "Avec un courant de broche de " << code::frenchQuantity(goal.pinCurrent(), "A")
+            << ".\n";
+    }
+    const std::string searched = given.which == code::GivenLeg::Which::None ? "par branche"
+                                 : given.which == code::GivenLeg::Which::R1 ? "pour R2, R1 fixée"
+                                                                            : "pour R1, R2 fixée";
     out << "Avec " << drawer.described << ", " << (parts == 1 ? "1 partie" : "1 ou 2 parties")
-        << " par branche, R1 + R2 de " << lowest.french() << " à " << highest.french() << " :\n";
+        << " " << searched << ", R1 + R2 de " << code::frenchApproximate(totals.lowest.ohms())
+        << " à " << code::frenchApproximate(totals.highest.ohms()) << " :\n";
     int rank = 0;
     for (const code::Divider& divider : found) {
-        writeAnswer(out, ++rank, asked.goal, divider, drawer, tolerance);
+        writeAnswer(out, ++rank, goal, divider, settings);
     }
     return Done;
 }

@@ -36,11 +36,22 @@ std::string reasonFor(code::ReadProblem problem, Quantity quantity) {
         case ReadProblem::Zero:
             return "une valeur nulle";
         case ReadProblem::TooSmall:
-            return quantity == Quantity::Voltage ? "moins de 1 µV" : "moins de 0,001 Ω";
         case ReadProblem::TooLarge:
-            return quantity == Quantity::Voltage ? "plus de 999 kV" : "plus de 999 GΩ";
+            break;
     }
-    return "illisible";
+    const bool small = problem == ReadProblem::TooSmall;
+    switch (quantity) {
+        case Quantity::Voltage:
+            return small ? "moins de 1 µV" : "plus de 999 kV";
+        case Quantity::Current:
+            return small ? "moins de 1 nA" : "plus de 999 A";
+        case Quantity::Power:
+            return small ? "moins de 1 mW" : "plus de 999 kW";
+        case Quantity::Resistance:
+        case Quantity::Number:
+            break;
+    }
+    return small ? "moins de 0,001 Ω" : "plus de 999 GΩ";
 }
 
 namespace {
@@ -101,6 +112,88 @@ Value valueOf(std::string_view text) {
                  ". Exemples : 4700, 4,7k, 4.7k, 4k7, \"4,7 kΩ\", R47, 0,47.");
     }
     return std::get<Value>(read);
+}
+
+std::vector<std::string> joinedUnits(const std::vector<std::string>& words) {
+    std::vector<std::string> joined;
+    for (const std::string& word : words) {
+        const bool unit = word == "V" || word == "v" || word == "mV" || word == "mv" ||
+                          word == "A" || word == "mA" || word == "µA" || word == "uA";
+        if (unit && !joined.empty()) {
+            joined.back() += " " + word;
+        } else {
+            joined.push_back(word);
+        }
+    }
+    return joined;
+}
+
+double voltageOf(std::string_view text, std::string_view what) {
+    if (!text.empty() && text.front() == '-') {
+        complain(std::string(what) + " négative " + quoted(text) +
+                 " : les tensions se donnent positives.");
+    }
+    const code::Read<code::Voltage> read = code::readVoltage(text);
+    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
+        if (*problem == code::ReadProblem::Zero) {
+            complain(std::string(what) + " nulle " + quoted(text) +
+                     " : une tension se donne au-dessus de 0.");
+        }
+        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+                 reasonFor(*problem, Quantity::Voltage) +
+                 ". Exemples : 5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V.");
+    }
+    return std::get<code::Voltage>(read).volts();
+}
+
+double currentOf(std::string_view text, std::string_view what, bool signedCurrent) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative && !signedCurrent) {
+        complain(std::string(what) + " négatif " + quoted(text) +
+                 " : ce courant se donne positif.");
+    }
+    const code::Read<code::Current> read = code::readCurrent(text.substr(negative ? 1 : 0));
+    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
+        if (*problem == code::ReadProblem::Zero && signedCurrent) {
+            return 0;
+        }
+        if (*problem == code::ReadProblem::Zero) {
+            complain(std::string(what) + " nul " + quoted(text) +
+                     " : ce courant se donne au-dessus de 0.");
+        }
+        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+                 reasonFor(*problem, Quantity::Current) +
+                 ". Exemples : 20m, 20mA, \"20 mA\", 0,02, 50µ, 50u, 50µA.");
+    }
+    const double amperes = std::get<code::Current>(read).amperes();
+    return negative ? -amperes : amperes;
+}
+
+double percentOf(std::string_view text, std::string_view what) {
+    std::string number;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "±") == 0) {
+            ++i;
+        } else if (text[i] != '%' && text[i] != ' ') {
+            number += text[i];
+        }
+    }
+    const code::Read<code::Decimal> read = code::readNumber(number);
+    if (const auto* percent = std::get_if<code::Decimal>(&read);
+        percent != nullptr && percent->amount() < 100) {
+        return static_cast<double>(percent->amount()) / 100;
+    }
+    if (std::get_if<code::ReadProblem>(&read) != nullptr &&
+        std::get<code::ReadProblem>(read) == code::ReadProblem::Zero) {
+        return 0;
+    }
+    complain(std::string(what) + " impossible " + quoted(text) +
+             " : un pourcentage de 0 à moins de 100. Exemples : 1, 0,5 %, ±2 %.");
+}
+
+double marginOf(const CommandLine& line) {
+    const std::optional<std::string> text = line.option("--marge");
+    return text ? percentOf(*text, "marge") : 0.5;
 }
 
 int toleranceOf(const std::string& text) {

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/command_line.h"
 #include "code/colour_code.h"
@@ -19,7 +20,7 @@ namespace cli {
 std::string_view trimmed(std::string_view text);
 
 // What a reader was reading, for the wording of its problems.
-enum class Quantity { Resistance, Voltage, Number };
+enum class Quantity { Resistance, Voltage, Current, Power, Number };
 
 // Why a text is not a resistance, a voltage or a number: "une valeur nulle",
 // "plus de 999 GΩ". Every reader's complaint words its problem here.
@@ -28,6 +29,19 @@ std::string reasonFor(code::ReadProblem problem, Quantity quantity);
 code::Value valueOf(std::string_view text);
 code::Reading readingOf(std::span<const std::string> words);
 std::optional<code::Reading> reversedReadingOf(std::span<const std::string> words);
+
+// "3,3 V" may come as two arguments: a unit alone joins the number before it.
+std::vector<std::string> joinedUnits(const std::vector<std::string>& words);
+// A voltage above 0; `what` names it in complaints ("tension d'entrée").
+double voltageOf(std::string_view text, std::string_view what);
+// A current, above 0 or, where `signedCurrent`, of either sign.
+double currentOf(std::string_view text, std::string_view what, bool signedCurrent = false);
+// A percentage from 0 to below 100 ("1", "1 %", "±0,5 %"), as a fraction.
+double percentOf(std::string_view text, std::string_view what);
+
+// --marge: how much of its rating a part may not burn, as a fraction; half
+// when it is not given.
+double marginOf(const CommandLine& line);
 
 // "5%", "±5 %", "0,5": a tolerance that has a colour, in basis points.
 int toleranceOf(const std::string& text);

@@ -23,7 +23,8 @@ constexpr std::array<Option, 4> TrouverOptions{{
     {"--coefficient", {}, Takes::Coefficient},
     Cms,
 }};
-constexpr std::array<Option, 7> CombinerOptions{{
+constexpr Option Marge{"--marge"};
+constexpr std::array<Option, 10> CombinerOptions{{
     Serie,
     De,
     A,
@@ -31,9 +32,14 @@ constexpr std::array<Option, 7> CombinerOptions{{
     Valeurs,
     {"--parties", {}, Takes::Count, 1, 4},
     {"--nombre", {}, Takes::Count, 1, 20},
+    {"--tension"},
+    {"--courant"},
+    Marge,
 }};
-constexpr std::array<Option, 13> DiviseurOptions{{
+constexpr Option ToleranceEntree{"--tolerance-entree"};
+constexpr std::array<Option, 24> DiviseurOptions{{
     {"--reference"},
+    {"--ajustable"},
     {"--gain"},
     {"--rapport"},
     Serie,
@@ -46,11 +52,32 @@ constexpr std::array<Option, 13> DiviseurOptions{{
     {"--total-min"},
     {"--total-max"},
     Tolerance,
+    {"--charge"},
+    {"--fixe-r1"},
+    {"--fixe-r2"},
+    {"--courant-broche"},
+    {"--courant-broche-max"},
+    {"--courant-max"},
+    {"--courant-min"},
+    {"--tolerance-reference"},
+    ToleranceEntree,
+    Marge,
+}};
+constexpr std::array<Option, 9> LedOptions{{
+    {"--leds", {}, Takes::Count, 1, 20},
+    Serie,
+    De,
+    A,
+    Stock,
+    Valeurs,
+    Tolerance,
+    ToleranceEntree,
+    Marge,
 }};
 constexpr std::array<Option, 1> VerifierOptions{{{"--mesure"}}};
 constexpr std::array<Option, 1> VecteursOptions{{Cms}};
 
-constexpr std::array<Verb, 6> Verbs{{
+constexpr std::array<Verb, 7> Verbs{{
     {"lire",
      "read",
      {},
@@ -90,6 +117,7 @@ constexpr std::array<Verb, 6> Verbs{{
      {},
      "  combiner VALEUR [--serie E24] [--de 1] [--a 10M] [--parties 3] [--nombre 1]\n"
      "  combiner VALEUR --stock FICHIER | --valeurs 4k7,10k,220\n"
+     "      [--tension U | --courant I] [--marge 50] (la puissance de chaque partie)\n"
      "                                   (combine) meilleurs réseaux série-parallèle de 1 à 4\n"
      "                                   résistances d'une série ou d'un stock, avec leurs "
      "bagues\n",
@@ -104,11 +132,18 @@ constexpr std::array<Verb, 6> Verbs{{
      "  diviseur --reference VREF VSORTIE\n"
      "                                   contre-réaction d'un régulateur : Vs = Vréf × (1 + R1 / "
      "R2)\n"
+     "  diviseur --ajustable VREF VSORTIE\n"
+     "                                   régulateur ajustable à trois broches :\n"
+     "                                   Vs = Vréf × (1 + R2 / R1) + Iadj × R2\n"
      "  diviseur --gain G                amplificateur non inverseur : G = 1 + R1 / R2\n"
      "  diviseur --rapport Q             le rapport R1 / R2 lui-même\n"
      "      [--serie E24] [--de 1] [--a 10M] | --stock FICHIER | --valeurs 4k7,10k,220\n"
      "      [--parties 1|2] (par branche) [--nombre 3] [--total-min 1k] [--total-max 1M]\n"
      "      [--tolerance T] (défaut : celle de la série, 1 % pour un stock)\n"
+     "      [--charge R] (de la sortie à la masse) [--fixe-r1 R | --fixe-r2 R]\n"
+     "      [--courant-broche I] [--courant-broche-max I] (pire cas de 0 à I)\n"
+     "      [--courant-max I] [--courant-min I] (tirés de l'entrée, ou de la sortie)\n"
+     "      [--tolerance-entree P | --tolerance-reference P] [--marge 50] (en %)\n"
      "                                   meilleures paires, avec l'écart, le total, le pire cas\n"
      "                                   à la tolérance et les bagues ; une paire aux mêmes\n"
      "                                   valeurs à une puissance de dix près n'est donnée qu'une\n"
@@ -116,6 +151,21 @@ constexpr std::array<Verb, 6> Verbs{{
      Takes::Text,
      DiviseurOptions,
      diviseur},
+    {"led",
+     "led",
+     {},
+     "  led VALIM VF COURANT [--leds N] [--serie E24] [--de 1] [--a 10M]\n"
+     "      | --stock FICHIER | --valeurs 47,68,100 [--tolerance T] [--tolerance-entree P]\n"
+     "      [--marge 50]\n"
+     "                                   résistance série d'une LED ou de N en série :\n"
+     "                                   R = (Valim − N × Vf) / I ; la valeur normalisée "
+     "au-dessus\n"
+     "                                   et celle en dessous, avec leur courant, leurs puissances\n"
+     "                                   et leurs bagues. Courants : 20m, 20mA, \"20 mA\", 0,02, "
+     "50µA\n",
+     Takes::Text,
+     LedOptions,
+     led},
 }};
 
 }  // namespace

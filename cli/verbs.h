@@ -21,7 +21,7 @@ using Run = int (*)(const CommandLine& line, Answer& out, const StockFiles& stoc
 
 struct Verb {
     std::string_view name;           // French: lire
-    std::string_view english;        // its English alias: read
+    std::string_view english;        // its English alias: read (led: the same)
     std::string_view otherSpelling;  // vérifier beside verifier; empty: none
     std::string_view usage;          // its lines of --help
     Takes words;                     // what its words are, for the completion
@@ -40,5 +40,6 @@ int verifier(const CommandLine& line, Answer& out, const StockFiles& stocks);
 int vecteurs(const CommandLine& line, Answer& out, const StockFiles& stocks);
 int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks);
 int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int led(const CommandLine& line, Answer& out, const StockFiles& stocks);
 
 }  // namespace cli

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "code/colour_code.h"
+#include "code/power.h"
 
 namespace cli {
 
@@ -150,6 +151,12 @@ std::string usualBands(const Value& value, const code::Series* series,
 
 std::string volts(double amount) {
     return amount >= 0.1 ? code::frenchNumber(amount) + " V" : code::frenchQuantity(amount, "V");
+}
+
+std::string powerText(double watts, double margin) {
+    const std::optional<code::Rating> rating = code::ratingFor(watts, margin);
+    return code::frenchQuantity(watts, "W") + " (" +
+           (rating ? rating->french() : std::string("plus de 5 W")) + ")";
 }
 
 }  // namespace cli

@@ -52,4 +52,8 @@ std::string usualBands(const code::Value& value, const code::Series* series,
 // "0,8 V", as datasheets write a voltage; millivolts only below 0,1 V.
 std::string volts(double amount);
 
+// "97,4 µW (1/16 W)": a power, and the smallest common rating that carries it
+// burning at most `1 - margin` of itself.
+std::string powerText(double watts, double margin);
+
 }  // namespace cli

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <vector>
 
@@ -19,35 +20,81 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 // Two totals this close, relative to the middle, count as equally near it.
 constexpr double SameSpread = 1e-9;
 
+// A quantity that no R1 reaches comes nearest at one end.
+double atLeastZero(double r1) {
+    return std::isnan(r1) || r1 < 0 ? 0 : r1;
+}
+
 }  // namespace
 
-double Goal::quantity(double quotient) const {
+Goal Goal::loaded(double ohms) const {
+    Goal goal = *this;
+    goal.load_ = ohms;
+    return goal;
+}
+
+Goal Goal::withPinCurrent(double amperes) const {
+    Goal goal = *this;
+    goal.pinCurrent_ = amperes;
+    return goal;
+}
+
+double Goal::quantity(double r1, double r2, double given, double pinCurrent) const {
     switch (kind_) {
-        case Kind::Divider:
-            return given_ / (1 + quotient);
+        case Kind::Divider: {
+            const double lower = std::isinf(load_) ? r2 : r2 * load_ / (r2 + load_);
+            return given * lower / (r1 + lower);
+        }
         case Kind::Feedback:
+            return given * (1 + r1 / r2) + pinCurrent * r1;
+        case Kind::Adjustable:
+            return given * (1 + r2 / r1) + pinCurrent * r2;
         case Kind::Gain:
-            return given_ * (1 + quotient);
+            return 1 + r1 / r2;
         case Kind::Ratio:
             break;
     }
-    return quotient;
+    return r1 / r2;
 }
 
-double Goal::quotientFor(double quantity) const {
+double Goal::r1For(double r2, double quantity) const {
     switch (kind_) {
-        case Kind::Divider:
+        case Kind::Divider: {
             if (!(quantity > 0)) {
                 return Infinity;
             }
-            return std::max(given_ / quantity - 1, 0.0);
-        case Kind::Feedback:
+            const double lower = std::isinf(load_) ? r2 : r2 * load_ / (r2 + load_);
+            return atLeastZero(lower * (given_ / quantity - 1));
+        }
+        case Kind::Feedback: {
+            // Vref + R1 · (Vref / R2 + I): a slope of either sign.
+            const double slope = given_ / r2 + pinCurrent_;
+            if (slope == 0) {
+                return 0;
+            }
+            const double r1 = (quantity - given_) / slope;
+            return r1 < 0 ? (slope > 0 ? 0 : Infinity) : r1;
+        }
+        case Kind::Adjustable: {
+            // Vref + I · R2 + Vref · R2 / R1: nearer Vref + I · R2 as R1 grows.
+            const double above = quantity - given_ - pinCurrent_ * r2;
+            return above > 0 ? given_ * r2 / above : Infinity;
+        }
         case Kind::Gain:
-            return std::max(quantity / given_ - 1, 0.0);
+            return atLeastZero(r2 * (quantity - 1));
         case Kind::Ratio:
             break;
     }
-    return std::max(quantity, 0.0);
+    return atLeastZero(r2 * quantity);
+}
+
+bool Goal::onQuotientAlone() const {
+    return std::isinf(load_) && pinCurrent_ == 0;
+}
+
+double Goal::quotientFor(double quantity) const {
+    // R1 / R2 with R2 = 1, where the quantity depends on nothing else.
+    return r1For(1, quantity);
 }
 
 std::pair<double, double> Goal::quotientsWithin(double deviation) const {
@@ -58,7 +105,11 @@ std::pair<double, double> Goal::quotientsWithin(double deviation) const {
 
 namespace {
 
-// A pair of legs found by the search: two entries of the index.
+// The place of a given leg among the index's entries.
+constexpr std::size_t Given = std::numeric_limits<std::size_t>::max();
+
+// A pair of legs found by the search: two entries of the index, or one and
+// the given leg.
 struct Candidate {
     double deviation = 0;
     int parts = 0;
@@ -72,6 +123,9 @@ struct Candidate {
 };
 
 struct DividerOrder {
+    // Whether legs times a power of ten give the same quantity.
+    bool scaleFree = true;
+
     bool before(const Candidate& a, const Candidate& b) const {
         if (a.parts != b.parts) {
             return a.parts < b.parts;
@@ -86,9 +140,11 @@ struct DividerOrder {
     }
 
     // One answer: both legs of one are those of the other times one power of
-    // ten (the very same values, with other networks, at the power 0).
+    // ten (the very same values, with other networks, at the power 0), where
+    // that gives the same quantity.
     bool same(const Candidate& a, const Candidate& b) const {
-        const double factor = std::pow(10.0, std::round(std::log10(a.r2Ohms / b.r2Ohms)));
+        const double factor =
+            scaleFree ? std::pow(10.0, std::round(std::log10(a.r2Ohms / b.r2Ohms))) : 1.0;
         return PairIndex::alike(a.r2Ohms, b.r2Ohms * factor) &&
                PairIndex::alike(a.r1Ohms, b.r1Ohms * factor);
     }
@@ -98,22 +154,47 @@ using DividerPodium = Podium<Candidate, DividerOrder>;
 
 class Search {
 public:
-    Search(const PairIndex& legs, const Goal& goal, double lowestTotal, double highestTotal)
+    Search(const PairIndex& legs, const Goal& goal, const GivenLeg& given, double lowestTotal,
+           double highestTotal)
         : legs_(legs),
           goal_(goal),
-          quotient_(goal.quotientFor(goal.wanted())),
+          given_(given),
           lowest_(lowestTotal),
           highest_(highestTotal),
           middle_(std::sqrt(lowestTotal * highestTotal)) {}
 
-    // Every R2 leg that may still take part, from the one that would give
-    // the middle total outwards, each with the R1 legs around the ideal one.
     void run(DividerPodium& podium) const {
+        switch (given_.which) {
+            case GivenLeg::Which::R1:
+                searchOneLeg(podium, [&](double r2) { return goal_.quantity(given_.ohms, r2); });
+                return;
+            case GivenLeg::Which::R2:
+                searchOneLeg(podium, [&](double r1) { return goal_.quantity(r1, given_.ohms); });
+                return;
+            case GivenLeg::Which::None:
+                break;
+        }
+        searchBothLegs(podium);
+    }
+
+private:
+    // Every R2 leg that may still take part, from the one that would give
+    // the middle total outwards, each with the R1 legs around the one that
+    // gives the wanted quantity with it. Where the quantity depends on the
+    // quotient alone, the quotients within the podium's threshold bound R2
+    // and the search stops at them; otherwise every R2 up to the highest
+    // total is tried, each in a few steps.
+    void searchBothLegs(DividerPodium& podium) const {
+        const bool bounded = goal_.onQuotientAlone();
         const auto r2Range = [&] {
+            if (!bounded) {
+                return std::pair{0.0, highest_};
+            }
             const auto [fewest, most] = goal_.quotientsWithin(podium.threshold());
             return std::pair{lowest_ / (1 + most), highest_ / (1 + fewest)};
         };
-        const std::size_t middle = legs_.bucketOf(middle_ / (1 + quotient_));
+        const double quotient = goal_.r1For(middle_ / 2, goal_.wanted()) / (middle_ / 2);
+        const std::size_t middle = legs_.bucketOf(middle_ / (1 + quotient));
         for (std::size_t bucket = middle; bucket < legs_.buckets(); ++bucket) {
             if (legs_.lowestIn(bucket) > r2Range().second) {
                 break;
@@ -128,7 +209,6 @@ public:
         }
     }
 
-private:
     void overBucket(std::size_t bucket, std::pair<double, double> r2Range,
                     DividerPodium& podium) const {
         for (std::size_t r2 = legs_.begin(bucket); r2 < legs_.end(bucket); ++r2) {
@@ -137,21 +217,45 @@ private:
                 continue;
             }
             legs_.offerAround(
-                quotient_ * ohms, lowest_ - ohms, highest_ - ohms, podium,
-                [&](double r1) { return goal_.quantity(r1 / ohms); },
-                [&](std::size_t r1) { return candidate(r1, r2, legs_.value(r1) + ohms); });
+                goal_.r1For(ohms, goal_.wanted()), lowest_ - ohms, highest_ - ohms, podium,
+                [&](double r1) { return goal_.quantity(r1, ohms); },
+                [&](std::size_t r1) { return candidate(r1, r2, legs_.value(r1), ohms); });
         }
     }
 
-    [[nodiscard]] Candidate candidate(std::size_t r1, std::size_t r2, double total) const {
+    // With one leg given, every entry as the other whose total fits.
+    template <typename Made>
+    void searchOneLeg(DividerPodium& podium, Made made) const {
+        const bool r1Given = given_.which == GivenLeg::Which::R1;
+        for (std::size_t at = 0; at < legs_.entries(); ++at) {
+            const double ohms = legs_.value(at);
+            const double total = ohms + given_.ohms;
+            if (total < lowest_ || total > highest_) {
+                continue;
+            }
+            podium.offer(made(ohms), [&] {
+                return r1Given ? candidate(Given, at, given_.ohms, ohms)
+                               : candidate(at, Given, ohms, given_.ohms);
+            });
+        }
+    }
+
+    [[nodiscard]] Candidate candidate(std::size_t r1, std::size_t r2, double r1Ohms,
+                                      double r2Ohms) const {
         Candidate made;
         made.r1 = r1;
         made.r2 = r2;
-        made.r1Ohms = legs_.value(r1);
-        made.r2Ohms = legs_.value(r2);
-        made.spread = std::abs(std::log(total / middle_));
+        made.r1Ohms = r1Ohms;
+        made.r2Ohms = r2Ohms;
+        made.spread = std::abs(std::log((r1Ohms + r2Ohms) / middle_));
         std::array<int, 4> parts{};
         for (const std::size_t leg : {r1, r2}) {
+            const std::size_t base = leg == r1 ? 0 : 3;
+            if (leg == Given) {
+                made.key[base] = -1;
+                made.key[base + 1] = -1;
+                continue;
+            }
             const bool single = legs_.single(leg);
             const int larger = legs_.second(leg);
             const int smaller = single ? -1 : legs_.first(leg);
@@ -162,7 +266,6 @@ private:
                 parts[at + 1] = smaller;
                 made.parts += 1;
             }
-            const std::size_t base = leg == r1 ? 0 : 3;
             made.key[base] = larger;
             made.key[base + 1] = smaller;
             made.key[base + 2] = single ? 0 : legs_.join(leg) == Join::Series ? 1 : 2;
@@ -176,13 +279,17 @@ private:
 
     const PairIndex& legs_;
     const Goal& goal_;
-    double quotient_;
+    const GivenLeg& given_;
     double lowest_;
     double highest_;
     double middle_;
 };
 
-Network legOf(const PairIndex& legs, std::size_t at, std::span<const double> ohms) {
+Network legOf(const PairIndex& legs, std::size_t at, std::span<const double> ohms,
+              double givenOhms) {
+    if (at == Given) {
+        return {Group{}, givenOhms};
+    }
     Group group;
     group.parts.push_back(legs.second(at));
     if (legs.single(at)) {
@@ -197,7 +304,7 @@ Network legOf(const PairIndex& legs, std::size_t at, std::span<const double> ohm
 
 std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& goal,
                                   int partsPerLeg, const Value& lowestTotal,
-                                  const Value& highestTotal, int howMany) {
+                                  const Value& highestTotal, int howMany, const GivenLeg& given) {
     PairIndex::refuseMoreThanItHolds(available.size());
     std::vector<Divider> best;
     const auto lowest = static_cast<double>(lowestTotal.ohms());
@@ -214,16 +321,20 @@ std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& 
         ohms, partsPerLeg >= 2 ? PairIndex::Entries::PairsAndSingles : PairIndex::Entries::Singles);
     // The bounds widened by a rounding, so that 6,8 kΩ + 3,2 kΩ is within 10 kΩ.
     constexpr double Rounding = 1e-12;
-    const Search search(legs, goal, lowest * (1 - Rounding), highest * (1 + Rounding));
-    DividerPodium podium(goal.wanted(), goal.wanted() * SameDeviation, howMany, DividerOrder{});
+    const Search search(legs, goal, given, lowest * (1 - Rounding), highest * (1 + Rounding));
+    // A load, a pin current or a given leg make the scale of the legs matter.
+    const bool scaleFree = goal.onQuotientAlone() && given.which == GivenLeg::Which::None;
+    DividerPodium podium(goal.wanted(), goal.wanted() * SameDeviation, howMany,
+                         DividerOrder{scaleFree});
     search.run(podium);
     for (const Candidate& kept : podium.kept()) {
-        Network r1 = legOf(legs, kept.r1, ohms);
-        Network r2 = legOf(legs, kept.r2, ohms);
-        const double quantity = goal.quantity(r1.ohms() / r2.ohms());
+        Network r1 = legOf(legs, kept.r1, ohms, given.ohms);
+        Network r2 = legOf(legs, kept.r2, ohms, given.ohms);
+        const double quantity = goal.quantity(r1.ohms(), r2.ohms());
         std::vector<double> otherTotals;
-        // Both legs' values times 10^k, where some legs give them within the totals.
-        for (int k = -15; k <= 15; ++k) {
+        // Both legs' values times 10^k, where some legs give them within the
+        // totals.
+        for (int k = -15; k <= 15 && scaleFree; ++k) {
             const double factor = std::pow(10.0, k);
             const double total = (kept.r1Ohms + kept.r2Ohms) * factor;
             if (k != 0 && total >= lowest * (1 - Rounding) && total <= highest * (1 + Rounding) &&
@@ -237,12 +348,63 @@ std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& 
     return best;
 }
 
+namespace {
+
+// The values a leg's parts may take at one corner: the given leg counts as
+// one part.
+struct LegParts {
+    std::vector<double> nominal;
+
+    LegParts(const Network& leg, std::span<const Value> available) {
+        if (leg.partCount() == 0) {
+            nominal.push_back(leg.ohms());
+            return;
+        }
+        for (const int part : leg.occurrences()) {
+            nominal.push_back(
+                static_cast<double>(available[static_cast<std::size_t>(part)].ohms()));
+        }
+    }
+
+    // The leg's value with the parts chosen by the bits of `corner` from
+    // `first` on at the low or high end of `off`.
+    [[nodiscard]] double at(const Network& leg, unsigned corner, std::size_t first,
+                            double off) const {
+        std::vector<double> values = nominal;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            values[i] *= ((corner >> (first + i)) & 1U) != 0 ? 1 + off : 1 - off;
+        }
+        return leg.partCount() == 0 ? values.front() : leg.ohmsWith(values);
+    }
+};
+
+}  // namespace
+
 std::pair<double, double> worstCase(const Goal& goal, const Divider& divider,
-                                    int toleranceBasisPoints) {
-    const double off = toleranceBasisPoints / 10'000.0;
-    const double quotient = divider.r1.ohms() / divider.r2.ohms();
-    return std::minmax(goal.quantity(quotient * (1 - off) / (1 + off)),
-                       goal.quantity(quotient * (1 + off) / (1 - off)));
+                                    std::span<const Value> available, const Spread& spread) {
+    const double off = spread.partsBasisPoints / 10'000.0;
+    const LegParts r1(divider.r1, available);
+    const LegParts r2(divider.r2, available);
+    const std::size_t parts = r1.nominal.size() + r2.nominal.size();
+    std::vector<double> pinCurrents{goal.pinCurrent()};
+    if (spread.pinCurrentUpTo) {
+        pinCurrents = {0, *spread.pinCurrentUpTo};
+    }
+    double lowest = Infinity;
+    double highest = -Infinity;
+    for (unsigned corner = 0; corner < (1U << (parts + 1)); ++corner) {
+        const double r1Ohms = r1.at(divider.r1, corner, 0, off);
+        const double r2Ohms = r2.at(divider.r2, corner, r1.nominal.size(), off);
+        const double given =
+            goal.given() *
+            (((corner >> parts) & 1U) != 0 ? 1 + spread.givenFraction : 1 - spread.givenFraction);
+        for (const double pinCurrent : pinCurrents) {
+            const double quantity = goal.quantity(r1Ohms, r2Ohms, given, pinCurrent);
+            lowest = std::min(lowest, quantity);
+            highest = std::max(highest, quantity);
+        }
+    }
+    return {lowest, highest};
 }
 
 }  // namespace code

@@ -33,6 +33,17 @@ public:
     // "4,7 kΩ + (1,2 kΩ ∥ 1,2 kΩ)".
     [[nodiscard]] std::string written(std::span<const Value> available) const;
 
+    // Each part, once for every time it is used, in one fixed order: a
+    // network of 10 kΩ ∥ 10 kΩ has two parts that may differ in tolerance
+    // and share the power.
+    [[nodiscard]] std::vector<int> occurrences() const;
+    // The network's value when its parts, in that order, have these values.
+    [[nodiscard]] double ohmsWith(std::span<const double> partOhms) const;
+    // The voltage across each part, in that order, with `volts` across the
+    // network.
+    [[nodiscard]] std::vector<double> voltagesWith(std::span<const double> partOhms,
+                                                   double volts) const;
+
 private:
     Group root_;
     double ohms_;

@@ -65,6 +65,7 @@ public:
     }
 
     [[nodiscard]] std::size_t buckets() const { return start_.size() - 2; }
+    [[nodiscard]] std::size_t entries() const { return entries_.size(); }
     [[nodiscard]] std::size_t begin(std::size_t bucket) const { return start_[bucket + 1]; }
     [[nodiscard]] std::size_t end(std::size_t bucket) const { return start_[bucket + 2]; }
     // The bucket a value falls in; the first or the last beyond the range.

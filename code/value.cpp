@@ -341,4 +341,77 @@ Read<Voltage> readVoltage(std::string_view text) {
     return within<Voltage>(readDecimal(text, power, letter), -6, 5);
 }
 
+namespace {
+
+// The power of ten a prefix before a unit stands for: "m", "µ" (either
+// sign), "u", "n"; the text without it.
+std::optional<int> stripPrefix(std::string_view& text) {
+    for (const auto& [prefix, power] : {std::pair<std::string_view, int>{"m", -3},
+                                        {"\u00B5", -6},  // the micro sign
+                                        {"\u03BC", -6},  // Greek mu, which looks the same
+                                        {"u", -6},
+                                        {"n", -9}}) {
+        if (text.size() > prefix.size() && text.substr(text.size() - prefix.size()) == prefix) {
+            text = trimmed(text.substr(0, text.size() - prefix.size()));
+            return power;
+        }
+    }
+    return std::nullopt;
+}
+
+const auto NoLetter = [](char) { return std::optional<int>(); };
+
+}  // namespace
+
+Read<Current> readCurrent(std::string_view text) {
+    text = trimmed(text);
+    strip(text, "A");
+    const std::optional<int> power = stripPrefix(text);
+    return within<Current>(readDecimal(text, power, NoLetter), -9, 2);
+}
+
+Read<Power> readPower(std::string_view text) {
+    text = trimmed(text);
+    strip(text, "W");
+    // "1/4": a fraction of a watt, exact where the denominator makes it so.
+    if (const std::size_t slash = text.find('/'); slash != std::string_view::npos) {
+        const Read<Decimal> top =
+            readDecimal(trimmed(text.substr(0, slash)), std::nullopt, NoLetter);
+        const Read<Decimal> bottom =
+            readDecimal(trimmed(text.substr(slash + 1)), std::nullopt, NoLetter);
+        if (const auto* problem = std::get_if<ReadProblem>(&top)) {
+            return *problem;
+        }
+        if (const auto* problem = std::get_if<ReadProblem>(&bottom)) {
+            return *problem;
+        }
+        const Decimal& numerator = std::get<Decimal>(top);
+        const Decimal& denominator = std::get<Decimal>(bottom);
+        if (numerator.exponent() < 0 || denominator.exponent() < 0) {
+            return ReadProblem::UnexpectedCharacter;
+        }
+        // Exact when the denominator divides a power of ten of the numerator.
+        std::int64_t over = denominator.significand();
+        for (int i = 0; i < denominator.exponent(); ++i) {
+            over *= 10;
+        }
+        for (int decimals = 0; decimals <= 6; ++decimals) {
+            std::int64_t scaled = numerator.significand();
+            for (int i = 0; i < numerator.exponent() + decimals; ++i) {
+                scaled *= 10;
+            }
+            if (scaled % over == 0) {
+                return within<Power>(Decimal(scaled / over, -decimals), -3, 5);
+            }
+        }
+        return ReadProblem::UnexpectedCharacter;
+    }
+    const std::optional<int> power =
+        text.size() >= 2 && text.back() == 'm' ? std::optional<int>(-3) : std::nullopt;
+    if (power) {
+        text = trimmed(text.substr(0, text.size() - 1));
+    }
+    return within<Power>(readDecimal(text, power, NoLetter), -3, 5);
+}
+
 }  // namespace code

@@ -63,6 +63,23 @@ public:
     [[nodiscard]] double volts() const { return static_cast<double>(amount()); }
 };
 
+// A current in amperes, exact.
+class Current : public Decimal {
+public:
+    using Decimal::Decimal;
+
+    [[nodiscard]] double amperes() const { return static_cast<double>(amount()); }
+};
+
+// A power in watts, exact: a rating's fraction of a watt is a terminating
+// decimal (1/16 W is 0,0625 W).
+class Power : public Decimal {
+public:
+    using Decimal::Decimal;
+
+    [[nodiscard]] double watts() const { return static_cast<double>(amount()); }
+};
+
 // The relative difference (measured - nominal) / nominal, in percent.
 long double percentFrom(const Value& nominal, const Value& measured);
 
@@ -101,5 +118,11 @@ Read<Decimal> readNumber(std::string_view text);
 // A voltage as people write it: "5", "3,3", "3.3", "3V3", "3,3 V", "500mV",
 // "12V"; from 1 µV to 999 kV.
 Read<Voltage> readVoltage(std::string_view text);
+// A current as people write it: "20m", "20mA", "20 mA", "0,02", "50µ",
+// "50u", "50µA"; from 1 nA to 999 A.
+Read<Current> readCurrent(std::string_view text);
+// A power as people write it: "0,25", "250mW", "1/4", "1/4 W" (a fraction of
+// a watt, as ratings are named); from 1 mW to 999 kW.
+Read<Power> readPower(std::string_view text);
 
 }  // namespace code

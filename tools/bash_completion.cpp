@@ -34,7 +34,9 @@ std::vector<std::string> verbNames(const cli::Verb& verb) {
     if (!verb.otherSpelling.empty()) {
         names.emplace_back(verb.otherSpelling);
     }
-    names.emplace_back(verb.english);
+    if (verb.english != verb.name) {
+        names.emplace_back(verb.english);
+    }
     return names;
 }
 

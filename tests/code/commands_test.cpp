@@ -228,10 +228,44 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"diviseur", "5", "1", "--parties", "3"},
          "nombre de parties par branche impossible « 3 » : de 1 à 2."},
         {{"diviseur", "--gain", "2", "--rapport", "1"},
-         "--reference, --gain et --rapport sont trois façons de demander : une seule."},
+         "--reference, --ajustable, --gain et --rapport sont quatre façons de demander : une "
+         "seule."},
         {{"diviseur", "5"},
          "il faut deux tensions, l'entrée puis la sortie. Exemple : resistances-code "
-         "diviseur 5 1,2 ; ou --reference, --gain, --rapport."},
+         "diviseur 5 1,2 ; ou --reference, --ajustable, --gain, --rapport."},
+        // What only some ways of asking take, and wishes that cannot be met.
+        {{"diviseur", "--gain", "2", "--charge", "10k"},
+         "--charge ne va pas ici : une charge se branche à la sortie d'un diviseur."},
+        {{"diviseur", "5", "1", "--courant-broche", "50u"},
+         "--courant-broche ne va pas ici : il va avec --reference ou --ajustable."},
+        {{"diviseur", "--reference", "0,8", "3,3", "--tolerance-entree", "1"},
+         "--tolerance-entree ne va pas ici : seul un diviseur a une tension d'entrée."},
+        {{"diviseur", "5", "1", "--fixe-r1", "1k", "--fixe-r2", "1k"},
+         "--fixe-r1 et --fixe-r2 ensemble ne laissent rien à chercher : fixez une branche au "
+         "plus."},
+        {{"diviseur", "--ajustable", "1,25", "1"},
+         "la sortie (1 V) doit être au-dessus de la référence (1,25 V) : Vs = Vréf × (1 + R2 / "
+         "R1)."},
+        {{"diviseur", "5", "1", "--courant-max", "1mA", "--courant-min", "2mA"},
+         "les courants et les totaux se contredisent : R1 + R2 devrait être d'au moins 5 kΩ et "
+         "d'au plus 2,5 kΩ. Voyez --total-min, --total-max, --courant-max et --courant-min."},
+        {{"diviseur", "5", "1", "--courant-max", "20 ampères"},
+         "courant maximal illisible « 20 ampères » : un caractère inattendu. Exemples : 20m, "
+         "20mA, \"20 mA\", 0,02, 50µ, 50u, 50µA."},
+        {{"diviseur", "5", "1", "--tolerance-entree", "100"},
+         "tolérance impossible « 100 » : un pourcentage de 0 à moins de 100. Exemples : 1, "
+         "0,5 %, ±2 %."},
+        {{"led", "5", "2,5", "20m", "--leds", "2"},
+         "l'alimentation (5 V) doit dépasser la tension des LED (2 × 2,5 V = 5 V) : montez "
+         "l'alimentation ou mettez moins de LED en série (--leds)."},
+        {{"led", "5", "2", "0"}, "courant nul « 0 » : ce courant se donne au-dessus de 0."},
+        {{"led", "5", "-2", "20m"},
+         "tension de la LED négative « -2 » : les tensions se donnent positives."},
+        {{"led", "5", "2"},
+         "il faut l'alimentation, la tension d'une LED et le courant. Exemple : resistances-code "
+         "led 5 2 20mA"},
+        {{"combiner", "1k", "--tension", "5", "--courant", "5m"},
+         "--tension et --courant disent la même chose : une seule."},
         {{"combiner", "5k", "--valeurs", "4k7,10x"},
          "--valeurs : valeur illisible « 10x » : un caractère inattendu. Exemples : "
          "--valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\"."},
@@ -245,8 +279,8 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"calculer"},
          "commande inconnue « calculer ». Commandes : lire (read), trouver (find), "
          "verifier "
-         "(check), vecteurs (vectors), combiner (combine), diviseur (divider) ; --help pour "
-         "l'aide."},
+         "(check), vecteurs (vectors), combiner (combine), diviseur (divider), led ; --help "
+         "pour l'aide."},
     };
     for (const BadInput& row : rows) {
         const Outcome outcome = run(row.arguments);
@@ -343,6 +377,8 @@ TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
                              "   1,2 V, exact ; total 10 kΩ, 500 µA tirés de "
                              "l'entrée\n"
                              "   au pire à ±5 % : de 1,11111 V à 1,29363 V\n"
+                             "   puissance : R1 7,5 kΩ 1,875 mW (1/16 W), 100 Ω 25 µW (1/16 W) ; "
+                             "R2 2,4 kΩ 600 µW (1/16 W)\n"
                              "   7,5 kΩ : VIOLET VERT ROUGE OR\n"
                              "   2,4 kΩ : ROUGE JAUNE ROUGE OR\n"
                              "   100 Ω : MARRON NOIR MARRON OR\n"),
@@ -361,6 +397,34 @@ TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
         // 0,59 Ω cannot be written in five bands, but can in four.
         {{"combiner", "8k532", "--serie", "E48", "--de", "0,1", "--a", "0,6"},
          "0,59 Ω : VERT BLANC ARGENT ROUGE"},
+        // Published designs: an LM2596-ADJ at 20 V, 0,8 V feedback with R2 = 100 kΩ, an
+        // LM317 with R1 = 220 Ω at 8,5 V, without and with its 50 µA adjust current.
+        {{"diviseur", "--reference", "1,23", "20", "--fixe-r2", "1k", "--serie", "E96"},
+         "1. R1 = 15,4 kΩ ; R2 = 1 kΩ (fixée)\n   20,172 V"},
+        {{"diviseur", "--reference", "0,8", "1,8", "--fixe-r2", "100k", "--serie", "E96"},
+         "1. R1 = 124 kΩ ; R2 = 100 kΩ (fixée)"},
+        {{"diviseur", "--reference", "0,8", "1,2", "--fixe-r2", "100k", "--serie", "E96"},
+         "1. R1 = 49,9 kΩ ; R2 = 100 kΩ (fixée)"},
+        {{"diviseur", "--ajustable", "1,25", "8,5", "--fixe-r1", "220"},
+         "1. R1 = 220 Ω (fixée) ; R2 = 1,3 kΩ\n   8,63636 V"},
+        {{"diviseur", "--ajustable", "1,25", "8,5", "--fixe-r1", "220", "--courant-broche", "50µA"},
+         "1. R1 = 220 Ω (fixée) ; R2 = 1,3 kΩ\n   8,70136 V"},
+        // With a 10 kΩ load, 20 kΩ over 20 kΩ gives a quarter, not half; the worst case
+        // spans the reference and the pin current too.
+        {{"divider", "10", "2,5", "--charge", "10k", "--valeurs", "10k,20k", "--nombre", "1"},
+         "1. R1 = 20 kΩ ; R2 = 20 kΩ\n   2,5 V, exact"},
+        {{"diviseur", "--reference", "0,8", "3,3", "--tolerance-reference", "1", "--serie", "E96",
+          "--nombre", "1", "--courant-broche-max", "100n"},
+         "au pire à ±1 %, référence ±1 %, courant de broche de 0 à 100 nA : de "},
+        // 20 mA from 5 V through a 2 V LED: 150 Ω, then 130 Ω, which draws more.
+        {{"led", "5", "2", "20", "mA"},
+         "1. 150 Ω (la plus proche au-dessus) : 20 mA\n   dans R : 60 mW (1/8 W) ; dans les LED : "
+         "40 mW\n   courant au pire à ±5 % : de 19,0476 mA à 21,0526 mA\n   150 Ω : MARRON VERT "
+         "MARRON OR\n2. 130 Ω (la plus proche en dessous) : 23,0769 mA, au-dessus du courant "
+         "souhaité\n"},
+        {{"combiner", "5,3k", "--valeurs", "4k7,1k2", "--courant", "1mA", "--nombre", "1"},
+         "    puissance : 4,7 kΩ 4,7 mW (1/16 W), 1,2 kΩ 300 µW (1/16 W), 1,2 kΩ 300 µW "
+         "(1/16 W)\n"},
     };
     for (const auto& [arguments, expected] : answers) {
         const Outcome outcome = run(arguments);

@@ -65,7 +65,7 @@ std::vector<Ranked> bruteForce(const std::vector<double>& values, const Goal& go
             std::sort(used.begin(), used.end());
             const auto distinct =
                 static_cast<int>(std::unique(used.begin(), used.end()) - used.begin());
-            all.push_back({std::abs(goal.quantity(r1.ohms / r2.ohms) - goal.wanted()), parts,
+            all.push_back({std::abs(goal.quantity(r1.ohms, r2.ohms) - goal.wanted()), parts,
                            distinct, std::abs(std::log(total / std::sqrt(lowest * highest))),
                            r1.ohms, r2.ohms});
         }
@@ -203,7 +203,7 @@ TEST(Dividers, ExactAnswersFromFactsAndOnTheirBounds) {
     const std::vector<Value> e24 =
         code::valuesBetween(*code::seriesNamed("E24"), Value(1, 1), Value(99, 6));
     const Goal goal = Goal::divider(5, 1.2);
-    EXPECT_DOUBLE_EQ(goal.quotientFor(1.2), 19.0 / 6.0);
+    EXPECT_DOUBLE_EQ(goal.r1For(1, 1.2), 19.0 / 6.0);
     const auto single = code::bestDividers(e24, goal, 1, Value(1, 3), Value(1, 6), 1);
     ASSERT_EQ(single.size(), 1U);
     EXPECT_GT(std::abs(single[0].quantity - 1.2), 1e-6);

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// led: the series resistor of one LED or a string of them, from a supply, the
+// LEDs' forward voltage and the current wished for: the nearest standard value
+// that draws no more than the wish, and the nearest below it, each with its
+// current, what it burns and its bands.
+#include <algorithm>
+#include <cmath>
+
+#include "cli/commands.h"
+#include "cli/drawer.h"
+#include "cli/readers.h"
+#include "cli/verbs.h"
+#include "cli/wording.h"
+
+namespace cli {
+
+namespace {
+
+using code::Value;
+
+struct Wish {
+    double supply;
+    double forward;  // of one LED
+    double current;
+    int leds;
+
+    [[nodiscard]] double across() const { return supply - leds * forward; }
+};
+
+Wish wishOf(const CommandLine& line) {
+    const std::vector<std::string> words = joinedUnits(line.words());
+    if (words.size() != 3) {
+        complain("il faut l'alimentation, la tension d'une LED et le courant. Exemple : " +
+                 std::string(Program) + " led 5 2 20mA");
+    }
+    Wish wish{voltageOf(words[0], "tension d'alimentation"),
+              voltageOf(words[1], "tension de la LED"), currentOf(words[2], "courant"),
+              line.count("--leds", 1, "nombre de LED")};
+    if (!(wish.across() > 0)) {
+        complain("l'alimentation (" + volts(wish.supply) + ") doit dépasser la tension des LED (" +
+                 std::to_string(wish.leds) + " × " + volts(wish.forward) + " = " +
+                 volts(wish.leds * wish.forward) +
+                 ") : montez l'alimentation ou mettez moins de LED en série (--leds).");
+    }
+    return wish;
+}
+
+void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish, const Drawer& drawer,
+                 int tolerance, double inputFraction, double margin) {
+    const auto ohms = static_cast<double>(value.ohms());
+    const double current = wish.across() / ohms;
+    const bool above = current > wish.current * (1 + code::SameDeviation);
+    out << rank << ". " << value.french()
+        << (above ? " (la plus proche en dessous) : " : " (la plus proche au-dessus) : ")
+        << code::frenchQuantity(current, "A") << (above ? ", au-dessus du courant souhaité" : "")
+        << "\n";
+    out << "   dans R : " << powerText(current * current * ohms, margin)
+        << " ; dans les LED : " << code::frenchQuantity(wish.leds * wish.forward * current, "W")
+        << "\n";
+    const double off = tolerance / 10'000.0;
+    const double lowest =
+        (wish.supply * (1 - inputFraction) - wish.leds * wish.forward) / (ohms * (1 + off));
+    const double highest =
+        (wish.supply * (1 + inputFraction) - wish.leds * wish.forward) / (ohms * (1 - off));
+    out << "   courant au pire à " << code::frenchTolerance(tolerance);
+    if (inputFraction > 0) {
+        out << ", alimentation ±" << code::frenchNumber(inputFraction * 100) << " %";
+    }
+    out << " : de " << code::frenchQuantity(std::max(lowest, 0.0), "A") << " à "
+        << code::frenchQuantity(highest, "A") << "\n";
+    out << "   " << value.french() << " : "
+        << usualBands(value, drawer.series,
+                      tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
+        << "\n";
+}
+
+}  // namespace
+
+int led(const CommandLine& line, Answer& out, const StockFiles& stocks) {
+    const Wish wish = wishOf(line);
+    const double inputFraction = line.has("--tolerance-entree")
+                                     ? percentOf(*line.option("--tolerance-entree"), "tolérance")
+                                     : 0;
+    const double margin = marginOf(line);
+    const Drawer drawer = drawerOf(line, stocks);
+    const int tolerance = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
+                          : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
+                                                     : 100;
+    const double ideal = wish.across() / wish.current;
+    // The values at or above the ideal draw no more than the wish.
+    const auto above =
+        std::find_if(drawer.values.begin(), drawer.values.end(), [&](const Value& v) {
+            return static_cast<double>(v.ohms()) >= ideal * (1 - code::SameDeviation);
+        });
+    std::vector<Value> answers;
+    if (above != drawer.values.end()) {
+        answers.push_back(*above);
+    }
+    if (above != drawer.values.begin()) {
+        answers.push_back(*(above - 1));
+    }
+    out << "LED : " << volts(wish.supply) << ", " << wish.leds << " LED de " << volts(wish.forward)
+        << ", " << code::frenchQuantity(wish.current, "A") << " : R = (" << volts(wish.supply)
+        << " − " << wish.leds << " × " << volts(wish.forward) << ") / "
+        << code::frenchQuantity(wish.current, "A") << " = " << code::frenchApproximate(ideal)
+        << ".\n";
+    out << "Avec " << drawer.described << " :\n";
+    int rank = 0;
+    for (const Value& value : answers) {
+        writeAnswer(out, ++rank, value, wish, drawer, tolerance, inputFraction, margin);
+    }
+    return Done;
+}
+
+}  // namespace cli
