@@ -38,21 +38,6 @@ std::optional<Across> acrossOf(const CommandLine& line) {
     return std::nullopt;
 }
 
-// "4,7 kΩ 2,61 mW (1/16 W), 1,2 kΩ ...": what each part burns, in the order
-// the network is written.
-std::string powerLine(const code::Network& network, const Drawer& drawer, const Across& across,
-                      double margin) {
-    const std::vector<double> watts =
-        code::partPowers(network, drawer.values, across.volts(network.ohms()));
-    const std::vector<int> parts = network.occurrences();
-    std::string text;
-    for (std::size_t i = 0; i < watts.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + drawer.values[static_cast<std::size_t>(parts[i])].french() +
-                " " + powerText(watts[i], margin);
-    }
-    return text;
-}
-
 }  // namespace
 
 int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
@@ -68,7 +53,7 @@ int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     const int howMany = line.count("--nombre", 1, "nombre de réseaux");
     const Drawer drawer = drawerOf(line, stocks);
     const std::optional<Across> across = acrossOf(line);
-    const double margin = marginOf(line);
+    const PowerRule rule = powerRuleOf(line);
 
     out << target.french() << " avec " << drawer.described << " :\n";
     const auto best = code::bestNetworks(drawer.values, target, parts, howMany);
@@ -77,7 +62,9 @@ int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
         for (const code::Network& network : best[count - 1]) {
             out << "  " << networkLine(network, drawer.values, target) << "\n";
             if (across) {
-                out << "    puissance : " << powerLine(network, drawer, *across, margin) << "\n";
+                out << "    puissance : "
+                    << partPowersText(network, drawer.values, across->volts(network.ohms()), rule)
+                    << "\n";
             }
             for (const int part : network.distinctParts()) {
                 const Value& value = drawer.values[static_cast<std::size_t>(part)];

@@ -7,6 +7,7 @@
 // burns.
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "cli/commands.h"
 #include "cli/drawer.h"
@@ -171,12 +172,6 @@ struct Totals {
     Value highest;
 };
 
-Value boundOf(double ohms, bool upwards) {
-    const int exponent = static_cast<int>(std::floor(std::log10(ohms))) - 11;
-    const double scaled = ohms / std::pow(10.0, exponent);
-    return {static_cast<std::int64_t>(upwards ? std::ceil(scaled) : std::floor(scaled)), exponent};
-}
-
 Totals totalsOf(const CommandLine& line, const Goal& goal) {
     Totals totals{valueOf(line.option("--total-min").value_or("1k")),
                   valueOf(line.option("--total-max").value_or("1M"))};
@@ -184,16 +179,13 @@ Totals totalsOf(const CommandLine& line, const Goal& goal) {
         complain("les totaux sont à l'envers : --total-min " + totals.lowest.french() +
                  " est au-dessus de --total-max " + totals.highest.french() + ".");
     }
-    // The voltage across the whole divider.
-    const double across = goal.kind() == Goal::Kind::Divider ? goal.given() : goal.wanted();
-    if (const std::optional<std::string> most = line.option("--courant-max")) {
-        totals.lowest =
-            std::max(totals.lowest, boundOf(across / currentOf(*most, "courant maximal"), true));
-    }
-    if (const std::optional<std::string> least = line.option("--courant-min")) {
-        totals.highest =
-            std::min(totals.highest, boundOf(across / currentOf(*least, "courant minimal"), false));
-    }
+    const auto amperes = [&](const char* option, std::string_view what) {
+        const std::optional<std::string> text = line.option(option);
+        return text ? std::optional(currentOf(*text, what)) : std::nullopt;
+    };
+    std::tie(totals.lowest, totals.highest) = code::totalsDrawing(
+        goal, totals.lowest, totals.highest, amperes("--courant-max", "courant maximal"),
+        amperes("--courant-min", "courant minimal"));
     if (totals.highest < totals.lowest) {
         complain("les courants et les totaux se contredisent : R1 + R2 devrait être d'au moins " +
                  code::frenchApproximate(totals.lowest.ohms()) + " et d'au plus " +
@@ -243,7 +235,7 @@ std::string spreadText(const code::Spread& spread, const Goal& goal) {
 struct Settings {
     const Drawer& drawer;
     code::Spread spread;
-    double margin;
+    PowerRule power;
 };
 
 // The voltage across each leg at the nominal point; nothing for a gain or a
@@ -275,19 +267,8 @@ std::string powerLine(const code::Divider& divider, std::pair<double, double> ac
     std::string text;
     for (const Leg& leg :
          {Leg{"R1", &divider.r1, across.first}, Leg{"R2", &divider.r2, across.second}}) {
-        const std::vector<double> watts =
-            code::partPowers(*leg.network, settings.drawer.values, leg.volts);
-        const std::vector<int> parts = leg.network->occurrences();
-        text += std::string(text.empty() ? "" : " ; ") + leg.name;
-        for (std::size_t i = 0; i < watts.size(); ++i) {
-            const double ohms =
-                parts.empty()
-                    ? leg.network->ohms()
-                    : static_cast<double>(
-                          settings.drawer.values[static_cast<std::size_t>(parts[i])].ohms());
-            text += std::string(i == 0 ? " " : ", ") + code::frenchApproximate(ohms) + " " +
-                    powerText(watts[i], settings.margin);
-        }
+        text += std::string(text.empty() ? "" : " ; ") + leg.name + " " +
+                partPowersText(*leg.network, settings.drawer.values, leg.volts, settings.power);
     }
     return text;
 }
@@ -373,7 +354,7 @@ int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     if (const std::optional<std::string> most = line.option("--courant-broche-max")) {
         spread.pinCurrentUpTo = currentOf(*most, "courant de broche maximal", true);
     }
-    const Settings settings{drawer, spread, marginOf(line)};
+    const Settings settings{drawer, spread, powerRuleOf(line)};
 
     const std::vector<code::Divider> found = code::bestDividers(
         drawer.values, goal, parts, totals.lowest, totals.highest, howMany, given);

@@ -46,7 +46,7 @@ Wish wishOf(const CommandLine& line) {
 }
 
 void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish, const Drawer& drawer,
-                 int tolerance, double inputFraction, double margin) {
+                 int tolerance, double inputFraction, const PowerRule& power) {
     const auto ohms = static_cast<double>(value.ohms());
     const double current = wish.across() / ohms;
     const bool above = current > wish.current * (1 + code::SameDeviation);
@@ -54,7 +54,7 @@ void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish, co
         << (above ? " (la plus proche en dessous) : " : " (la plus proche au-dessus) : ")
         << code::frenchQuantity(current, "A") << (above ? ", au-dessus du courant souhaité" : "")
         << "\n";
-    out << "   dans R : " << powerText(current * current * ohms, margin)
+    out << "   dans R : " << powerText(current * current * ohms, power)
         << " ; dans les LED : " << code::frenchQuantity(wish.leds * wish.forward * current, "W")
         << "\n";
     const double off = tolerance / 10'000.0;
@@ -81,7 +81,7 @@ int led(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     const double inputFraction = line.has("--tolerance-entree")
                                      ? percentOf(*line.option("--tolerance-entree"), "tolérance")
                                      : 0;
-    const double margin = marginOf(line);
+    const PowerRule power = powerRuleOf(line);
     const Drawer drawer = drawerOf(line, stocks);
     const int tolerance = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
                           : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
@@ -107,7 +107,7 @@ int led(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     out << "Avec " << drawer.described << " :\n";
     int rank = 0;
     for (const Value& value : answers) {
-        writeAnswer(out, ++rank, value, wish, drawer, tolerance, inputFraction, margin);
+        writeAnswer(out, ++rank, value, wish, drawer, tolerance, inputFraction, power);
     }
     return Done;
 }

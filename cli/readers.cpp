@@ -35,6 +35,8 @@ std::string reasonFor(code::ReadProblem problem, Quantity quantity) {
             return "plus de 12 chiffres significatifs";
         case ReadProblem::Zero:
             return "une valeur nulle";
+        case ReadProblem::EndlessFraction:
+            return "une fraction qui ne tombe pas juste";
         case ReadProblem::TooSmall:
         case ReadProblem::TooLarge:
             break;
@@ -191,9 +193,21 @@ double percentOf(std::string_view text, std::string_view what) {
              " : un pourcentage de 0 à moins de 100. Exemples : 1, 0,5 %, ±2 %.");
 }
 
-double marginOf(const CommandLine& line) {
-    const std::optional<std::string> text = line.option("--marge");
-    return text ? percentOf(*text, "marge") : 0.5;
+PowerRule powerRuleOf(const CommandLine& line) {
+    PowerRule rule;
+    if (const std::optional<std::string> margin = line.option("--marge")) {
+        rule.margin = percentOf(*margin, "marge");
+    }
+    if (const std::optional<std::string> text = line.option("--puissance")) {
+        const code::Read<code::Power> read = code::readPower(*text);
+        if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
+            complain("puissance illisible " + quoted(*text) + " : " +
+                     reasonFor(*problem, Quantity::Power) +
+                     ". Exemples : 0,25, 250mW, 1/4, \"1/4 W\".");
+        }
+        rule.partsRating = std::get<code::Power>(read).watts();
+    }
+    return rule;
 }
 
 int toleranceOf(const std::string& text) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/wording.h"
 #include "code/colour_code.h"
 #include "code/series.h"
 #include "code/value.h"
@@ -39,9 +40,9 @@ double currentOf(std::string_view text, std::string_view what, bool signedCurren
 // A percentage from 0 to below 100 ("1", "1 %", "±0,5 %"), as a fraction.
 double percentOf(std::string_view text, std::string_view what);
 
-// --marge: how much of its rating a part may not burn, as a fraction; half
-// when it is not given.
-double marginOf(const CommandLine& line);
+// --marge (how much of its rating a part may not burn; half when it is not
+// given) and --puissance (the rating of the parts at hand).
+PowerRule powerRuleOf(const CommandLine& line);
 
 // "5%", "±5 %", "0,5": a tolerance that has a colour, in basis points.
 int toleranceOf(const std::string& text);

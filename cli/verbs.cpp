@@ -24,7 +24,8 @@ constexpr std::array<Option, 4> TrouverOptions{{
     Cms,
 }};
 constexpr Option Marge{"--marge"};
-constexpr std::array<Option, 10> CombinerOptions{{
+constexpr Option Puissance{"--puissance"};
+constexpr std::array<Option, 11> CombinerOptions{{
     Serie,
     De,
     A,
@@ -35,9 +36,10 @@ constexpr std::array<Option, 10> CombinerOptions{{
     {"--tension"},
     {"--courant"},
     Marge,
+    Puissance,
 }};
 constexpr Option ToleranceEntree{"--tolerance-entree"};
-constexpr std::array<Option, 24> DiviseurOptions{{
+constexpr std::array<Option, 25> DiviseurOptions{{
     {"--reference"},
     {"--ajustable"},
     {"--gain"},
@@ -62,8 +64,9 @@ constexpr std::array<Option, 24> DiviseurOptions{{
     {"--tolerance-reference"},
     ToleranceEntree,
     Marge,
+    Puissance,
 }};
-constexpr std::array<Option, 9> LedOptions{{
+constexpr std::array<Option, 10> LedOptions{{
     {"--leds", {}, Takes::Count, 1, 20},
     Serie,
     De,
@@ -73,6 +76,7 @@ constexpr std::array<Option, 9> LedOptions{{
     Tolerance,
     ToleranceEntree,
     Marge,
+    Puissance,
 }};
 constexpr std::array<Option, 1> VerifierOptions{{{"--mesure"}}};
 constexpr std::array<Option, 1> VecteursOptions{{Cms}};
@@ -117,7 +121,8 @@ constexpr std::array<Verb, 7> Verbs{{
      {},
      "  combiner VALEUR [--serie E24] [--de 1] [--a 10M] [--parties 3] [--nombre 1]\n"
      "  combiner VALEUR --stock FICHIER | --valeurs 4k7,10k,220\n"
-     "      [--tension U | --courant I] [--marge 50] (la puissance de chaque partie)\n"
+     "      [--tension U | --courant I] [--marge 50] [--puissance 1/4]\n"
+     "                                   (la puissance de chaque partie)\n"
      "                                   (combine) meilleurs réseaux série-parallèle de 1 à 4\n"
      "                                   résistances d'une série ou d'un stock, avec leurs "
      "bagues\n",
@@ -144,6 +149,7 @@ constexpr std::array<Verb, 7> Verbs{{
      "      [--courant-broche I] [--courant-broche-max I] (pire cas de 0 à I)\n"
      "      [--courant-max I] [--courant-min I] (tirés de l'entrée, ou de la sortie)\n"
      "      [--tolerance-entree P | --tolerance-reference P] [--marge 50] (en %)\n"
+     "      [--puissance 1/4] (celle des parties)\n"
      "                                   meilleures paires, avec l'écart, le total, le pire cas\n"
      "                                   à la tolérance et les bagues ; une paire aux mêmes\n"
      "                                   valeurs à une puissance de dix près n'est donnée qu'une\n"
@@ -156,7 +162,7 @@ constexpr std::array<Verb, 7> Verbs{{
      {},
      "  led VALIM VF COURANT [--leds N] [--serie E24] [--de 1] [--a 10M]\n"
      "      | --stock FICHIER | --valeurs 47,68,100 [--tolerance T] [--tolerance-entree P]\n"
-     "      [--marge 50]\n"
+     "      [--marge 50] [--puissance 1/4]\n"
      "                                   résistance série d'une LED ou de N en série :\n"
      "                                   R = (Valim − N × Vf) / I ; la valeur normalisée "
      "au-dessus\n"

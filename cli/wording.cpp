@@ -153,10 +153,35 @@ std::string volts(double amount) {
     return amount >= 0.1 ? code::frenchNumber(amount) + " V" : code::frenchQuantity(amount, "V");
 }
 
-std::string powerText(double watts, double margin) {
-    const std::optional<code::Rating> rating = code::ratingFor(watts, margin);
-    return code::frenchQuantity(watts, "W") + " (" +
-           (rating ? rating->french() : std::string("plus de 5 W")) + ")";
+std::string powerText(double watts, const PowerRule& rule) {
+    const std::optional<code::Rating> rating = code::ratingFor(watts, rule.margin);
+    std::string text = code::frenchQuantity(watts, "W") + " (" +
+                       (rating ? rating->french() : std::string("plus de 5 W"));
+    if (rule.partsRating && watts > *rule.partsRating * (1 - rule.margin)) {
+        const auto named = std::find_if(
+            code::CommonRatings.begin(), code::CommonRatings.end(),
+            [&](const code::Rating& common) { return common.watts() == *rule.partsRating; });
+        text += ", trop pour " + (named != code::CommonRatings.end()
+                                      ? named->french()
+                                      : code::frenchQuantity(*rule.partsRating, "W"));
+    }
+    return text + ")";
+}
+
+std::string partPowersText(const code::Network& network, std::span<const code::Value> available,
+                           double volts, const PowerRule& rule) {
+    const std::vector<double> watts = code::partPowers(network, available, volts);
+    const std::vector<int> parts = network.occurrences();
+    std::string text;
+    for (std::size_t i = 0; i < watts.size(); ++i) {
+        const double ohms =
+            parts.empty()
+                ? network.ohms()
+                : static_cast<double>(available[static_cast<std::size_t>(parts[i])].ohms());
+        text +=
+            (i == 0 ? "" : ", ") + code::frenchApproximate(ohms) + " " + powerText(watts[i], rule);
+    }
+    return text;
 }
 
 }  // namespace cli

@@ -52,8 +52,20 @@ std::string usualBands(const code::Value& value, const code::Series* series,
 // "0,8 V", as datasheets write a voltage; millivolts only below 0,1 V.
 std::string volts(double amount);
 
+// What a part may burn: the share of its rating kept free, and the rating of
+// the parts at hand, when it is given.
+struct PowerRule {
+    double margin = 0.5;
+    std::optional<double> partsRating;
+};
+
 // "97,4 µW (1/16 W)": a power, and the smallest common rating that carries it
-// burning at most `1 - margin` of itself.
-std::string powerText(double watts, double margin);
+// burning at most `1 - margin` of itself; "(1/4 W, trop pour 1/8 W)" when the
+// parts at hand cannot carry it.
+std::string powerText(double watts, const PowerRule& rule);
+// "4,7 kΩ 2,61 mW (1/16 W), 1,2 kΩ ...": what each part of a network burns
+// with `volts` across it, in the order of its occurrences.
+std::string partPowersText(const code::Network& network, std::span<const code::Value> available,
+                           double volts, const PowerRule& rule);
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -346,6 +347,29 @@ std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& 
                         std::move(otherTotals)});
     }
     return best;
+}
+
+namespace {
+
+Value boundOf(double ohms, bool upwards) {
+    const int exponent = static_cast<int>(std::floor(std::log10(ohms))) - 11;
+    const double scaled = ohms / std::pow(10.0, exponent);
+    return {static_cast<std::int64_t>(upwards ? std::ceil(scaled) : std::floor(scaled)), exponent};
+}
+
+}  // namespace
+
+std::pair<Value, Value> totalsDrawing(const Goal& goal, Value lowest, Value highest,
+                                      std::optional<double> mostAmperes,
+                                      std::optional<double> leastAmperes) {
+    const double across = goal.kind() == Goal::Kind::Divider ? goal.given() : goal.wanted();
+    if (mostAmperes) {
+        lowest = std::max(lowest, boundOf(across / *mostAmperes, true));
+    }
+    if (leastAmperes) {
+        highest = std::min(highest, boundOf(across / *leastAmperes, false));
+    }
+    return {lowest, highest};
 }
 
 namespace {

@@ -118,6 +118,14 @@ std::vector<Divider> bestDividers(std::span<const Value> available, const Goal& 
                                   const Value& highestTotal, int howMany,
                                   const GivenLeg& given = {});
 
+// The totals R1 + R2 within [lowest, highest] that draw at most `mostAmperes`
+// and at least `leastAmperes` across the pair (from the input of a divider,
+// from the output of a regulator), each bound written with twelve digits and
+// rounded inwards. May come back crossed, when no total meets them all.
+std::pair<Value, Value> totalsDrawing(const Goal& goal, Value lowest, Value highest,
+                                      std::optional<double> mostAmperes,
+                                      std::optional<double> leastAmperes);
+
 // How far each input of a divider may stray: each part (a given leg too) by
 // its tolerance, the goal's input or reference by its own, the pin current
 // anywhere from 0 to `pinCurrentUpTo` where that is given.

@@ -390,6 +390,12 @@ Read<Power> readPower(std::string_view text) {
         if (numerator.exponent() < 0 || denominator.exponent() < 0) {
             return ReadProblem::UnexpectedCharacter;
         }
+        // Ratings are fractions of small whole numbers; larger terms would
+        // overflow the exact arithmetic below.
+        if (numerator.digits() + numerator.exponent() > 6 ||
+            denominator.digits() + denominator.exponent() > 6) {
+            return ReadProblem::TooLarge;
+        }
         // Exact when the denominator divides a power of ten of the numerator.
         std::int64_t over = denominator.significand();
         for (int i = 0; i < denominator.exponent(); ++i) {
@@ -404,7 +410,7 @@ Read<Power> readPower(std::string_view text) {
                 return within<Power>(Decimal(scaled / over, -decimals), -3, 5);
             }
         }
-        return ReadProblem::UnexpectedCharacter;
+        return ReadProblem::EndlessFraction;
     }
     const std::optional<int> power =
         text.size() >= 2 && text.back() == 'm' ? std::optional<int>(-3) : std::nullopt;

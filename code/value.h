@@ -104,8 +104,9 @@ enum class ReadProblem {
     SeveralSeparators,
     TooManyDigits,  // more than 12 significant digits
     Zero,
-    TooSmall,  // below the reader's range: 0,001 Ω, 1 µV
-    TooLarge,  // above it: 999 GΩ, 999 kV
+    TooSmall,         // below the reader's range: 0,001 Ω, 1 µV
+    TooLarge,         // above it: 999 GΩ, 999 kV
+    EndlessFraction,  // a fraction with no decimal of six places or fewer: 1/3
 };
 template <typename Quantity>
 using Read = std::variant<Quantity, ReadProblem>;

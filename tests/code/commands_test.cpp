@@ -259,6 +259,9 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
          "l'alimentation (5 V) doit dépasser la tension des LED (2 × 2,5 V = 5 V) : montez "
          "l'alimentation ou mettez moins de LED en série (--leds)."},
         {{"led", "5", "2", "0"}, "courant nul « 0 » : ce courant se donne au-dessus de 0."},
+        {{"led", "5", "2", "20m", "--puissance", "1/3"},
+         "puissance illisible « 1/3 » : une fraction qui ne tombe pas juste. Exemples : 0,25, "
+         "250mW, 1/4, \"1/4 W\"."},
         {{"led", "5", "-2", "20m"},
          "tension de la LED négative « -2 » : les tensions se donnent positives."},
         {{"led", "5", "2"},
@@ -417,8 +420,9 @@ TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
           "--nombre", "1", "--courant-broche-max", "100n"},
          "au pire à ±1 %, référence ±1 %, courant de broche de 0 à 100 nA : de "},
         // 20 mA from 5 V through a 2 V LED: 150 Ω, then 130 Ω, which draws more.
-        {{"led", "5", "2", "20", "mA"},
-         "1. 150 Ω (la plus proche au-dessus) : 20 mA\n   dans R : 60 mW (1/8 W) ; dans les LED : "
+        {{"led", "5", "2", "20", "mA", "--puissance", "1/16"},
+         "1. 150 Ω (la plus proche au-dessus) : 20 mA\n   dans R : 60 mW (1/8 W, trop pour 1/16 W) "
+         "; dans les LED : "
          "40 mW\n   courant au pire à ±5 % : de 19,0476 mA à 21,0526 mA\n   150 Ω : MARRON VERT "
          "MARRON OR\n2. 130 Ω (la plus proche en dessous) : 23,0769 mA, au-dessus du courant "
          "souhaité\n"},

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 #include <random>
+#include <span>
 #include <stdexcept>
 #include <tuple>
 
@@ -41,8 +42,44 @@ struct Ranked {
     }
 };
 
-std::vector<Ranked> bruteForce(const std::vector<double>& values, const Goal& goal, int partsPerLeg,
-                               double lowest, double highest) {
+// What is asked of the solver: the goal, its parts, the totals, a given leg
+// and the current the pair may draw.
+struct Wish {
+    std::vector<Value> parts;
+    Goal goal;
+    Value lowest;
+    Value highest;
+    code::GivenLeg given{};
+    std::optional<double> mostAmperes{};
+    std::optional<double> leastAmperes{};
+
+    // The voltage across the pair, whose current the bounds are of.
+    [[nodiscard]] double across() const {
+        return goal.kind() == Goal::Kind::Divider ? goal.given() : goal.wanted();
+    }
+    // The totals, once the currents have narrowed them.
+    [[nodiscard]] std::pair<double, double> totals() const {
+        double low = static_cast<double>(lowest.ohms());
+        double high = static_cast<double>(highest.ohms());
+        if (mostAmperes) {
+            low = std::max(low, across() / *mostAmperes);
+        }
+        if (leastAmperes) {
+            high = std::min(high, across() / *leastAmperes);
+        }
+        return {low, high};
+    }
+    // Whether a pair and the same values times ten are one answer.
+    [[nodiscard]] bool scaleFree() const {
+        return std::isinf(goal.load()) && goal.pinCurrent() == 0 &&
+               given.which == code::GivenLeg::Which::None;
+    }
+};
+
+std::vector<Ranked> bruteForce(const std::vector<double>& values, const Wish& wish,
+                               int partsPerLeg) {
+    const Goal& goal = wish.goal;
+    const auto [lowest, highest] = wish.totals();
     std::vector<Leg> legs;
     for (std::size_t a = 0; a < values.size(); ++a) {
         legs.push_back({values[a], {static_cast<int>(a)}});
@@ -52,11 +89,14 @@ std::vector<Ranked> bruteForce(const std::vector<double>& values, const Goal& go
             legs.push_back({values[a] * values[b] / (values[a] + values[b]), both});
         }
     }
+    const auto legsOf = [&](code::GivenLeg::Which which) {
+        return wish.given.which == which ? std::vector<Leg>{{wish.given.ohms, {}}} : legs;
+    };
     std::vector<Ranked> all;
-    for (const Leg& r1 : legs) {
-        for (const Leg& r2 : legs) {
+    for (const Leg& r1 : legsOf(code::GivenLeg::Which::R1)) {
+        for (const Leg& r2 : legsOf(code::GivenLeg::Which::R2)) {
             const double total = r1.ohms + r2.ohms;
-            if (total < lowest * (1 - 1e-12) || total > highest * (1 + 1e-12)) {
+            if (total < lowest * (1 - 1e-11) || total > highest * (1 + 1e-11)) {
                 continue;
             }
             std::vector<int> used = r1.parts;
@@ -96,11 +136,13 @@ struct Answer {
     std::vector<double> otherTotals;
 };
 
-std::vector<Answer> answersOf(const std::vector<Ranked>& ranked, std::size_t howMany) {
+std::vector<Answer> answersOf(const std::vector<Ranked>& ranked, std::size_t howMany,
+                              bool scaleFree) {
     std::vector<Answer> answers;
     for (const Ranked& pair : ranked) {
         const auto same = std::find_if(answers.begin(), answers.end(), [&](const Answer& answer) {
-            return powerBetween(pair, answer.best).has_value();
+            const std::optional<int> power = powerBetween(pair, answer.best);
+            return power && (scaleFree || *power == 0);
         });
         if (same == answers.end()) {
             if (answers.size() < howMany) {
@@ -121,18 +163,22 @@ std::vector<Answer> answersOf(const std::vector<Ranked>& ranked, std::size_t how
     return answers;
 }
 
-void expectAgreement(const std::vector<Value>& parts, const Goal& goal, const Value& lowest,
-                     const Value& highest, std::string_view what) {
+void expectAgreement(const Wish& wish, std::string_view what) {
+    const Goal& goal = wish.goal;
     std::vector<double> ohms;
-    for (const Value& part : parts) {
+    for (const Value& part : wish.parts) {
         ohms.push_back(static_cast<double>(part.ohms()));
     }
-    const auto low = static_cast<double>(lowest.ohms());
-    const auto high = static_cast<double>(highest.ohms());
+    const auto [low, high] = wish.totals();
+    const auto [lowest, highest] =
+        code::totalsDrawing(goal, wish.lowest, wish.highest, wish.mostAmperes, wish.leastAmperes);
+    const std::vector<Value>& parts = wish.parts;
     for (const int partsPerLeg : {1, 2}) {
         const std::vector<Answer> oracle =
-            answersOf(bruteForce(ohms, goal, partsPerLeg, low, high), 4);
-        const auto found = code::bestDividers(parts, goal, partsPerLeg, lowest, highest, 4);
+            answersOf(bruteForce(ohms, wish, partsPerLeg), 4, wish.scaleFree());
+        const auto found = highest < lowest ? std::vector<code::Divider>{}
+                                            : code::bestDividers(parts, goal, partsPerLeg, lowest,
+                                                                 highest, 4, wish.given);
         ASSERT_EQ(found.size(), std::min<std::size_t>(oracle.size(), 4)) << what;
         for (std::size_t k = 0; k < found.size(); ++k) {
             const code::Divider& divider = found[k];
@@ -140,8 +186,8 @@ void expectAgreement(const std::vector<Value>& parts, const Goal& goal, const Va
                                         " per leg, answer " + std::to_string(k + 1) + ": " +
                                         divider.r1.written(parts) + " / " +
                                         divider.r2.written(parts);
-            EXPECT_GE(divider.total(), low * (1 - 1e-12)) << context;
-            EXPECT_LE(divider.total(), high * (1 + 1e-12)) << context;
+            EXPECT_GE(divider.total(), low * (1 - 1e-11)) << context;
+            EXPECT_LE(divider.total(), high * (1 + 1e-11)) << context;
             EXPECT_LE(std::max(divider.r1.partCount(), divider.r2.partCount()), partsPerLeg);
             const Ranked mine{std::abs(divider.quantity - goal.wanted()),
                               divider.partCount,
@@ -193,7 +239,146 @@ TEST(Dividers, TheTrueOptimumForEveryWayOfAskingAndPartCount) {
         const Value lowest = typed(std::pow(10.0, 1 + 3 * unit(random)));
         const Value highest =
             typed(static_cast<double>(lowest.ohms()) * std::pow(10.0, 2 * unit(random)));
-        expectAgreement(parts, goal, lowest, highest, "sample " + std::to_string(sample));
+        expectAgreement({parts, goal, lowest, highest}, "sample " + std::to_string(sample));
+    }
+}
+
+// What a board adds: a load on a divider, the current of a regulator's pin,
+// one leg given, and the current the pair may draw.
+TEST(Dividers, TheTrueOptimumOnABoard) {
+    std::mt19937 random(20261209);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const auto decades = [&](double from, double span) {
+        return typed(std::pow(10.0, from + span * unit(random)));
+    };
+    const std::vector<Value> e12 =
+        code::valuesBetween(*code::seriesNamed("E12"), Value(1, 2), Value(99, 3));
+    for (int sample = 0; sample < 30; ++sample) {
+        Wish wish{{}, Goal::ratio(1), decades(1, 2), Value(1, 7)};
+        std::sample(e12.begin(), e12.end(), std::back_inserter(wish.parts), 2 + sample % 6, random);
+        const double quotient = std::pow(10.0, 2 * unit(random) - 1);
+        // Up to a milliampere either way, which moves a regulator's output
+        // by volts on the larger legs.
+        const double pin = (2 * unit(random) - 1) * std::pow(10.0, -6 + 3 * unit(random));
+        switch (sample % 3) {
+            case 0:
+                wish.goal = Goal::divider(12, 12 / (1 + quotient))
+                                .loaded(static_cast<double>(decades(2, 4).ohms()));
+                break;
+            case 1:
+                wish.goal = Goal::feedback(0.8, 0.8 * (1 + quotient)).withPinCurrent(pin);
+                break;
+            default:
+                wish.goal = Goal::adjustable(1.25, 1.25 * (1 + quotient)).withPinCurrent(pin);
+        }
+        if (sample % 4 != 0) {
+            wish.given = {sample % 4 == 1   ? code::GivenLeg::Which::None
+                          : sample % 4 == 2 ? code::GivenLeg::Which::R1
+                                            : code::GivenLeg::Which::R2,
+                          static_cast<double>(decades(1, 4).ohms())};
+        }
+        if (sample % 5 < 3) {
+            wish.mostAmperes = wish.across() / static_cast<double>(decades(2, 2).ohms());
+        }
+        if (sample % 5 > 1) {
+            wish.leastAmperes = wish.across() / static_cast<double>(decades(3, 3).ohms());
+        }
+        expectAgreement(wish, "board sample " + std::to_string(sample));
+    }
+}
+
+// The worst case takes the corners only: a dense grid over every part's
+// tolerance, the input or reference and the pin current finds nothing beyond
+// them, and reaches them.
+TEST(Dividers, TheWorstCaseIsTheExtremeOfTheWholeSpread) {
+    struct Case {
+        Goal goal;
+        int partsPerLeg;
+        code::GivenLeg given;
+        code::Spread spread;
+    };
+    const std::vector<Case> cases{
+        {Goal::divider(12, 3.3).loaded(22e3), 2, {}, {500, 0.05, {}}},
+        {Goal::adjustable(1.25, 8.5).withPinCurrent(50e-6),
+         1,
+         {code::GivenLeg::Which::R1, 220},
+         {100, 0.04, 100e-6}},
+        {Goal::feedback(0.8, 1.8).withPinCurrent(-2e-6),
+         2,
+         {code::GivenLeg::Which::R2, 100e3},
+         {100, 0.01, -5e-6}},
+        {Goal::gain(23), 2, {}, {200, 0, {}}},
+    };
+    const std::vector<Value> e24 =
+        code::valuesBetween(*code::seriesNamed("E24"), Value(1, 1), Value(1, 6));
+    constexpr int Steps = 7;
+    for (const Case& c : cases) {
+        const auto found =
+            code::bestDividers(e24, c.goal, c.partsPerLeg, Value(1, 3), Value(1, 6), 1, c.given);
+        ASSERT_EQ(found.size(), 1U);
+        const code::Divider& divider = found[0];
+        const auto [lowest, highest] = code::worstCase(c.goal, divider, e24, c.spread);
+        // Each leg as parts, a given leg as one part of its own value.
+        struct Parts {
+            const code::Network& network;
+            std::vector<double> nominal;
+            [[nodiscard]] double at(std::span<const double> factors) const {
+                std::vector<double> values = nominal;
+                for (std::size_t i = 0; i < values.size(); ++i) {
+                    values[i] *= factors[i];
+                }
+                return network.partCount() == 0 ? values.front() : network.ohmsWith(values);
+            }
+        };
+        const auto legOf = [&](const code::Network& network) {
+            Parts leg{network, {}};
+            for (const int part : network.occurrences()) {
+                leg.nominal.push_back(
+                    static_cast<double>(e24[static_cast<std::size_t>(part)].ohms()));
+            }
+            if (leg.nominal.empty()) {
+                leg.nominal.push_back(network.ohms());
+            }
+            return leg;
+        };
+        const Parts r1 = legOf(divider.r1);
+        const Parts r2 = legOf(divider.r2);
+        const std::size_t dimensions = r1.nominal.size() + r2.nominal.size() + 2;
+        const double off = c.spread.partsBasisPoints / 10'000.0;
+        double gridLowest = INFINITY;
+        double gridHighest = -INFINITY;
+        std::vector<int> step(dimensions, 0);
+        for (bool more = true; more;) {
+            const auto at = [&](std::size_t d, double from, double to) {
+                return from + (to - from) * step[d] / (Steps - 1);
+            };
+            std::vector<double> factors;
+            for (std::size_t d = 0; d + 2 < dimensions; ++d) {
+                factors.push_back(at(d, 1 - off, 1 + off));
+            }
+            const double given = c.goal.given() * at(dimensions - 2, 1 - c.spread.givenFraction,
+                                                     1 + c.spread.givenFraction);
+            const double pin = c.spread.pinCurrentUpTo
+                                   ? at(dimensions - 1, 0, *c.spread.pinCurrentUpTo)
+                                   : c.goal.pinCurrent();
+            const double quantity = c.goal.quantity(
+                r1.at(factors), r2.at(std::span(factors).subspan(r1.nominal.size())), given, pin);
+            gridLowest = std::min(gridLowest, quantity);
+            gridHighest = std::max(gridHighest, quantity);
+            more = false;
+            for (int& s : step) {
+                if (++s < Steps) {
+                    more = true;
+                    break;
+                }
+                s = 0;
+            }
+        }
+        const std::string context = divider.r1.written(e24) + " / " + divider.r2.written(e24);
+        EXPECT_NEAR(gridLowest, lowest, 1e-12 * c.goal.wanted()) << context;
+        EXPECT_NEAR(gridHighest, highest, 1e-12 * c.goal.wanted()) << context;
+        EXPECT_LT(lowest, divider.quantity) << context;
+        EXPECT_GT(highest, divider.quantity) << context;
     }
 }
 

@@ -44,8 +44,8 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
     const int nothing = open("/dev/null", O_RDONLY);
     dup2(nothing, STDIN_FILENO);
     close(nothing);
-    const std::vector<std::string> commands{"lire",     "trouver",  "verifier",
-                                            "vecteurs", "combiner", "diviseur"};
+    const std::vector<std::string> commands{"lire",     "trouver",  "verifier", "vecteurs",
+                                            "combiner", "diviseur", "led"};
     const std::vector<std::string> vocabulary{"lire",
                                               "read",
                                               "trouver",
@@ -143,7 +143,31 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
                                               "0V8",
                                               "1,2",
                                               "-h",
-                                              "1M"};
+                                              "1M",
+                                              "led",
+                                              "--leds",
+                                              "--ajustable",
+                                              "--charge",
+                                              "--fixe-r1",
+                                              "--fixe-r2",
+                                              "--courant-broche",
+                                              "--courant-broche-max",
+                                              "--courant-max",
+                                              "--courant-min",
+                                              "--tolerance-reference",
+                                              "--tolerance-entree",
+                                              "--marge",
+                                              "--puissance",
+                                              "--tension",
+                                              "--courant",
+                                              "20mA",
+                                              "20 mA",
+                                              "50µ",
+                                              "-50u",
+                                              "1/4",
+                                              "1/3",
+                                              "250mW",
+                                              "999A"};
     std::vector<std::string> words = vocabulary;
     words.insert(words.end(), stocks.begin(), stocks.end());
     std::mt19937 random(20261208);
@@ -175,10 +199,10 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
     }
 }
 
-// The value, voltage and number readers alone, on arbitrary short texts.
+// The value, voltage, current, power and number readers alone, on arbitrary short texts.
 TEST(RandomInput, TheValueReaderTakesAnyBytes) {
     std::mt19937 random(1208);
-    const std::string alphabet = "0123456789,.kKMGRr Ωohms-+eEVvm";
+    const std::string alphabet = "0123456789,.kKMGRr Ωohms-+eEVvmAWuµn/";
     for (int i = 0; i < 200'000; ++i) {
         std::string text(std::uniform_int_distribution<std::size_t>(0, 10)(random), ' ');
         for (char& c : text) {
@@ -199,6 +223,8 @@ TEST(RandomInput, TheValueReaderTakesAnyBytes) {
         check(code::readValue(text));
         check(code::readVoltage(text));
         check(code::readNumber(text));
+        check(code::readCurrent(text));
+        check(code::readPower(text));
     }
 }
 
