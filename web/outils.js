@@ -65,8 +65,11 @@ const toolsPage = (() => {
     const value = (id) => document.getElementById(id).value.trim();
     const words = (id) => value(id).split(/\s+/).filter((word) => word !== '');
     const chosen = (name) => document.querySelector(`input[name="${name}"]:checked`).value;
-    // An option only where its field is filled in.
-    const option = (name, id) => (value(id) === '' ? [] : [name, value(id)]);
+    // An option only where its field is filled in and shown: what belongs to
+    // another way of asking stays out of the question.
+    const option = (name, id) => (value(id) === '' || document.getElementById(id).closest('[hidden]')
+        ? [] : [name, value(id)]);
+    const options = (form, names) => names.flatMap((name) => option(`--${name}`, `${form}-${name}`));
 
     // Where the parts come from: a series, or the stock pasted or picked.
     const stocks = {};
@@ -93,13 +96,15 @@ const toolsPage = (() => {
         verifier: () => run('verifier',
             ['verifier', ...words('verifier-couleurs'), ...option('--mesure', 'verifier-mesure')]),
         combiner: () => run('combiner', ['combiner', ...words('combiner-valeur'),
-            '--parties', value('combiner-parties'), '--nombre', value('combiner-nombre')],
+            '--parties', value('combiner-parties'), '--nombre', value('combiner-nombre'),
+            ...options('combiner', ['tension', 'courant', 'marge', 'puissance'])],
         source('combiner')),
         diviseur: () => {
             const sorte = chosen('diviseur-sorte');
             const asked = {
                 diviseur: [...words('diviseur-entree'), ...words('diviseur-sortie')],
                 reference: ['--reference', value('diviseur-reference'), ...words('diviseur-sortie')],
+                ajustable: ['--ajustable', value('diviseur-reference'), ...words('diviseur-sortie')],
                 gain: ['--gain', value('diviseur-gain')],
                 rapport: ['--rapport', value('diviseur-rapport')],
             }[sorte];
@@ -107,8 +112,15 @@ const toolsPage = (() => {
                 ...option('--total-min', 'diviseur-total-min'),
                 ...option('--total-max', 'diviseur-total-max'),
                 ...option('--tolerance', 'diviseur-tolerance'),
-                '--nombre', value('diviseur-nombre')], source('diviseur'));
+                '--nombre', value('diviseur-nombre'),
+                ...options('diviseur', ['charge', 'tolerance-entree', 'fixe-r1', 'fixe-r2',
+                    'courant-broche', 'courant-broche-max', 'tolerance-reference',
+                    'courant-max', 'courant-min', 'marge', 'puissance'])], source('diviseur'));
         },
+        led: () => run('led', ['led', ...words('led-alimentation'), ...words('led-tension'),
+            ...words('led-courant'), '--leds', value('led-leds'),
+            ...options('led', ['tolerance', 'tolerance-entree', 'marge', 'puissance'])],
+        source('led')),
     };
 
     function bind() {
@@ -124,7 +136,7 @@ const toolsPage = (() => {
             for (const part of document.querySelectorAll('#diviseur [data-for]')) {
                 part.hidden = !part.dataset.for.split(' ').includes(sorte);
             }
-            for (const form of ['combiner', 'diviseur']) {
+            for (const form of ['combiner', 'diviseur', 'led']) {
                 const stock = chosen(`${form}-source`) === 'stock';
                 document.querySelector(`#${form} .from-serie`).hidden = stock;
                 document.querySelector(`#${form} .from-stock`).hidden = !stock;
@@ -132,7 +144,7 @@ const toolsPage = (() => {
         };
         document.addEventListener('change', showChosen);
         showChosen();
-        for (const form of ['combiner', 'diviseur']) {
+        for (const form of ['combiner', 'diviseur', 'led']) {
             document.getElementById(`${form}-fichier`).addEventListener('change', async (event) => {
                 const [file] = event.target.files;
                 if (file) {

@@ -42,6 +42,32 @@ def volts(draw):
     return draw.choice(["5", "3,3", "3.3", "3V3", "12V", "500mV", "1,2", "0,8", "24", "0", "x"])
 
 
+def amperes(draw):
+    return draw.choice(["20mA", "20m", "0,02", "50\u00b5A", "50u", "1mA", "100n", "0", "-5m", "x"])
+
+
+def filled(driver, draw, form, choices):
+    """Fills each shown optional field of a form, one in three left empty, in
+    the page's order; the words they add."""
+    words = []
+    for name, picks in choices:
+        field = f"{form}-{name}"
+        if not driver.find_element(By.ID, field).is_displayed():
+            continue
+        text = draw.choice(picks) if draw.random() < 0.6 else ""
+        typed(driver, field, text)
+        words += [f"--{name}", text] if text else []
+    return words
+
+
+POWER = [("marge", ["50", "20", "0", "100"]), ("puissance", ["1/4", "1/16", "0,1", "250mW", "1/3"])]
+BOARD = [("charge", ["10k", "100k", "1M", "0"]), ("tolerance-entree", ["1", "5", "0,5"]),
+         ("fixe-r1", ["220", "1k", "15k"]), ("fixe-r2", ["100k", "1k", "4k7"]),
+         ("courant-broche", ["50\u00b5A", "-2u", "100n", "0"]), ("courant-broche-max", ["100u", "1m"]),
+         ("tolerance-reference", ["1", "2"]), ("courant-max", ["1mA", "100\u00b5", "10"]),
+         ("courant-min", ["10u", "1m"]), *POWER]
+
+
 def stock(draw):
     lines = [draw.choice(["4k7", "10k", "1,2 k", "220", "2k2", "47", "100k", "330 # vrac", ""])
              for _ in range(draw.randrange(1, 8))]
@@ -81,7 +107,7 @@ def source(driver, draw, form):
 
 def question(driver, draw):
     """Types one random question into a form; the form and the tool's words."""
-    tool = draw.choice(["lire", "verifier", "combiner", "diviseur"])
+    tool = draw.choice(["lire", "verifier", "combiner", "diviseur", "led"])
     if tool == "lire":
         typed(driver, "en-main", draw.choice([
             " ".join(draw.choice(COLOURS) for _ in range(draw.randrange(3, 7))),
@@ -100,21 +126,40 @@ def question(driver, draw):
         parts, count = str(draw.randrange(1, 5)), str(draw.randrange(1, 4))
         Select(driver.find_element(By.ID, "combiner-parties")).select_by_visible_text(parts)
         typed(driver, "combiner-nombre", count)
+        power = filled(driver, draw, "combiner", [("tension", ["12V", "5", "0,5"]),
+                                                  ("courant", ["10mA", "1"]), *POWER])
         words, text = source(driver, draw, "combiner")
         return tool, ["combiner", *target.split(), "--parties", parts, "--nombre", count,
-                      *words], text
-    way = draw.choice(["diviseur", "reference", "gain", "rapport"])
+                      *power, *words], text
+    if tool == "led":
+        supply, forward, current = volts(draw), volts(draw), amperes(draw)
+        typed(driver, "led-alimentation", supply)
+        typed(driver, "led-tension", forward)
+        typed(driver, "led-courant", current)
+        leds = str(draw.randrange(1, 5))
+        typed(driver, "led-leds", leds)
+        tolerance = draw.choice(["", "1%", "5%"])
+        select = Select(driver.find_element(By.ID, "led-tolerance"))
+        if tolerance:
+            select.select_by_visible_text(tolerance)
+        else:
+            select.select_by_index(0)
+        more = filled(driver, draw, "led", [("tolerance-entree", ["5", "10"]), *POWER])
+        words, text = source(driver, draw, "led")
+        return tool, ["led", *supply.split(), *forward.split(), *current.split(), "--leds", leds,
+                      *(["--tolerance", tolerance] if tolerance else []), *more, *words], text
+    way = draw.choice(["diviseur", "reference", "ajustable", "gain", "rapport"])
     choose(driver, "diviseur-sorte", way)
     if way == "diviseur":
         given, wanted = volts(draw), volts(draw)
         typed(driver, "diviseur-entree", given)
         typed(driver, "diviseur-sortie", wanted)
         asked = [*given.split(), *wanted.split()]
-    elif way == "reference":
+    elif way in ("reference", "ajustable"):
         given, wanted = volts(draw), volts(draw)
         typed(driver, "diviseur-reference", given)
         typed(driver, "diviseur-sortie", wanted)
-        asked = ["--reference", given, *wanted.split()]
+        asked = [f"--{way}", given, *wanted.split()]
     else:
         number = draw.choice(["11", "4,7", "2.5", "1", "0,3", "-2", "100"])
         typed(driver, f"diviseur-{way}", number)
@@ -135,6 +180,7 @@ def question(driver, draw):
         select.select_by_index(0)
     typed(driver, "diviseur-nombre", count)
     words += (["--tolerance", tolerance] if tolerance else []) + ["--nombre", count]
+    words += filled(driver, draw, "diviseur", BOARD)
     stock_words, text = source(driver, draw, "diviseur")
     return tool, words + stock_words, text
 
@@ -199,6 +245,8 @@ def scenarios(driver, address, folder):
         file.write("4k7\n1,2k\n")
     driver.find_element(By.ID, "combiner-fichier").send_keys(file.name)
     typed(driver, "combiner-valeur", "5,3k")
+    for name in ("tension", "courant", "marge", "puissance"):
+        typed(driver, f"combiner-{name}", "")
     Select(driver.find_element(By.ID, "combiner-parties")).select_by_visible_text("3")
     typed(driver, "combiner-nombre", "1")
     driver.execute_script("return new Promise((done) => setTimeout(done, 200))")
@@ -216,6 +264,38 @@ def scenarios(driver, address, folder):
     driver.find_element(By.CSS_SELECTOR, "#diviseur button").click()
     text = answers(driver, "diviseur")[0][2]
     check("au pire \u00e0 \u00b1" in text and " : de " in text, f"diviseur: no range in {text!r}")
+    # An LM317 with R1 = 220 \u03a9 and its adjust current; the board fields of
+    # a divider stay out of its question.
+    choose(driver, "diviseur-sorte", "diviseur")
+    typed(driver, "diviseur-charge", "10k")
+    choose(driver, "diviseur-sorte", "ajustable")
+    for name, _ in BOARD:
+        if driver.find_element(By.ID, f"diviseur-{name}").is_displayed():
+            typed(driver, f"diviseur-{name}", "")
+    Select(driver.find_element(By.ID, "diviseur-parties")).select_by_visible_text("1")
+    Select(driver.find_element(By.ID, "diviseur-serie")).select_by_visible_text("E24")
+    Select(driver.find_element(By.ID, "diviseur-tolerance")).select_by_index(0)
+    typed(driver, "diviseur-reference", "1,25")
+    typed(driver, "diviseur-sortie", "8,5")
+    typed(driver, "diviseur-fixe-r1", "220")
+    typed(driver, "diviseur-courant-broche", "50\u00b5A")
+    driver.find_element(By.CSS_SELECTOR, "#diviseur button").click()
+    asked, _, text = answers(driver, "diviseur")[0]
+    check("--charge" not in asked and "R2 = 1,3 k\u03a9\n   8,70136 V" in text,
+          f"LM317: {asked} {text!r}")
+    # 20 mA from 5 V through a red LED, on a phone's keyboard.
+    choose(driver, "led-source", "serie")
+    Select(driver.find_element(By.ID, "led-serie")).select_by_visible_text("E24")
+    Select(driver.find_element(By.ID, "led-tolerance")).select_by_index(0)
+    for name in ("leds", "tolerance-entree", "marge", "puissance"):
+        typed(driver, f"led-{name}", "1" if name == "leds" else "")
+    typed(driver, "led-alimentation", "5")
+    typed(driver, "led-tension", "2")
+    field = driver.find_element(By.ID, "led-courant")
+    field.clear()
+    field.send_keys("20 mA", Keys.ENTER)
+    text = answers(driver, "led")[0][2]
+    check("1. 150 \u03a9 (la plus proche au-dessus) : 20 mA" in text, f"led: {text!r}")
     check(driver.execute_script(
         "return [...document.querySelectorAll('.answer')].every("
         "(a) => a.getAttribute('role') === 'status' && a.getAttribute('aria-live') === 'polite')"),
@@ -247,7 +327,7 @@ def everywhere(driver, address, folder):
             broken = browser.axe_violations(driver)
             check(not broken, f"axe-core, {where}: {broken}")
             if phone:
-                for sorte in ("diviseur", "reference"):
+                for sorte in ("diviseur", "reference", "ajustable"):
                     choose(driver, "diviseur-sorte", sorte)
                     sideways, small, targets = driver.execute_script(PHONE_CHECK)
                     check(sideways <= 0, f"{where}: scrolls sideways by {sideways} px")
