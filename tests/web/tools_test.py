@@ -68,6 +68,17 @@ BOARD = [("charge", ["10k", "100k", "1M", "0"]), ("tolerance-entree", ["1", "5",
          ("courant-min", ["10u", "1m"]), *POWER]
 
 
+def tolerance_chosen(driver, draw, form):
+    """The parts' tolerance, or the series' own; the words' value."""
+    tolerance = draw.choice(["", "1%", "5%"])
+    select = Select(driver.find_element(By.ID, f"{form}-tolerance"))
+    if tolerance:
+        select.select_by_visible_text(tolerance)
+    else:
+        select.select_by_index(0)
+    return tolerance
+
+
 def stock(draw):
     lines = [draw.choice(["4k7", "10k", "1,2 k", "220", "2k2", "47", "100k", "330 # vrac", ""])
              for _ in range(draw.randrange(1, 8))]
@@ -138,12 +149,7 @@ def question(driver, draw):
         typed(driver, "led-courant", current)
         leds = str(draw.randrange(1, 5))
         typed(driver, "led-leds", leds)
-        tolerance = draw.choice(["", "1%", "5%"])
-        select = Select(driver.find_element(By.ID, "led-tolerance"))
-        if tolerance:
-            select.select_by_visible_text(tolerance)
-        else:
-            select.select_by_index(0)
+        tolerance = tolerance_chosen(driver, draw, "led")
         more = filled(driver, draw, "led", [("tolerance-entree", ["5", "10"]), *POWER])
         words, text = source(driver, draw, "led")
         return tool, ["led", *supply.split(), *forward.split(), *current.split(), "--leds", leds,
@@ -172,12 +178,7 @@ def question(driver, draw):
         bound = draw.choice(choices)
         typed(driver, field, bound)
         words += [option, bound] if bound else []
-    tolerance = draw.choice(["", "1%", "5%"])
-    select = Select(driver.find_element(By.ID, "diviseur-tolerance"))
-    if tolerance:
-        select.select_by_visible_text(tolerance)
-    else:
-        select.select_by_index(0)
+    tolerance = tolerance_chosen(driver, draw, "diviseur")
     typed(driver, "diviseur-nombre", count)
     words += (["--tolerance", tolerance] if tolerance else []) + ["--nombre", count]
     words += filled(driver, draw, "diviseur", BOARD)
