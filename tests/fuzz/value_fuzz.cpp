@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Resistances, voltages and plain numbers as people type them.
+// Resistances, voltages, currents, powers and plain numbers as people type
+// them.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -27,5 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(code::readValue(text));
     check(code::readVoltage(text));
     check(code::readNumber(text));
+    check(code::readCurrent(text));
+    check(code::readPower(text));
     return 0;
 }
