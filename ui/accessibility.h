@@ -19,5 +19,4 @@ void announceRadioButtons();
 // reader announces: the caption a sighted user reads beside it.
 void nameForScreenReaders(QWidget& window);
 
-
 }  // namespace ui
