@@ -128,8 +128,8 @@ std::string deviationText(long double percent) {
     return ", écart " + code::frenchDeviation(percent);
 }
 
-std::string usualBands(const Value& value, const code::Series* series,
-                       std::optional<int> toleranceBasisPoints) {
+std::optional<std::vector<Colour>> usualColours(const Value& value, const code::Series* series,
+                                                std::optional<int> toleranceBasisPoints) {
     const bool threeDigits = series != nullptr ? series->digits == 3 : value.digits() > 2;
     int tolerance = threeDigits ? 100 : 500;
     if (toleranceBasisPoints) {
@@ -142,8 +142,16 @@ std::string usualBands(const Value& value, const code::Series* series,
     for (const int bands : counts) {
         const code::Encoded encoded = code::encode(value, bands, tolerance);
         if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
-            return code::joined(*colours);
+            return *colours;
         }
+    }
+    return std::nullopt;
+}
+
+std::string usualBands(const Value& value, const code::Series* series,
+                       std::optional<int> toleranceBasisPoints) {
+    if (const auto colours = usualColours(value, series, toleranceBasisPoints)) {
+        return code::joined(*colours);
     }
     return value.digits() > 3 ? "pas de bagues pour plus de trois chiffres"
                               : "impossible en 4 ou 5 bagues";

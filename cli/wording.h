@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "code/colour_code.h"
 #include "code/network.h"
 #include "code/series.h"
 #include "code/value.h"
@@ -48,6 +49,10 @@ std::string deviationText(long double percent);
 // asked for, else the series' own, else gold or brown.
 std::string usualBands(const code::Value& value, const code::Series* series,
                        std::optional<int> toleranceBasisPoints = std::nullopt);
+// The same bands as colours; nothing where neither count can write the value.
+std::optional<std::vector<code::Colour>> usualColours(
+    const code::Value& value, const code::Series* series,
+    std::optional<int> toleranceBasisPoints = std::nullopt);
 
 // "0,8 V", as datasheets write a voltage; millivolts only below 0,1 V.
 std::string volts(double amount);

@@ -119,6 +119,42 @@ std::optional<int> tempCoefficientOf(Colour colour) {
     return meaningOf(colour).tempCoefficient;
 }
 
+BandRole roleAt(int bands, int position) {
+    const int digitBands = bands >= 5 ? 3 : 2;
+    if (position <= digitBands) {
+        return BandRole::Digit;
+    }
+    if (position == digitBands + 1) {
+        return BandRole::Multiplier;
+    }
+    return position == 6 ? BandRole::TempCoefficient : BandRole::Tolerance;
+}
+
+std::vector<Colour> coloursAt(int bands, int position) {
+    std::vector<Colour> allowed;
+    for (const Meaning& meaning : Code) {
+        bool fits = false;
+        switch (roleAt(bands, position)) {
+            case BandRole::Digit:
+                fits = meaning.digit.has_value() && (position != 1 || *meaning.digit != 0);
+                break;
+            case BandRole::Multiplier:
+                fits = meaning.power.has_value();
+                break;
+            case BandRole::Tolerance:
+                fits = meaning.tolerance.has_value();
+                break;
+            case BandRole::TempCoefficient:
+                fits = meaning.tempCoefficient.has_value();
+                break;
+        }
+        if (fits) {
+            allowed.push_back(meaning.colour);
+        }
+    }
+    return allowed;
+}
+
 Decoded decode(std::span<const Colour> colours) {
     const int count = static_cast<int>(colours.size());
     if (count < 3) {

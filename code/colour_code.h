@@ -49,6 +49,14 @@ std::optional<int> multiplierPowerOf(Colour colour);  // silver -2 ... white 9
 std::optional<int> toleranceOf(Colour colour);        // basis points: gold 500 = 5 %
 std::optional<int> tempCoefficientOf(Colour colour);  // ppm/°C
 
+// What a band stands for at its place in a code of 3 to 6 bands.
+enum class BandRole : std::uint8_t { Digit, Multiplier, Tolerance, TempCoefficient };
+// The role of band `position` (1 for the first) of a code of `bands` bands.
+BandRole roleAt(int bands, int position);
+// The colours that band may take, in the code's order: a first digit is
+// never black.
+std::vector<Colour> coloursAt(int bands, int position);
+
 // A band sequence read from the first digit onwards.
 struct Reading {
     Value value;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/bands_in_hand.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/printable.h"
@@ -14,6 +15,7 @@
 #include "code/marking.h"
 #include "code/series.h"
 #include "logic/json_string.h"
+#include "tables/palette.h"
 
 namespace {
 
@@ -65,18 +67,7 @@ std::vector<std::string> lines(std::string_view text) {
 // are read (`lire`); anything else is a value, given its bands and its
 // markings (`trouver`, `trouver --cms`). Words as typed, split at blanks.
 std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
-    std::vector<std::string> words;
-    std::string word;
-    for (const char c : std::string(text) + ' ') {
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-            if (!word.empty()) {
-                words.push_back(std::move(word));
-                word.clear();
-            }
-        } else {
-            word += c;
-        }
-    }
+    const std::vector<std::string> words = cli::wordsOf(text);
     // Words without a digit are colours, even misspelt ones, so that the
     // complaint names the colour; a word that reads as a marking is one.
     const bool colours = !words.empty() && !code::looksLikeMarking(words.front());
@@ -90,6 +81,30 @@ std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
     std::vector<std::string> markings = asked;
     markings.emplace_back("--cms");
     return {asked, markings};
+}
+
+// The paint of a band: the window's own where the window paints the colour;
+// gold, which the window leaves to its pictures, the tool's swatch.
+std::string paintOf(code::Colour colour) {
+    const std::optional<tables::Paint> paint = tables::findPaint(code::nameOf(colour));
+    if (!paint || paint->isHidden()) {
+        return std::string(code::swatchOf(colour));
+    }
+    static constexpr std::string_view Hex = "0123456789abcdef";
+    std::string text = "#";
+    for (const int part : {paint->colour().red(), paint->colour().green(), paint->colour().blue()}) {
+        text += Hex[static_cast<std::size_t>(part / 16)];
+        text += Hex[static_cast<std::size_t>(part % 16)];
+    }
+    return text;
+}
+
+std::string namesJson(const std::vector<code::Colour>& colours) {
+    std::string names;
+    for (const code::Colour colour : colours) {
+        names += (names.empty() ? "" : ",") + logic::jsonString(cli::spokenColour(colour));
+    }
+    return "[" + names + "]";
 }
 
 const char* kept(std::string text) {
@@ -121,9 +136,57 @@ const char* tools_colours() {
     std::string colours;
     for (const code::Colour colour : code::AllColours) {
         colours += (colours.empty() ? "" : ",") + logic::jsonString(code::nameOf(colour)) + ":" +
-                   logic::jsonString(code::swatchOf(colour));
+                   logic::jsonString(paintOf(colour));
     }
     return kept("{" + colours + "}");
+}
+
+// A code tapped in: the colours chosen so far, comma-separated, an empty
+// entry for a band still to choose, 3 to 6 entries (4 empty ones otherwise).
+// Each band's label, role, choice and allowed colours with their paints;
+// what is still to choose, or the tool's reading once every band is chosen.
+const char* tools_bands(const char* chosen) {
+    std::vector<std::optional<code::Colour>> colours;
+    std::string_view text(chosen);
+    for (std::size_t end = 0;; text.remove_prefix(end + 1)) {
+        end = std::min(text.find(','), text.size());
+        colours.push_back(code::parseColour(text.substr(0, end)));
+        if (end == text.size()) {
+            break;
+        }
+    }
+    if (colours.size() < 3 || colours.size() > 6) {
+        colours.assign(4, std::nullopt);
+    }
+    const std::vector<cli::BandPlace> places = cli::bandPlaces(colours);
+    std::string json;
+    std::vector<std::string> command{"lire"};
+    for (const cli::BandPlace& place : places) {
+        std::string allowed;
+        for (const code::Colour colour : place.allowed) {
+            allowed += (allowed.empty() ? "" : ",") + std::string("{\"name\":") +
+                       logic::jsonString(cli::spokenColour(colour)) +
+                       ",\"paint\":" + logic::jsonString(paintOf(colour)) + "}";
+        }
+        json += (json.empty() ? "" : ",") + std::string("{\"label\":") +
+                logic::jsonString(place.label) + ",\"role\":" + logic::jsonString(place.role) +
+                ",\"chosen\":" +
+                (place.chosen ? logic::jsonString(cli::spokenColour(*place.chosen)) : "null") +
+                ",\"colours\":[" + allowed + "]}";
+        if (place.chosen) {
+            command.push_back(cli::spokenColour(*place.chosen));
+        }
+    }
+    const std::string missing = cli::stillToChoose(places);
+    return kept("{\"places\":[" + json + "],\"missing\":" + logic::jsonString(missing) +
+                ",\"answer\":" +
+                (missing.empty() ? answered(command, PastedStock("", "")) : "null") + "}");
+}
+
+// The bands to paint for what a person typed: its colours, or the bands the
+// tool gives its value; none when it has none.
+const char* tools_bands_of(const char* text) {
+    return kept(namesJson(cli::bandsOfText(text)));
 }
 
 // The series' names, coarsest first, for the forms' choices.
