@@ -85,10 +85,11 @@ MONKEY_SEED    ?= 20261208
 monkey: build
 	@tests/desktop/monkey $(BUILD_DIR)/app/resistances $(BUILD_DIR)/tests/desktop/x11_probe $(MONKEY_ACTIONS) $(MONKEY_SEED)
 
-# Regenerates the pictures of the window and of the tools page on a phone shown in the README.
+# Regenerates the pictures of the window, of the tools page and of its band reader on a phone
+# shown in the README.
 screenshot: build
 	@$(BUILD_DIR)/tools/screenshot docs/screenshot.png
-	@/usr/bin/python3 tools/tools_screenshot.py $(BUILD_DIR)/web docs/outils.png
+	@/usr/bin/python3 tools/tools_screenshot.py $(BUILD_DIR)/web docs/outils.png docs/lecteur.png
 
 format:
 	@scripts/install-deps lint

@@ -91,6 +91,29 @@ def combiner_speed(driver, address, program):
     print(f"  ratio      {statistics.median(page) / statistics.median(native):.3f}")
 
 
+def tap_speed(driver, address, taps=200):
+    """A colour tapped in the drawn resistor's palette: from the tap to the new
+    reading laid out, ready to paint, in the page's own clock."""
+    browser.open_page(driver, address, page="outils.html")
+    times = driver.execute_script("""
+        const times = [];
+        document.querySelector('#lecteur .band').click();
+        for (let tap = 0; tap < arguments[0]; ++tap) {
+            const options = document.querySelectorAll('#palette [role=option]');
+            if (options.length === 0) {
+                document.querySelector('#lecteur .band').click();
+                continue;
+            }
+            const start = performance.now();
+            options[(tap * 7) % options.length].click();
+            void document.querySelector('#lecteur .answer').getBoundingClientRect().height;
+            times.push(performance.now() - start);
+        }
+        return times;""", taps)
+    print(f"a tap on a band's colour to its reading laid out, {len(times)} taps (ms): median "
+          f"{statistics.median(times):.2f} ({min(times):.2f}-{max(times):.2f})")
+
+
 def main(folder, pairs):
     work = tempfile.mkdtemp()
     try:
@@ -109,6 +132,7 @@ def main(folder, pairs):
             print(f"both pages and all they load: {sum(both.values()) / 1024:.1f} KiB transferred")
             program = os.path.join(folder, "..", "cli", "resistances-code")
             combiner_speed(driver, address, program)
+            tap_speed(driver, address)
     finally:
         shutil.rmtree(work)
 

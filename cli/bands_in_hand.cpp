@@ -34,8 +34,9 @@ std::string roleName(int bands, int position) {
 
 std::string spokenColour(code::Colour colour) {
     std::string name(code::nameOf(colour));
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return name;
 }
 
@@ -45,8 +46,8 @@ std::vector<BandPlace> bandPlaces(std::span<const std::optional<code::Colour>> c
     for (int position = 1; position <= bands; ++position) {
         BandPlace place{{}, roleName(bands, position), code::coloursAt(bands, position), {}};
         const std::optional<code::Colour> colour = chosen[static_cast<std::size_t>(position - 1)];
-        if (colour && std::find(place.allowed.begin(), place.allowed.end(), *colour) !=
-                          place.allowed.end()) {
+        if (colour &&
+            std::find(place.allowed.begin(), place.allowed.end(), *colour) != place.allowed.end()) {
             place.chosen = colour;
         }
         place.label = "Bague " + std::to_string(position) + " : " +

@@ -58,7 +58,7 @@ const toolsPage = (() => {
     }
 
     function answer(form, answers) {
-        const place = form.parentElement.querySelector('.answer');
+        const place = form.parentElement.querySelector(':scope > .answer');
         place.replaceChildren(...answers.map(shown));
     }
 

@@ -92,7 +92,8 @@ std::string paintOf(code::Colour colour) {
     }
     static constexpr std::string_view Hex = "0123456789abcdef";
     std::string text = "#";
-    for (const int part : {paint->colour().red(), paint->colour().green(), paint->colour().blue()}) {
+    for (const int part :
+         {paint->colour().red(), paint->colour().green(), paint->colour().blue()}) {
         text += Hex[static_cast<std::size_t>(part / 16)];
         text += Hex[static_cast<std::size_t>(part % 16)];
     }
@@ -178,9 +179,9 @@ const char* tools_bands(const char* chosen) {
         }
     }
     const std::string missing = cli::stillToChoose(places);
-    return kept("{\"places\":[" + json + "],\"missing\":" + logic::jsonString(missing) +
-                ",\"answer\":" +
-                (missing.empty() ? answered(command, PastedStock("", "")) : "null") + "}");
+    return kept(
+        "{\"places\":[" + json + "],\"missing\":" + logic::jsonString(missing) +
+        ",\"answer\":" + (missing.empty() ? answered(command, PastedStock("", "")) : "null") + "}");
 }
 
 // The bands to paint for what a person typed: its colours, or the bands the

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <variant>
 #include <vector>
@@ -110,6 +111,25 @@ TEST(ColourCode, SaysWhichBandCannotStandWhere) {
         ASSERT_TRUE(std::holds_alternative<BandProblem>(decoded));
         EXPECT_EQ(std::get<BandProblem>(decoded).kind, row.kind);
         EXPECT_EQ(std::get<BandProblem>(decoded).position, row.position);
+    }
+}
+
+// A palette offers at each place exactly the colours with which the code
+// still reads there, every other band valid.
+TEST(ColourCode, EachPlaceOffersWhatReadsThere) {
+    for (int bands = 3; bands <= 6; ++bands) {
+        const std::vector<Colour> valid = std::get<std::vector<Colour>>(
+            code::encode(Value(47, 2), bands, bands == 3 ? 2000 : 100));
+        for (int position = 1; position <= bands; ++position) {
+            const std::vector<Colour> offered = code::coloursAt(bands, position);
+            for (const Colour colour : code::AllColours) {
+                std::vector<Colour> trial = valid;
+                trial[static_cast<std::size_t>(position - 1)] = colour;
+                EXPECT_EQ(std::holds_alternative<code::Reading>(code::decode(trial)),
+                          std::find(offered.begin(), offered.end(), colour) != offered.end())
+                    << bands << " bands, band " << position << ", " << code::nameOf(colour);
+            }
+        }
     }
 }
 

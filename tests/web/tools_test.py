@@ -2,7 +2,9 @@
 """The tools page in a real headless Chromium. A few hundred seeded random
 questions typed into its forms: each answer's text is what the native
 resistances-code prints for the same words. Then one scenario per tool, and
-the page as people meet it: axe-core at desktop and phone sizes in light and
+a few hundred random codes tapped into the drawn resistor with touch, each
+reading what the native tool reads for those colours. Then the page as people
+meet it: axe-core at desktop and phone sizes in light and
 dark, a phone's screen (no sideways scroll, text of 16 px, targets of 44 px),
 the keyboard, a second visit offline, and the page opened from a file.
 Usage: tools_test.py BUILD_DIR/web RESISTANCES_CODE [QUESTIONS] [SEED]"""
@@ -66,6 +68,13 @@ BOARD = [("charge", ["10k", "100k", "1M", "0"]), ("tolerance-entree", ["1", "5",
          ("courant-broche", ["50\u00b5A", "-2u", "100n", "0"]), ("courant-broche-max", ["100u", "1m"]),
          ("tolerance-reference", ["1", "2"]), ("courant-max", ["1mA", "100\u00b5", "10"]),
          ("courant-min", ["10u", "1m"]), *POWER]
+
+
+def cleared(driver):
+    """Empties the divider's optional fields that show, as a new question."""
+    for name, _ in [("total-min", 0), ("total-max", 0), *BOARD]:
+        if driver.find_element(By.ID, f"diviseur-{name}").is_displayed():
+            typed(driver, f"diviseur-{name}", "")
 
 
 def tolerance_chosen(driver, draw, form):
@@ -220,6 +229,92 @@ def differential(driver, program, count, seed):
                 return
 
 
+# Each element found, scrolled into view: its data-colour and its middle.
+PLACES = """
+arguments[0] && document.querySelector(arguments[0]).scrollIntoView({block: 'center'});
+return [...document.querySelectorAll(arguments[1])].map((e) => {
+    const r = e.getBoundingClientRect();
+    return [e.dataset.colour, r.x + r.width / 2, r.y + r.height / 2]; });
+"""
+
+
+def tap(driver, place):
+    """A finger's tap at (x, y) in the window."""
+    for kind, points in (("touchStart", [{"x": place[1], "y": place[2]}]), ("touchEnd", [])):
+        driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+
+def reader_text(driver):
+    return driver.execute_script("return document.querySelector('#lecteur .answer').textContent")
+
+
+def reader_differential(driver, program, count, seed):
+    """Codes tapped in band by band on a phone: the page reads what the tool
+    reads, and the address holds the colours."""
+    draw = random.Random(seed)
+    browser.emulate(driver, (360, 640))
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    for number in range(1, count + 1):
+        bands = draw.randrange(3, 7)
+        Select(driver.find_element(By.ID, "bagues-nombre")).select_by_visible_text(str(bands))
+        tap(driver, driver.execute_script(PLACES, "#lecteur", "#lecteur .band")[0])
+        names = []
+        for _ in range(bands):  # each choice opens the next band's palette
+            option = draw.choice(driver.execute_script(PLACES, "#palette", "#palette [role=option]"))
+            names.append(option[0])
+            tap(driver, option)
+        said = reader_text(driver)
+        expected = native(program, ["lire", *names], None)
+        address = driver.execute_script("return decodeURIComponent(location.hash)")
+        if (expected[0], said) != (0, expected[1]) or address != "#bagues=" + ",".join(names):
+            check(False, f"code {number}: {names} at {address}: the page says {said!r}, "
+                         f"the tool {expected[0]} {expected[1]!r}")
+            return
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+    browser.emulate(driver)
+
+
+def reader_ways_in(driver, address):
+    """From an address, Back, the keyboard, and a value typed in the field."""
+    browser.open_page(driver, address, page=PAGE + "#bagues=jaune,violet,rouge,or")
+    check(reader_text(driver).startswith("4,7 k\u03a9 \u00b15 %"), f"address: {reader_text(driver)!r}")
+    bands = driver.find_elements(By.CSS_SELECTOR, "#lecteur .band")
+    labels = [band.get_attribute("aria-label") for band in bands]
+    check(labels[2] == "Bague 3 : rouge, multiplicateur", f"labels {labels}")
+    # The keyboard: Tab reaches each band, Enter opens, arrows move, Enter picks.
+    driver.find_element(By.ID, "bagues-nombre").send_keys(Keys.TAB)
+    reached = []
+    for _ in bands:
+        reached.append(driver.switch_to.active_element.get_attribute("aria-label"))
+        driver.switch_to.active_element.send_keys(Keys.TAB)
+    check(reached == labels, f"Tab reached {reached}")
+    bands[2].send_keys(Keys.ENTER)
+    palette = driver.switch_to.active_element
+    check(palette.get_attribute("id") == "palette", "Enter opened no palette")
+    palette.send_keys(Keys.HOME, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ENTER)
+    check(driver.execute_script("return location.hash") == "#bagues=jaune,violet,orange,or",
+          f"keyboard: {driver.execute_script('return location.hash')}")
+    driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+    check(driver.find_element(By.ID, "palette").get_attribute("hidden") is not None
+          and driver.switch_to.active_element.get_attribute("aria-label").startswith("Bague 4"),
+          "Escape did not close the palette back onto its band")
+    check(reader_text(driver).startswith("47 k\u03a9"), f"orange: {reader_text(driver)!r}")
+    driver.back()
+    check(reader_text(driver).startswith("4,7 k\u03a9") and driver.execute_script(
+        "return location.hash") == "#bagues=jaune,violet,rouge,or", "Back did not step back")
+    # A code halfway says what is missing, as a reading and not a complaint.
+    Select(driver.find_element(By.ID, "bagues-nombre")).select_by_visible_text("5")
+    check(reader_text(driver).startswith("Encore \u00e0 choisir : bague 5 (tol\u00e9rance)")
+          and not driver.find_elements(By.CSS_SELECTOR, "#lecteur .problem"),
+          f"halfway: {reader_text(driver)!r}")
+    # The other way round: a typed marking paints its bands.
+    typed(driver, "en-main", "68X")
+    driver.find_element(By.CSS_SELECTOR, "#lire button").click()
+    painted = [band.get_attribute("data-colour")
+               for band in driver.find_elements(By.CSS_SELECTOR, "#lecteur .band")]
+    check(painted == ["jaune", "blanc", "blanc", "or", "marron"], f"68X painted {painted}")
+
+
 def scenarios(driver, address, folder):
     # What is in hand, typed and sent with Enter: each colour named, with its swatch.
     field = driver.find_element(By.ID, "en-main")
@@ -261,6 +356,7 @@ def scenarios(driver, address, folder):
     check(not driver.find_element(By.ID, "diviseur-sortie").is_displayed(),
           "diviseur: the output voltage still shows for a gain")
     choose(driver, "diviseur-source", "serie")
+    cleared(driver)
     typed(driver, "diviseur-gain", "11")
     driver.find_element(By.CSS_SELECTOR, "#diviseur button").click()
     text = answers(driver, "diviseur")[0][2]
@@ -270,9 +366,7 @@ def scenarios(driver, address, folder):
     choose(driver, "diviseur-sorte", "diviseur")
     typed(driver, "diviseur-charge", "10k")
     choose(driver, "diviseur-sorte", "ajustable")
-    for name, _ in BOARD:
-        if driver.find_element(By.ID, f"diviseur-{name}").is_displayed():
-            typed(driver, f"diviseur-{name}", "")
+    cleared(driver)
     Select(driver.find_element(By.ID, "diviseur-parties")).select_by_visible_text("1")
     Select(driver.find_element(By.ID, "diviseur-serie")).select_by_visible_text("E24")
     Select(driver.find_element(By.ID, "diviseur-tolerance")).select_by_index(0)
@@ -308,7 +402,7 @@ const seen = document.documentElement.clientWidth;
 const small = [...document.querySelectorAll('body *')].filter((e) =>
     e.offsetParent !== null && [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim())
     && parseFloat(getComputedStyle(e).fontSize) < 16).map((e) => e.tagName + '#' + e.id);
-const targets = [...document.querySelectorAll('a, button, input, select, textarea')]
+const targets = [...document.querySelectorAll('a, button, input, select, textarea, [role=option]')]
     .filter((e) => e.offsetParent !== null)
     .map((e) => [e, e.type === 'radio' ? e.closest('label') : e])
     .filter(([, t]) => t.getBoundingClientRect().height < 44 || t.getBoundingClientRect().width < 44)
@@ -327,6 +421,9 @@ def everywhere(driver, address, folder):
             where = f"{phone or 'desktop'}, {scheme}"
             broken = browser.axe_violations(driver)
             check(not broken, f"axe-core, {where}: {broken}")
+            driver.find_element(By.CSS_SELECTOR, "#lecteur .band").click()
+            broken = browser.axe_violations(driver)
+            check(not broken, f"axe-core, palette open, {where}: {broken}")
             if phone:
                 for sorte in ("diviseur", "reference", "ajustable"):
                     choose(driver, "diviseur-sorte", sorte)
@@ -359,6 +456,8 @@ def main(folder, program, count=240, seed=20261208):
     with browser.served(folder) as address, browser.chromium() as driver:
         browser.open_page(driver, address, page=PAGE)
         differential(driver, os.path.abspath(program), count, seed)
+        reader_differential(driver, os.path.abspath(program), count, seed)
+        reader_ways_in(driver, address)
         scenarios(driver, address, folder)
         everywhere(driver, address, folder)
     for problem in problems:
