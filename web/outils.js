@@ -102,8 +102,10 @@ const toolsPage = (() => {
         let open = -1;  // the band whose palette shows
         let active = 0;  // the colour the keyboard is on
 
+        // The colours of an address such as #bagues=jaune,violet,rouge,or;
+        // nothing for any other, a mangled one included.
         const fromAddress = () => {
-            const found = /^#bagues=([^&]*)$/.exec(decodeURIComponent(location.hash));
+            const found = /^#bagues=([a-zA-Z,]*)$/.exec(location.hash);
             return found ? found[1].split(',') : null;
         };
 
@@ -218,6 +220,9 @@ const toolsPage = (() => {
             draw();
         });
         window.addEventListener('popstate', () => {
+            if (module === null) {
+                return;  // the address is read once the module is up
+            }
             chosen = fromAddress() || ['', '', '', ''];
             open = -1;
             draw();
