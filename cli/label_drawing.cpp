@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/label_drawing.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <variant>
+
+#include "code/marking.h"
+
+namespace cli {
+
+namespace {
+
+using code::Colour;
+
+// Under each band, so that a sheet printed in black and white, or read by
+// someone who does not see colours, still names them; a second letter where
+// two names share their first.
+std::string_view initialOf(Colour colour) {
+    static constexpr std::array<std::string_view, 12> Initials{"N", "M",  "R", "O",  "J",  "V",
+                                                               "B", "Vi", "G", "Bc", "Or", "A"};
+    return Initials[static_cast<std::size_t>(colour)];
+}
+
+constexpr std::string_view Body = "#e8d3a9";
+constexpr std::string_view Ink = "#000000";
+
+// A strip of bands on a resistor's body, the last band apart, each band's
+// initial under it.
+void drawStrip(Page& page, std::span<const Colour> bands, double x, double y, double width,
+               double height, double initialSize) {
+    if (bands.empty()) {
+        return;
+    }
+    page.push_back(Shape::box(x, y, width, height, std::string(Body)));
+    page.push_back(Shape::box(x, y, width, height));
+    const double bandWidth = width * 0.08;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        const double left = bands.size() == 1       ? width * 0.46
+                            : i + 1 == bands.size() ? width * 0.82
+                                                    : width * (0.1 + 0.17 * static_cast<double>(i));
+        page.push_back(
+            Shape::box(x + left, y, bandWidth, height, std::string(code::swatchOf(bands[i]))));
+        page.push_back(Shape::box(x + left, y, bandWidth, height));
+        page.push_back(Shape::words(std::string(initialOf(bands[i])), x + left + bandWidth / 2,
+                                    y + height + initialSize * 1.1, initialSize, false, true));
+    }
+}
+
+void drawLabel(Page& page, const LabelContent& label, double x, double y, double width,
+               double height) {
+    const auto text = [&](std::string words, double left, double baseline, double size, bool bold) {
+        page.push_back(Shape::words(std::move(words), left, baseline, size, bold));
+    };
+    page.push_back(Shape::box(x, y, width, height));  // where to cut
+    const double pad = std::min(width, height) * 0.06;
+    const double valueSize = std::min(height * 0.24, width * 0.12);
+    text(label.value, x + pad, y + pad + valueSize * 0.8, valueSize, true);
+    const double stripTop = y + height * 0.34;
+    const double stripHeight = height * 0.18;
+    const double stripWidth = (width - 3 * pad) / 2;
+    const double initialSize = height * 0.085;
+    drawStrip(page, label.fourBands, x + pad, stripTop, stripWidth, stripHeight, initialSize);
+    drawStrip(page, label.fiveBands, x + 2 * pad + stripWidth, stripTop, stripWidth, stripHeight,
+              initialSize);
+    const double infoSize = height * 0.09;
+    std::string info;
+    for (const std::string& marking : label.markings) {
+        info += marking + "  ";
+    }
+    info += label.tolerance;
+    const double bottom = y + height - pad;
+    text(info, x + pad, label.parts.empty() ? bottom : bottom - infoSize * 1.25, infoSize, false);
+    if (!label.parts.empty()) {
+        text(label.parts, x + pad, bottom, infoSize, false);
+    }
+}
+
+// "12.35": hundredths of a millimetre, with a point whatever the locale.
+std::string number(double value) {
+    const long long hundredths = std::llround(value * 100);
+    const long long whole = std::llabs(hundredths) / 100;
+    const long long part = std::llabs(hundredths) % 100;
+    return std::string(hundredths < 0 ? "-" : "") + std::to_string(whole) + "." +
+           (part < 10 ? "0" : "") + std::to_string(part);
+}
+
+// What the user's file gave stays text, never markup.
+std::string escaped(std::string_view text) {
+    std::string safe;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                safe += "&amp;";
+                break;
+            case '<':
+                safe += "&lt;";
+                break;
+            case '>':
+                safe += "&gt;";
+                break;
+            case '"':
+                safe += "&quot;";
+                break;
+            case '\'':
+                safe += "&apos;";
+                break;
+            default:
+                safe += c;
+        }
+    }
+    return safe;
+}
+
+}  // namespace
+
+LabelContent labelOf(const code::Value& value, int toleranceBasisPoints, std::string parts) {
+    LabelContent label{value.french(),  {}, {}, {}, code::frenchTolerance(toleranceBasisPoints),
+                       std::move(parts)};
+    if (!value.isPositive()) {
+        label.fourBands = {Colour::Noir};  // a zero-ohm link: one black band
+        label.tolerance.clear();
+    } else {
+        const code::Encoded four = code::encode(value, 4, toleranceBasisPoints);
+        const code::Encoded five = code::encode(value, 5, 100);
+        if (const auto* colours = std::get_if<std::vector<Colour>>(&four)) {
+            label.fourBands = *colours;
+        }
+        if (const auto* colours = std::get_if<std::vector<Colour>>(&five)) {
+            label.fiveBands = *colours;
+        }
+    }
+    for (const code::Marking& marking : code::markingsOf(value)) {
+        label.markings.push_back(marking.text);
+    }
+    return label;
+}
+
+std::vector<Page> drawSheet(std::span<const LabelContent> labels, const code::SheetLayout& layout) {
+    std::vector<Page> pages;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const auto place = static_cast<int>(i % static_cast<std::size_t>(layout.perPage()));
+        if (place == 0) {
+            pages.emplace_back();
+        }
+        drawLabel(pages.back(), labels[i], layout.xOf(place), layout.yOf(place), layout.labelWidth,
+                  layout.labelHeight);
+    }
+    return pages;
+}
+
+std::string svgOf(std::span<const Page> pages, const code::SheetLayout& layout) {
+    constexpr double Gap = 10;  // between pages shown one under the other
+    const double width = layout.page.width;
+    const double height = layout.page.height;
+    const double total = static_cast<double>(pages.size()) * (height + Gap) - Gap;
+    std::string svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+        number(width) + "mm\" height=\"" + number(total) + "mm\" viewBox=\"0 0 " + number(width) +
+        " " + number(total) + "\" font-family=\"Liberation Sans, Arial, sans-serif\">\n";
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        svg += "<g class=\"page\" transform=\"translate(0 " +
+               number(static_cast<double>(k) * (height + Gap)) + ")\">\n<rect width=\"" +
+               number(width) + "\" height=\"" + number(height) + "\" fill=\"#ffffff\"/>\n";
+        for (const Shape& shape : pages[k]) {
+            if (shape.kind == Shape::Kind::Box) {
+                svg += "<rect x=\"" + number(shape.x) + "\" y=\"" + number(shape.y) +
+                       "\" width=\"" + number(shape.width) + "\" height=\"" + number(shape.height) +
+                       "\" " +
+                       (shape.paint.empty() ? std::string("fill=\"none\" stroke=\"") +
+                                                  std::string(Ink) + "\" stroke-width=\"0.15\""
+                                            : "fill=\"" + shape.paint + "\"") +
+                       "/>\n";
+            } else {
+                svg += "<text x=\"" + number(shape.x) + "\" y=\"" + number(shape.y) +
+                       "\" font-size=\"" + number(shape.size) + "\"" +
+                       (shape.bold ? " font-weight=\"bold\"" : "") +
+                       (shape.centred ? " text-anchor=\"middle\"" : "") + ">" +
+                       escaped(shape.text) + "</text>\n";
+            }
+        }
+        svg += "</g>\n";
+    }
+    return svg + "</svg>\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A sheet of labels for parts drawers and kits, drawn once as shapes in
+// millimetres, for the writers of SVG and PDF to put on paper.
+#include <span>
+#include <string>
+#include <vector>
+
+#include "code/colour_code.h"
+#include "code/label_sheet.h"
+#include "code/value.h"
+
+namespace cli {
+
+struct Shape {
+    enum class Kind : unsigned char { Box, Text };
+    Kind kind;
+    double x;  // a box's corner; a text's baseline, at its start or its middle
+    double y;
+    double width = 0;  // a box's
+    double height = 0;
+    std::string paint;  // "#rrggbb"; a box without paint is an outline
+    std::string text;
+    double size = 0;  // a text's height, in millimetres
+    bool bold = false;
+    bool centred = false;
+
+    static Shape box(double x, double y, double width, double height, std::string paint = {}) {
+        return {Kind::Box, x, y, width, height, std::move(paint), {}};
+    }
+    static Shape words(std::string text, double x, double y, double size, bool bold = false,
+                       bool centred = false) {
+        return {Kind::Text, x, y, 0, 0, {}, std::move(text), size, bold, centred};
+    }
+};
+
+using Page = std::vector<Shape>;
+
+// What one label says: the value, its bands in 4 and 5, its markings, its
+// tolerance and, from a bill of materials, the parts that carry it.
+struct LabelContent {
+    std::string value;
+    std::vector<code::Colour> fourBands;  // empty where 4 bands cannot write it
+    std::vector<code::Colour> fiveBands;
+    std::vector<std::string> markings;  // "472", "4701", "68X"
+    std::string tolerance;
+    std::string parts;  // "R1, R4, R9 (3)"
+};
+
+// The label of a value: its bands at the series' tolerance in four bands and
+// 1 % in five, its markings and, when given, the parts that carry it.
+LabelContent labelOf(const code::Value& value, int toleranceBasisPoints, std::string parts = {});
+
+// The pages of labels, as many as they need.
+std::vector<Page> drawSheet(std::span<const LabelContent> labels, const code::SheetLayout& layout);
+
+// One SVG document of every page, one under the other, in millimetres, each
+// text as text.
+std::string svgOf(std::span<const Page> pages, const code::SheetLayout& layout);
+
+}  // namespace cli
