@@ -30,7 +30,10 @@ struct SheetLayout {
     [[nodiscard]] int perPage() const { return columns * rows; }
     // The corner of label `index` of a page, counted along the rows.
     [[nodiscard]] double xOf(int index) const { return left + (index % columns) * labelWidth; }
-    [[nodiscard]] double yOf(int index) const { return top + (index / columns) * labelHeight; }
+    [[nodiscard]] double yOf(int index) const {
+        const int row = index / columns;  // whole rows above it
+        return top + row * labelHeight;
+    }
 };
 
 // `columns` × `rows` labels filling the page inside `margin` on every side;
