@@ -6,6 +6,8 @@
 #include <concepts>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace cli {
 
@@ -29,8 +31,24 @@ public:
     [[nodiscard]] const std::string& text() const { return text_; }
     [[nodiscard]] bool empty() const { return text_.empty(); }
 
+    // A remark for the error stream that does not stop the answer: the
+    // lines of a bill of materials that were not resistors.
+    void note(std::string line) { notes_.push_back(std::move(line)); }
+    [[nodiscard]] const std::vector<std::string>& notes() const { return notes_; }
+
+    // Where the answer goes: the file named on the command line; standard
+    // output when empty.
+    void sendTo(std::string path) { destination_ = std::move(path); }
+    [[nodiscard]] const std::string& destination() const { return destination_; }
+    // Bytes for a file, a PDF, that a terminal must never be given.
+    void markBinary() { binary_ = true; }
+    [[nodiscard]] bool isBinary() const { return binary_; }
+
 private:
     std::string text_;
+    std::vector<std::string> notes_;
+    std::string destination_;
+    bool binary_ = false;
 };
 
 }  // namespace cli

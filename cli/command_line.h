@@ -32,6 +32,7 @@ enum class Takes {
     Tolerance,    // a tolerance the colour code has: 10 %, 5 %... 0,05 %
     Coefficient,  // a temperature coefficient the colour code has, in ppm/°C
     Count,        // a whole number from `low` to `high`
+    Choice,       // one of the words of `choices`
 };
 
 struct Option {
@@ -41,6 +42,7 @@ struct Option {
     int low = 0;  // the range of a Count
     int high = 0;
     bool repeatable = false;
+    std::string_view choices = {};  // a Choice's words, blank-separated: "svg pdf"
 };
 
 class CommandLine {

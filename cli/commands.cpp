@@ -53,7 +53,11 @@ int run(std::span<const std::string> arguments, Answer& out, Answer& err,
         if (helpAsked && verbHelp(command, out)) {
             return Done;
         }
-        return verb->run(CommandLine(rest, verb->options), out, stocks);
+        const int status = verb->run(CommandLine(rest, verb->options), out, stocks);
+        for (const std::string& note : out.notes()) {
+            err << Program << " : " << note << "\n";
+        }
+        return status;
     } catch (const Complaint& complaint) {
         err << Program << " : " << complaint.message << "\n";
         return BadInput;

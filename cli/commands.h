@@ -20,8 +20,11 @@ enum Status : int {
 // Runs one command line (without the program name): results go to `out`,
 // complaints to `err`; a --stock is read through `stocks`.
 int run(std::span<const std::string> arguments, Answer& out, Answer& err, const StockFiles& stocks);
-// The same for the tool: stocks from files and standard input, text to streams.
-int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err);
+// The same for the tool: stocks from files and standard input, the answer to
+// `out` or to the file the verb was asked to write. A PDF is refused where
+// `out` is a terminal.
+int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err,
+        bool outIsTerminal = false);
 
 // --help: every verb, option and spelling, in French.
 void help(Answer& out);

@@ -20,7 +20,7 @@ constexpr std::size_t MostValues = 2000;
 Drawer fromStock(const std::string& path, const StockFiles& stocks) {
     const bool standardInput = path == StandardInput;
     Drawer drawer;
-    drawer.values = stockValues(stocks.read(path), standardInput ? "entrée standard" : path);
+    drawer.values = stockValues(stocks.read(path, "le stock"), standardInput ? "entrée standard" : path);
     drawer.described =
         standardInput ? "le stock lu sur l'entrée standard" : "le stock " + printable(path);
     return drawer;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <variant>
 
+#include "cli/printable.h"
 #include "code/marking.h"
 
 namespace cli {
@@ -45,36 +46,57 @@ void drawStrip(Page& page, std::span<const Colour> bands, double x, double y, do
             Shape::box(x + left, y, bandWidth, height, std::string(code::swatchOf(bands[i]))));
         page.push_back(Shape::box(x + left, y, bandWidth, height));
         page.push_back(Shape::words(std::string(initialOf(bands[i])), x + left + bandWidth / 2,
-                                    y + height + initialSize * 1.1, initialSize, false, true));
+                                    y + height + initialSize * 1.1, initialSize, true));
     }
+}
+
+// The parts' references that fit on a line of `room` characters, the count
+// after them: "R1, R4, R9 (3)", or "R1, R2, R3… (40)".
+std::string partsLine(const LabelContent& label, std::size_t room) {
+    const std::string count = " (" + std::to_string(label.count) + ")";
+    std::string line;
+    for (const std::string& part : label.parts) {
+        const std::string next = (line.empty() ? "" : ", ") + part;
+        if (line.size() + next.size() + count.size() > room) {
+            return line + "…" + count;
+        }
+        line += next;
+    }
+    return line + count;
 }
 
 void drawLabel(Page& page, const LabelContent& label, double x, double y, double width,
                double height) {
-    const auto text = [&](std::string words, double left, double baseline, double size, bool bold) {
-        page.push_back(Shape::words(std::move(words), left, baseline, size, bold));
+    const auto text = [&](std::string words, double left, double baseline, double size) {
+        if (words.empty()) {
+            return;
+        }
+        page.push_back(Shape::words(std::move(words), left, baseline, size));
     };
     page.push_back(Shape::box(x, y, width, height));  // where to cut
     const double pad = std::min(width, height) * 0.06;
-    const double valueSize = std::min(height * 0.24, width * 0.12);
-    text(label.value, x + pad, y + pad + valueSize * 0.8, valueSize, true);
-    const double stripTop = y + height * 0.34;
-    const double stripHeight = height * 0.18;
+    const double valueSize = std::min(height * 0.24, width * 0.11);
+    text(label.value, x + pad, y + pad + valueSize * 0.8, valueSize);
+    const double smallSize = height * 0.08;
+    const double stripTop = y + height * 0.42;
+    const double stripHeight = height * 0.17;
     const double stripWidth = (width - 3 * pad) / 2;
-    const double initialSize = height * 0.085;
-    drawStrip(page, label.fourBands, x + pad, stripTop, stripWidth, stripHeight, initialSize);
-    drawStrip(page, label.fiveBands, x + 2 * pad + stripWidth, stripTop, stripWidth, stripHeight,
-              initialSize);
+    const double fiveLeft = x + 2 * pad + stripWidth;
+    text(label.fourCaption, x + pad, stripTop - smallSize * 0.4, smallSize);
+    text(label.fiveCaption, fiveLeft, stripTop - smallSize * 0.4, smallSize);
+    drawStrip(page, label.fourBands, x + pad, stripTop, stripWidth, stripHeight, smallSize);
+    drawStrip(page, label.fiveBands, fiveLeft, stripTop, stripWidth, stripHeight, smallSize);
     const double infoSize = height * 0.09;
-    std::string info;
+    std::string markings;
     for (const std::string& marking : label.markings) {
-        info += marking + "  ";
+        markings += (markings.empty() ? "CMS " : "  ") + marking;
     }
-    info += label.tolerance;
     const double bottom = y + height - pad;
-    text(info, x + pad, label.parts.empty() ? bottom : bottom - infoSize * 1.25, infoSize, false);
+    text(markings, x + pad, label.parts.empty() ? bottom : bottom - infoSize * 1.25, infoSize);
     if (!label.parts.empty()) {
-        text(label.parts, x + pad, bottom, infoSize, false);
+        // About half an em a character in a sans.
+        const auto room = static_cast<std::size_t>((width - 2 * pad) / (infoSize * 0.55));
+        text(partsLine(label, room), x + pad, bottom, infoSize);
     }
 }
 
@@ -116,20 +138,27 @@ std::string escaped(std::string_view text) {
 
 }  // namespace
 
-LabelContent labelOf(const code::Value& value, int toleranceBasisPoints, std::string parts) {
-    LabelContent label{value.french(),  {}, {}, {}, code::frenchTolerance(toleranceBasisPoints),
-                       std::move(parts)};
+LabelContent labelOf(const code::Value& value, StripTolerances tolerances,
+                     std::span<const std::string> parts, int count) {
+    LabelContent label;
+    label.value = value.french();
+    for (const std::string& part : parts) {
+        label.parts.push_back(printable(part));
+    }
+    label.count = count;
     if (!value.isPositive()) {
         label.fourBands = {Colour::Noir};  // a zero-ohm link: one black band
-        label.tolerance.clear();
+        label.fourCaption = "1 bague";
     } else {
-        const code::Encoded four = code::encode(value, 4, toleranceBasisPoints);
-        const code::Encoded five = code::encode(value, 5, 100);
+        const code::Encoded four = code::encode(value, 4, tolerances.four);
+        const code::Encoded five = code::encode(value, 5, tolerances.five);
         if (const auto* colours = std::get_if<std::vector<Colour>>(&four)) {
             label.fourBands = *colours;
+            label.fourCaption = "4 bagues " + code::frenchTolerance(tolerances.four);
         }
         if (const auto* colours = std::get_if<std::vector<Colour>>(&five)) {
             label.fiveBands = *colours;
+            label.fiveCaption = "5 bagues " + code::frenchTolerance(tolerances.five);
         }
     }
     for (const code::Marking& marking : code::markingsOf(value)) {
@@ -177,7 +206,6 @@ std::string svgOf(std::span<const Page> pages, const code::SheetLayout& layout) 
             } else {
                 svg += "<text x=\"" + number(shape.x) + "\" y=\"" + number(shape.y) +
                        "\" font-size=\"" + number(shape.size) + "\"" +
-                       (shape.bold ? " font-weight=\"bold\"" : "") +
                        (shape.centred ? " text-anchor=\"middle\"" : "") + ">" +
                        escaped(shape.text) + "</text>\n";
             }

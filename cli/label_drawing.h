@@ -3,6 +3,7 @@
 
 // A sheet of labels for parts drawers and kits, drawn once as shapes in
 // millimetres, for the writers of SVG and PDF to put on paper.
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,36 +22,44 @@ struct Shape {
     double width = 0;  // a box's
     double height = 0;
     std::string paint;  // "#rrggbb"; a box without paint is an outline
-    std::string text;
-    double size = 0;  // a text's height, in millimetres
-    bool bold = false;
+    std::string text;  // valid UTF-8, without control characters
+    double size = 0;   // a text's height, in millimetres
     bool centred = false;
 
     static Shape box(double x, double y, double width, double height, std::string paint = {}) {
         return {Kind::Box, x, y, width, height, std::move(paint), {}};
     }
-    static Shape words(std::string text, double x, double y, double size, bool bold = false,
-                       bool centred = false) {
-        return {Kind::Text, x, y, 0, 0, {}, std::move(text), size, bold, centred};
+    static Shape words(std::string text, double x, double y, double size, bool centred = false) {
+        return {Kind::Text, x, y, 0, 0, {}, std::move(text), size, centred};
     }
 };
 
 using Page = std::vector<Shape>;
 
-// What one label says: the value, its bands in 4 and 5, its markings, its
-// tolerance and, from a bill of materials, the parts that carry it.
+// What one label says: the value, its bands in 4 and 5 with their
+// tolerances, its markings and, from a bill of materials, the parts that
+// carry it.
 struct LabelContent {
     std::string value;
     std::vector<code::Colour> fourBands;  // empty where 4 bands cannot write it
     std::vector<code::Colour> fiveBands;
+    std::string fourCaption;            // "4 bagues ±5 %"
+    std::string fiveCaption;            // "5 bagues ±1 %"
     std::vector<std::string> markings;  // "472", "4701", "68X"
-    std::string tolerance;
-    std::string parts;  // "R1, R4, R9 (3)"
+    std::vector<std::string> parts;     // "R1", "R4", "R9", printable
+    int count = 0;                      // how many parts, from the bill's quantities
 };
 
-// The label of a value: its bands at the series' tolerance in four bands and
-// 1 % in five, its markings and, when given, the parts that carry it.
-LabelContent labelOf(const code::Value& value, int toleranceBasisPoints, std::string parts = {});
+// Tolerances of the strips of a label, in basis points.
+struct StripTolerances {
+    int four = 500;
+    int five = 100;
+};
+
+// The label of a value: its bands, its markings and, when given, the parts
+// that carry it.
+LabelContent labelOf(const code::Value& value, StripTolerances tolerances,
+                     std::span<const std::string> parts = {}, int count = 0);
 
 // The pages of labels, as many as they need.
 std::vector<Page> drawSheet(std::span<const LabelContent> labels, const code::SheetLayout& layout);
@@ -58,5 +67,8 @@ std::vector<Page> drawSheet(std::span<const LabelContent> labels, const code::Sh
 // One SVG document of every page, one under the other, in millimetres, each
 // text as text.
 std::string svgOf(std::span<const Page> pages, const code::SheetLayout& layout);
+// The same as a PDF, a page a sheet, each text as text in one embedded font;
+// nothing where this build has no PDF writer (the page's WebAssembly).
+std::optional<std::string> pdfOf(std::span<const Page> pages, const code::SheetLayout& layout);
 
 }  // namespace cli

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // resistances-code: the colour code from the command line.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,5 +10,5 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return cli::run(arguments, std::cout, std::cerr);
+    return cli::run(arguments, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
 }

@@ -16,7 +16,7 @@ namespace {
 // One byte beyond the limit is enough for the parser to refuse a stock.
 constexpr std::size_t Enough = LargestStock + 1;
 
-std::string fromStandardInput() {
+std::string fromStandardInput(std::string_view called) {
     std::string text(Enough, '\0');
     std::size_t read = 0;
     while (read < text.size()) {
@@ -27,28 +27,28 @@ std::string fromStandardInput() {
         read += got;
     }
     if (std::ferror(stdin) != 0) {
-        complain("impossible de lire le stock sur l'entrée standard.");
+        complain("impossible de lire " + std::string(called) + " sur l'entrée standard.");
     }
     text.resize(read);
     return text;
 }
 
-std::string fromFile(const std::string& path) {
+std::string fromFile(const std::string& path, std::string_view called) {
     const std::string named = cli::quoted(path);
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (error || !std::filesystem::exists(status)) {
-        complain("impossible de lire le stock " + named + ".");
+        complain("impossible de lire " + std::string(called) + " " + named + ".");
     }
     // Checked before opening: a FIFO would block the open itself.
     if (!std::filesystem::is_regular_file(status)) {
-        complain("le stock " + named + " n'est pas un fichier ordinaire.");
+        complain(std::string(called) + " " + named + " n'est pas un fichier ordinaire.");
     }
     std::ifstream file(path, std::ios::binary);
     std::string text(Enough, '\0');
     file.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (file.bad() || (!file && !file.eof())) {
-        complain("impossible de lire le stock " + named + ".");
+        complain("impossible de lire " + std::string(called) + " " + named + ".");
     }
     text.resize(static_cast<std::size_t>(file.gcount()));
     return text;
@@ -56,8 +56,9 @@ std::string fromFile(const std::string& path) {
 
 class SystemStocks : public StockFiles {
 public:
-    [[nodiscard]] std::string read(const std::string& path) const override {
-        return path == StandardInput ? fromStandardInput() : fromFile(path);
+    [[nodiscard]] std::string read(const std::string& path,
+                                   std::string_view called) const override {
+        return path == StandardInput ? fromStandardInput(called) : fromFile(path, called);
     }
 };
 

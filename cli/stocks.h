@@ -20,16 +20,18 @@ inline constexpr std::size_t LongestStockLine = 256;
 // The name that stands for standard input.
 inline constexpr std::string_view StandardInput = "-";
 
-// Where the text of a --stock comes from: files and standard input for the
-// tool, what the person pasted or picked for the page. Problems are
-// complaints.
+// Where the text of a --stock or a --nomenclature comes from: files and
+// standard input for the tool, what the person pasted or picked for the page.
+// Problems are complaints that call the file `called`: "le stock",
+// "la nomenclature".
 class StockFiles {
 public:
     StockFiles() = default;
     StockFiles(const StockFiles&) = delete;
     StockFiles& operator=(const StockFiles&) = delete;
     virtual ~StockFiles() = default;
-    [[nodiscard]] virtual std::string read(const std::string& path) const = 0;
+    [[nodiscard]] virtual std::string read(const std::string& path,
+                                           std::string_view called) const = 0;
 };
 
 // Regular files of the file system, and standard input for "-".

@@ -1,18 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's side of a command: the answer and the complaints written to
-// streams.
+// streams, or the answer to the file it was asked to write.
+#include <fstream>
 #include <ostream>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/printable.h"
 #include "cli/stocks.h"
 
 namespace cli {
 
-int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
+namespace {
+
+bool written(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return !file.fail();
+}
+
+}  // namespace
+
+int run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err,
+        bool outIsTerminal) {
     Answer answer;
     Answer complaint;
-    const int status = run(arguments, answer, complaint, systemStocks());
-    out << answer.text();
+    int status = run(arguments, answer, complaint, systemStocks());
+    const std::string& file = answer.destination();
+    if (status == BadInput) {
+        out << answer.text();
+    } else if (!file.empty() && file != StandardInput) {
+        if (!written(file, answer.text())) {
+            complaint << Program << " : impossible d'écrire " << cli::quoted(file) << ".\n";
+            status = BadInput;
+        }
+    } else if (answer.isBinary() && outIsTerminal) {
+        complaint << Program
+                  << " : un PDF ne s'écrit pas dans un terminal : --sortie FICHIER, ou la "
+                     "sortie redirigée vers un fichier.\n";
+        status = BadInput;
+    } else {
+        out << answer.text();
+    }
     err << complaint.text();
     return status;
 }

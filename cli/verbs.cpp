@@ -78,10 +78,24 @@ constexpr std::array<Option, 10> LedOptions{{
     Marge,
     Puissance,
 }};
+constexpr std::array<Option, 12> EtiquettesOptions{{
+    Serie,
+    De,
+    A,
+    Stock,
+    Valeurs,
+    {"--nomenclature", "--bom", Takes::File},
+    {"--format", {}, Takes::Choice, 0, 0, false, "svg pdf"},
+    {"--sortie", "--output", Takes::File},
+    {"--page", {}, Takes::Choice, 0, 0, false, "A4 Letter"},
+    {"--grille"},
+    {"--taille"},
+    {"--marges"},
+}};
 constexpr std::array<Option, 1> VerifierOptions{{{"--mesure"}}};
 constexpr std::array<Option, 1> VecteursOptions{{Cms}};
 
-constexpr std::array<Verb, 7> Verbs{{
+constexpr std::array<Verb, 8> Verbs{{
     {"lire",
      "read",
      {},
@@ -172,6 +186,21 @@ constexpr std::array<Verb, 7> Verbs{{
      Takes::Text,
      LedOptions,
      led},
+    {"etiquettes",
+     "labels",
+     "étiquettes",
+     "  etiquettes [--serie E12] [--de 10] [--a 1M] | --valeurs 4k7,10k,220\n"
+     "      | --stock FICHIER | --nomenclature FICHIER.csv\n"
+     "      [--format svg|pdf] [--sortie FICHIER] [--page A4|Letter]\n"
+     "      [--grille 3x8 | --taille 48x17] [--marges 0] (en mm)\n"
+     "                                   (labels) étiquettes des tiroirs ou d'un kit : la valeur,\n"
+     "                                   ses bagues en 4 et 5 avec l'initiale de chaque couleur,\n"
+     "                                   ses marquages CMS et, d'une nomenclature (CSV exporté\n"
+     "                                   par un logiciel de CAO), ses repères et leur nombre.\n"
+     "                                   Le PDF ne s'écrit jamais dans un terminal\n",
+     Takes::Nothing,
+     EtiquettesOptions,
+     etiquettes},
 }};
 
 }  // namespace

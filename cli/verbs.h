@@ -41,5 +41,6 @@ int vecteurs(const CommandLine& line, Answer& out, const StockFiles& stocks);
 int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks);
 int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks);
 int led(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks);
 
 }  // namespace cli

@@ -100,6 +100,8 @@ std::string offers(const cli::Option& option) {
             }
             break;
         }
+        case Takes::Choice:
+            return std::string(option.choices);
         case Takes::Count:
             // A few whole numbers are worth offering; a long range is not.
             for (int n = option.low; n <= option.high && option.high - option.low < 8; ++n) {

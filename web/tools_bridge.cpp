@@ -24,9 +24,11 @@ public:
     PastedStock(std::string name, std::string_view text)
         : name_(std::move(name)), text_(text.substr(0, cli::LargestStock + 1)) {}
 
-    [[nodiscard]] std::string read(const std::string& path) const override {
+    [[nodiscard]] std::string read(const std::string& path,
+                                   std::string_view called) const override {
         if (path != name_) {
-            cli::complain("impossible de lire le stock " + cli::quoted(path) + ".");
+            cli::complain("impossible de lire " + std::string(called) + " " + cli::quoted(path) +
+                          ".");
         }
         return text_;
     }

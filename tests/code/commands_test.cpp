@@ -311,8 +311,24 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"calculer"},
          "commande inconnue « calculer ». Commandes : lire (read), trouver (find), "
          "verifier "
-         "(check), vecteurs (vectors), combiner (combine), diviseur (divider), led ; --help "
-         "pour l'aide."},
+         "(check), vecteurs (vectors), combiner (combine), diviseur (divider), led, etiquettes "
+         "(labels) ; --help pour l'aide."},
+        {{"etiquettes", "--format", "html"}, "--format « html » : svg ou pdf."},
+        {{"labels", "--page", "A3"}, "--page « A3 » : A4 ou Letter."},
+        {{"etiquettes", "--grille", "3x8", "--taille", "48x17"},
+         "--grille ne va pas avec --taille : l'une ou l'autre."},
+        {{"etiquettes", "--grille", "21x8"},
+         "--grille « 21x8 » : de 1 à 20 colonnes et de 1 à 20 lignes, qui tiennent sur A4 dans "
+         "ces marges."},
+        {{"etiquettes", "--taille", "48-17"},
+         "--taille « 48-17 » : deux nombres séparés par x, en mm : 48x17."},
+        {{"etiquettes", "--taille", "48x17", "--marges", "100", "--page", "Letter"},
+         "--taille « 48x17 » : pas une étiquette de cette taille ne tient sur Letter dans ces "
+         "marges."},
+        {{"etiquettes", "--nomenclature", "/dev/null"},
+         "la nomenclature « /dev/null » n'est pas un fichier ordinaire."},
+        {{"etiquettes", "--nomenclature", "-", "--serie", "E12"},
+         "--nomenclature ne va pas avec --serie."},
     };
     for (const BadInput& row : rows) {
         const Outcome outcome = run(row.arguments);

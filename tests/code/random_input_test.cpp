@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,13 +32,17 @@ std::vector<std::string> nastyStocks() {
     std::ofstream(folder + "bom") << "\xEF\xBB\xBF"
                                      "4k7\n1k # comment\r\n";
     std::ofstream(folder + "good") << "1k\n2k2\n4,7k\n10k\n";
+    std::ofstream(folder + "bill.csv") << "Designator;Comment;Quantity\nR1,R4;4k7;2\nC1;100n;1\n"
+                                          "R7;??;1\n";
     return {folder + "fifo",   "/dev/zero",    folder,          folder + "long",
-            folder + "binary", folder + "bom", folder + "good", folder + "missing"};
+            folder + "binary", folder + "bom", folder + "good", folder + "missing",
+            folder + "bill.csv"};
 }
 
 // Random command lines built from the tool's own words, near misses and
 // arbitrary bytes: whatever comes, the tool answers with status 0, 1 or 2,
-// says something, and complains on the error stream exactly when it gives 2.
+// says something (or writes the file asked for), and complains on the error
+// stream when it gives 2; only a bill of materials' notes come with 0.
 TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
     const std::vector<std::string> stocks = nastyStocks();
     // "--stock -" reads standard input: an empty one here, never the terminal.
@@ -45,7 +50,8 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
     dup2(nothing, STDIN_FILENO);
     close(nothing);
     const std::vector<std::string> commands{"lire",     "trouver",  "verifier", "vecteurs",
-                                            "combiner", "diviseur", "led"};
+                                            "combiner", "diviseur", "led",      "etiquettes"};
+    const std::string sheet = testing::TempDir() + "nasty/sheet";
     const std::vector<std::string> vocabulary{"lire",
                                               "read",
                                               "trouver",
@@ -167,9 +173,28 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
                                               "1/4",
                                               "1/3",
                                               "250mW",
-                                              "999A"};
+                                              "999A",
+                                              "etiquettes",
+                                              "labels",
+                                              "--nomenclature",
+                                              "--format",
+                                              "svg",
+                                              "pdf",
+                                              "--sortie",
+                                              "--page",
+                                              "A4",
+                                              "Letter",
+                                              "--grille",
+                                              "3x8",
+                                              "20x20",
+                                              "--taille",
+                                              "48x17",
+                                              "0x0",
+                                              "--marges",
+                                              "5"};
     std::vector<std::string> words = vocabulary;
     words.insert(words.end(), stocks.begin(), stocks.end());
+    words.push_back(sheet);
     std::mt19937 random(20261208);
     const auto pick = [&](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -190,12 +215,22 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
         if (!arguments.empty() && pick(3) == 0) {
             arguments.front() = commands[pick(commands.size())];  // a real command, often
         }
+        // A sheet goes to the test's own file, never over a stock or into a FIFO.
+        for (std::size_t k = 0; k + 1 < arguments.size(); ++k) {
+            if (arguments[k] == "--sortie") {
+                arguments[k + 1] = sheet;
+            }
+        }
         std::ostringstream out;
         std::ostringstream err;
         const int status = cli::run(arguments, out, err);
         ASSERT_TRUE(status == 0 || status == 1 || status == 2) << status;
-        ASSERT_EQ(status == 2, !err.str().empty()) << err.str();
-        ASSERT_TRUE(status == 2 || !out.str().empty());
+        const auto given = [&](std::string_view word) {
+            return std::find(arguments.begin(), arguments.end(), word) != arguments.end();
+        };
+        ASSERT_TRUE(status != 2 || !err.str().empty());
+        ASSERT_TRUE(status == 2 || err.str().empty() || given("--nomenclature")) << err.str();
+        ASSERT_TRUE(status == 2 || !out.str().empty() || given("--sortie"));
     }
 }
 

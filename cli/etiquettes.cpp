@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// etiquettes (labels): a sheet of labels for parts drawers or a kit, from a
+// series, a stock or a bill of materials, as SVG or PDF.
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <variant>
+
+#include "cli/commands.h"
+#include "cli/drawer.h"
+#include "cli/label_drawing.h"
+#include "cli/printable.h"
+#include "cli/readers.h"
+#include "cli/verbs.h"
+#include "code/bill_of_materials.h"
+
+namespace cli {
+
+namespace {
+
+// A bill of materials may list two hundred references on a line; anything
+// longer is no bill.
+constexpr std::size_t LongestBillLine = 4096;
+
+// The tolerances a series' parts are sold at: its own where its strip has
+// that colour, else the usual gold of 4 bands and brown of 5.
+StripTolerances tolerancesOf(const code::Series* series) {
+    StripTolerances tolerances;
+    if (series != nullptr && series->toleranceBasisPoints <= 1000) {
+        tolerances.four = series->toleranceBasisPoints;
+    }
+    if (series != nullptr && series->toleranceBasisPoints <= 200) {
+        tolerances.five = series->toleranceBasisPoints;
+    }
+    return tolerances;
+}
+
+// The bill's size and lines are checked as a stock's are.
+void checkBillText(std::string_view text, const std::string& path) {
+    if (text.size() > LargestStock) {
+        complain("la nomenclature " + quoted(path) +
+                 " dépasse 1 Mio : ce n'est pas une nomenclature.");
+    }
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        if (end > LongestBillLine) {
+            complain(printable(path) + ", ligne " + std::to_string(number) + " : ligne de plus de " +
+                     std::to_string(LongestBillLine) + " octets ; ce n'est pas une nomenclature.");
+        }
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+}
+
+// One label a value, in the order the bill first gives it, with every part
+// that carries it; what was not labelled is noted on the error stream.
+std::vector<LabelContent> billLabels(const std::string& path, const StockFiles& files,
+                                     Answer& out) {
+    const std::string text = files.read(path, "la nomenclature");
+    checkBillText(text, path);
+    const auto read = code::readBillOfMaterials(text);
+    if (const auto* fault = std::get_if<code::BomFault>(&read)) {
+        complain("la nomenclature " + quoted(path) +
+                 (*fault == code::BomFault::UnclosedQuote
+                      ? " a un guillemet jamais refermé."
+                      : " n'a pas de ligne d'en-tête nommant les repères (Reference, "
+                        "Designator, Ref) et les valeurs (Value, Valeur, Comment)."));
+    }
+    const code::Bom& bill = std::get<code::Bom>(read);
+    for (const code::BomUnreadable& line : bill.unreadable) {
+        out.note(printable(path) + ", ligne " + std::to_string(line.line) + " : valeur illisible " +
+                 quoted(line.value) + " pour " + printable(line.references) +
+                 ", sans étiquette.");
+    }
+    if (bill.skipped > 0) {
+        out.note(printable(path) + " : " + std::to_string(bill.skipped) +
+                 (bill.skipped == 1 ? " ligne ignorée, qui n'est pas une résistance."
+                                    : " lignes ignorées, qui ne sont pas des résistances."));
+    }
+    if (bill.resistors.empty()) {
+        complain("la nomenclature " + quoted(path) + " ne donne aucune résistance lisible.");
+    }
+    // Several lines of one value (two footprints, say) share its label.
+    std::vector<std::pair<code::Value, std::vector<const code::BomResistor*>>> values;
+    for (const code::BomResistor& resistor : bill.resistors) {
+        const auto same = std::find_if(values.begin(), values.end(),
+                                       [&](const auto& seen) { return seen.first == resistor.value; });
+        if (same == values.end()) {
+            values.push_back({resistor.value, {&resistor}});
+        } else {
+            same->second.push_back(&resistor);
+        }
+    }
+    std::vector<LabelContent> labels;
+    for (const auto& [value, lines] : values) {
+        std::vector<std::string> references;
+        int count = 0;
+        for (const code::BomResistor* line : lines) {
+            references.insert(references.end(), line->references.begin(), line->references.end());
+            count += line->count;
+        }
+        labels.push_back(labelOf(value, StripTolerances{}, references, count));
+    }
+    return labels;
+}
+
+// A length in millimetres: "5", "2,5", "2.5".
+double millimetres(std::string_view text, std::string_view what) {
+    const code::Read<code::Decimal> read = code::readNumber(trimmed(text));
+    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
+        if (*problem == code::ReadProblem::Zero) {
+            return 0;
+        }
+        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+                 reasonFor(*problem, Quantity::Number) + ".");
+    }
+    return static_cast<double>(std::get<code::Decimal>(read).amount());
+}
+
+// "3x8", "48x17", "48,5 × 16,9": two numbers, the first across.
+std::pair<std::string_view, std::string_view> acrossAndDown(std::string_view text,
+                                                            std::string_view option) {
+    for (const std::string_view times : {"x", "X", "×"}) {
+        if (const std::size_t at = text.find(times); at != std::string_view::npos) {
+            return {text.substr(0, at), text.substr(at + times.size())};
+        }
+    }
+    complain(std::string(option) + " " + quoted(text) + " : deux nombres séparés par x, " +
+             (option == "--grille" ? "colonnes puis lignes : 3x8." : "en mm : 48x17."));
+}
+
+code::SheetLayout layoutOf(const CommandLine& line) {
+    const std::string pageName = line.option("--page").value_or("A4");
+    const std::optional<code::PageSize> page =
+        pageName == "A4" || pageName == "a4"                                ? code::A4
+        : pageName == "Letter" || pageName == "letter" || pageName == "US" ? code::Letter
+                                                                            : std::optional<code::PageSize>();
+    if (!page) {
+        complain("--page " + quoted(pageName) + " : A4 ou Letter.");
+    }
+    const double margin = millimetres(line.option("--marges").value_or("0"), "--marges");
+    if (line.has("--grille") && line.has("--taille")) {
+        complain("--grille ne va pas avec --taille : l'une ou l'autre.");
+    }
+    if (const std::optional<std::string> size = line.option("--taille")) {
+        const auto [across, down] = acrossAndDown(*size, "--taille");
+        const std::optional<code::SheetLayout> layout = code::sizedLayout(
+            *page, millimetres(across, "--taille"), millimetres(down, "--taille"), margin);
+        if (!layout) {
+            complain("--taille " + quoted(*size) + " : pas une étiquette de cette taille ne tient sur " +
+                     std::string(page->name) + " dans ces marges.");
+        }
+        return *layout;
+    }
+    const std::string grid = line.option("--grille").value_or("3x8");
+    const auto [across, down] = acrossAndDown(grid, "--grille");
+    const auto whole = [&](std::string_view text) {
+        const code::Read<code::Decimal> read = code::readNumber(trimmed(text));
+        const auto* number = std::get_if<code::Decimal>(&read);
+        return number != nullptr && number->exponent() >= 0 && number->digits() <= 2
+                   ? static_cast<int>(number->amount())
+                   : 0;
+    };
+    const std::optional<code::SheetLayout> layout =
+        code::gridLayout(*page, whole(across), whole(down), margin);
+    if (!layout) {
+        complain("--grille " + quoted(grid) + " : de 1 à 20 colonnes et de 1 à 20 lignes, qui " +
+                 "tiennent sur " + std::string(page->name) + " dans ces marges.");
+    }
+    return *layout;
+}
+
+}  // namespace
+
+int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
+    if (!line.words().empty()) {
+        complain("etiquettes ne prend pas de valeur seule : --serie, --valeurs, --stock ou "
+                 "--nomenclature.");
+    }
+    const std::string format = line.option("--format").value_or("svg");
+    if (format != "svg" && format != "pdf") {
+        complain("--format " + quoted(format) + " : svg ou pdf.");
+    }
+    const code::SheetLayout layout = layoutOf(line);
+    std::vector<LabelContent> labels;
+    if (const std::optional<std::string> bill = line.option("--nomenclature")) {
+        for (const std::string_view other : {"--serie", "--de", "--a", "--valeurs", "--stock"}) {
+            if (line.has(other)) {
+                complain("--nomenclature ne va pas avec " + std::string(other) + ".");
+            }
+        }
+        labels = billLabels(*bill, stocks, out);
+    } else {
+        const Drawer drawer = drawerOf(line, stocks);
+        for (const code::Value& value : drawer.values) {
+            labels.push_back(labelOf(value, tolerancesOf(drawer.series)));
+        }
+    }
+    const std::vector<Page> pages = drawSheet(labels, layout);
+    if (format == "pdf") {
+        const std::optional<std::string> pdf = pdfOf(pages, layout);
+        if (!pdf) {
+            complain("impossible de faire le PDF ici ; la feuille en SVG s'imprime aussi.");
+        }
+        out << *pdf;
+        out.markBinary();
+    } else {
+        out << svgOf(pages, layout);
+    }
+    if (const std::optional<std::string> file = line.option("--sortie")) {
+        out.sendTo(*file);
+    }
+    return Done;
+}
+
+}  // namespace cli
