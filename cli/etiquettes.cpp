@@ -92,10 +92,10 @@ std::vector<LabelContent> billLabels(const std::string& path, const StockFiles& 
     }
     std::vector<LabelContent> labels;
     for (const auto& [value, lines] : values) {
-        std::vector<std::string> references;
+        std::vector<std::string> references;  // as the bill writes them: "R1-R3"
         int count = 0;
         for (const code::BomResistor* line : lines) {
-            references.insert(references.end(), line->references.begin(), line->references.end());
+            references.push_back(line->written);
             count += line->count;
         }
         labels.push_back(labelOf(value, StripTolerances{}, references, count));

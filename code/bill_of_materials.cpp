@@ -146,8 +146,8 @@ std::optional<Reference> referenceOf(std::string_view text) {
     return Reference{std::string(text.substr(0, digits)), std::stol(std::string(number))};
 }
 
-// Each reference of a field, ranges spelled out; nothing for a field that is
-// not references (a summary line, a note).
+// Each reference of a field, ranges spelled out; nothing for a field that
+// does not start with a reference (a summary line, a note).
 std::optional<std::vector<std::string>> referencesOf(std::string_view field) {
     std::vector<std::string> references;
     std::string word;
@@ -177,9 +177,12 @@ std::optional<std::vector<std::string>> referencesOf(std::string_view field) {
     };
     for (const char c : std::string(field) + ' ') {
         if (c == ',' || c == ' ' || c == ';' || c == '\t') {
-            if (!take()) {
+            // After a first reference, a word that is none stays in the
+            // field as written but names no part.
+            if (!take() && references.empty()) {
                 return std::nullopt;
             }
+            word.clear();
         } else {
             word += c;
         }
@@ -262,7 +265,7 @@ std::variant<Bom, BomFault> readBillOfMaterials(std::string_view text) {
                 count = std::stoi(quantity);
             }
             bom.resistors.push_back(
-                {*read, *references, count, fieldOf(*row, columns.footprint), line});
+                {*read, *references, written, count, fieldOf(*row, columns.footprint), line});
         }
         return bom;
     }

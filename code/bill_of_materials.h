@@ -18,6 +18,7 @@ namespace code {
 struct BomResistor {
     Value value;                          // zero for a zero-ohm link ("0R")
     std::vector<std::string> references;  // ranges spelled out: "R1-R3" is R1, R2, R3
+    std::string written;                  // the references as the file writes them
     int count;                            // the quantity column's, else the references'
     std::string footprint;
     int line;  // 1 for the file's first

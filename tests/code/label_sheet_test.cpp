@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/label_drawing.h"
+#include "code/colour_code.h"
+#include "code/label_sheet.h"
+#include "code/value.h"
+
+namespace {
+
+// What a command prints, and its exit status.
+std::pair<std::string, int> shell(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> chunk{};
+    while (pipe != nullptr) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), pipe);
+        if (got == 0) {
+            break;
+        }
+        text.append(chunk.data(), got);
+    }
+    const int status = pipe != nullptr ? pclose(pipe) : -1;
+    return {text, status};
+}
+
+std::string withoutBlanks(const std::string& text) {
+    std::string kept;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\xC2\xA0") == 0 || text.compare(i, 3, "\xE2\x80\xAF") == 0) {
+            i += text[i] == '\xC2' ? 1 : 2;  // no-break spaces
+        } else if (text[i] != ' ' && text[i] != '\n' && text[i] != '\f') {
+            kept += text[i];
+        }
+    }
+    return kept;
+}
+
+struct Pixmap {
+    int width = 0;
+    int height = 0;
+    std::string rgb;
+
+    // "#rrggbb" at a point in millimetres, rendered at `dpi`.
+    [[nodiscard]] std::array<int, 3> at(double x, double y, double dpi) const {
+        const auto column = static_cast<std::size_t>(x / 25.4 * dpi);
+        const auto row = static_cast<std::size_t>(y / 25.4 * dpi);
+        const std::size_t at = (row * static_cast<std::size_t>(width) + column) * 3;
+        return {static_cast<unsigned char>(rgb[at]), static_cast<unsigned char>(rgb[at + 1]),
+                static_cast<unsigned char>(rgb[at + 2])};
+    }
+};
+
+Pixmap readPpm(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string magic;
+    int maximum = 0;
+    Pixmap pixmap;
+    file >> magic >> pixmap.width >> pixmap.height >> maximum;
+    file.get();
+    pixmap.rgb.assign(std::istreambuf_iterator<char>(file), {});
+    EXPECT_EQ(magic, "P6");
+    EXPECT_EQ(pixmap.rgb.size(), static_cast<std::size_t>(pixmap.width) * pixmap.height * 3);
+    return pixmap;
+}
+
+std::array<int, 3> channels(std::string_view paint) {
+    const auto channel = [&](std::size_t at) {
+        return std::stoi(std::string(paint.substr(at, 2)), nullptr, 16);
+    };
+    return {channel(1), channel(3), channel(5)};
+}
+
+// The PDF as poppler reads it back: a page a sheet, one font embedded, every
+// value's text, and on the rendered page each band of each label painted
+// with the colour the colour code gives that value, where the drawing puts it.
+TEST(LabelSheets, ThePdfReadsBackWithItsTextsAndItsBandColours) {
+    const std::vector<std::string> values{"1", "4,7", "12", "100", "680", "4k7", "4k99", "10k",
+                                          "68k", "2M2", "7M5", "22M"};
+    std::string list;
+    for (const std::string& value : values) {
+        list += (list.empty() ? "" : ";") + value;
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> arguments{"etiquettes", "--valeurs", list,     "--format",
+                                             "pdf",        "--grille",  "3x4",    "--marges",
+                                             "8",          "--page",    "Letter"};
+    ASSERT_EQ(cli::run(arguments, out, err), 0) << err.str();
+    const std::string folder = testing::TempDir();
+    const std::string pdf = folder + "labels.pdf";
+    std::ofstream(pdf, std::ios::binary) << out.str();
+
+    const auto [info, infoStatus] = shell("pdfinfo " + pdf);
+    ASSERT_EQ(infoStatus, 0) << info;
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;
+    const auto [fonts, fontsStatus] = shell("pdffonts " + pdf + " | tail -n +3");
+    std::istringstream rows(fonts);
+    int embedded = 0;
+    for (std::string row; std::getline(rows, row); ++embedded) {
+        EXPECT_NE(row.find("+LiberationSans "), std::string::npos) << row;
+        EXPECT_NE(row.find(" yes yes yes "), std::string::npos) << row;  // embedded, subset, text
+    }
+    EXPECT_GT(embedded, 0);
+    const std::string text = withoutBlanks(shell("pdftotext " + pdf + " -").first);
+
+    ASSERT_EQ(shell("pdftoppm -r 300 -f 1 -l 1 " + pdf + " " + folder + "labels").second, 0);
+    const Pixmap page = readPpm(folder + "labels-1.ppm");
+    const code::SheetLayout layout = *code::gridLayout(code::Letter, 3, 4, 8);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const code::Value value = std::get<code::Value>(code::readValue(values[i]));
+        EXPECT_NE(text.find(withoutBlanks(value.french())), std::string::npos) << value.french();
+        std::vector<std::string> expected;
+        for (const auto& [bands, tolerance] : {std::pair{4, 500}, std::pair{5, 100}}) {
+            const code::Encoded encoded = code::encode(value, bands, tolerance);
+            if (const auto* colours = std::get_if<std::vector<code::Colour>>(&encoded)) {
+                for (const code::Colour colour : *colours) {
+                    expected.emplace_back(code::swatchOf(colour));
+                }
+            }
+        }
+        // The drawing of this label alone, at the place the layout gives it.
+        const cli::LabelContent label = cli::labelOf(value, {});
+        const code::SheetLayout one = *code::gridLayout(code::Letter, 3, 4, 8);
+        const std::vector<cli::Page> drawn = cli::drawSheet({&label, 1}, one);
+        const double dx = layout.xOf(static_cast<int>(i)) - one.xOf(0);
+        const double dy = layout.yOf(static_cast<int>(i)) - one.yOf(0);
+        std::vector<std::string> painted;
+        for (const cli::Shape& shape : drawn.front()) {
+            // Bands are the narrow painted boxes; a strip's body is wide.
+            if (shape.kind != cli::Shape::Kind::Box || shape.paint.empty() ||
+                shape.width > layout.labelWidth / 8) {
+                continue;
+            }
+            painted.push_back(shape.paint);
+            const auto seen = page.at(shape.x + dx + shape.width / 2,
+                                      shape.y + dy + shape.height / 2, 300);
+            const auto wanted = channels(shape.paint);
+            for (std::size_t c = 0; c < 3; ++c) {
+                EXPECT_NEAR(seen[c], wanted[c], 8) << value.french() << " " << shape.paint;
+            }
+        }
+        EXPECT_EQ(painted, expected) << value.french();
+    }
+}
+
+}  // namespace

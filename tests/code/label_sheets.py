@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Sheets of labels from resistances-code as SVG: well-formed XML, labels at
+the pitch asked for, the same texts as the PDF of the same sheet; and bills of
+materials as exporters write them, each with the labels and notes it must
+give.
+
+Usage: label_sheets.py RESISTANCES_CODE BILLS_FOLDER
+"""
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+TOOL, BILLS = sys.argv[1], Path(sys.argv[2])
+SVG = '{http://www.w3.org/2000/svg}'
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def run(*arguments, stdin=b''):
+    done = subprocess.run([TOOL, 'etiquettes', *arguments], input=stdin, capture_output=True,
+                          check=False)
+    return done.returncode, done.stdout, done.stderr.decode()
+
+
+def plain(text):
+    return ''.join(text.replace('\u00a0', ' ').replace('\u202f', ' ').split())
+
+
+def labels_of(svg, width):
+    """Each label's outline corner and texts, in the order drawn."""
+    labels = []
+    for page, group in enumerate(ElementTree.fromstring(svg).iter(SVG + 'g')):
+        for shape in group:
+            if (shape.tag == SVG + 'rect' and shape.get('fill') == 'none'
+                    and abs(float(shape.get('width')) - width) < 0.5):
+                labels.append({'page': page, 'x': float(shape.get('x')),
+                               'y': float(shape.get('y')), 'width': float(shape.get('width')),
+                               'height': float(shape.get('height')), 'texts': []})
+            elif shape.tag == SVG + 'text' and labels:
+                labels[-1]['texts'].append(shape.text)
+    return labels
+
+
+def pitch_is(labels, across, down, asked):
+    for key, size in (('x', across), ('y', down)):
+        places = sorted({round(label[key], 2) for label in labels})
+        steps = [b - a for a, b in zip(places, places[1:])]
+        check(all(abs(step - size) <= 0.1 for step in steps), f'{asked}: {key} steps {steps}')
+    check(all(abs(label['width'] - across) <= 0.1 and abs(label['height'] - down) <= 0.1
+              for label in labels), f'{asked}: label sizes')
+
+
+def pdf_text(arguments):
+    status, pdf, err = run(*arguments, '--format', 'pdf')
+    check(status == 0 and pdf.startswith(b'%PDF-'), f'{arguments} as PDF: {err}')
+    with tempfile.NamedTemporaryFile(suffix='.pdf') as file:
+        file.write(pdf)
+        file.flush()
+        return subprocess.run(['pdftotext', file.name, '-'], capture_output=True,
+                              check=True).stdout.decode()
+
+
+# Sticker sheets: asked by the size of a label, or by columns and rows.
+E24 = ['--serie', 'E24', '--de', '1', '--a', '1M']
+for asked, across, down, count in ((['--taille', '48x17', '--marges', '10', '--page', 'Letter'],
+                                    48, 17, 145),
+                                   (['--grille', '4x10', '--marges', '5'], 50, 28.7, 145)):
+    status, svg, err = run(*E24, *asked)
+    check(status == 0 and err == '', f'{asked}: {status} {err}')
+    labels = labels_of(svg, across)
+    check(len(labels) == count, f'{asked}: {len(labels)} labels')
+    pitch_is(labels, across, down, asked)
+    texts = plain(pdf_text([*E24, *asked]))
+    for label in labels:
+        for text in label['texts']:
+            check(plain(text) in texts, f'{asked}: {text!r} not in the PDF')
+
+# Bills of materials: the labels (value, then parts with their count) and the
+# notes on the error stream, for exports as KiCad, Altium and JLCPCB write them.
+BILL_CASES = {
+    'kicad.csv': ([('10 kΩ', 'R1 R4 R9, R7 (4)'), ('4,7 kΩ', 'R2 (1)'),
+                   ('4,99 kΩ', 'R3 R5 (2)'), ('0 Ω', 'R6 (1)')],
+                  ['kicad.csv : 3 lignes ignorées, qui ne sont pas des résistances.']),
+    'altium.csv': ([('4,7 kΩ', 'R1, R2, R3 (3)'), ('2,2 MΩ', 'R10-R12 (3)')],
+                   ['altium.csv, ligne 5 : valeur illisible « DNP » pour R20, sans étiquette.',
+                    'altium.csv : 2 lignes ignorées, qui ne sont pas des résistances.']),
+    'jlcpcb.csv': ([('220 Ω', 'R6 <script>& (1)'), ('1,5 kΩ', 'R8;R9 (2)')],
+                   ['jlcpcb.csv : 2 lignes ignorées, qui ne sont pas des résistances.']),
+}
+for name, (expected, notes) in BILL_CASES.items():
+    bill = str(BILLS / name)
+    status, svg, err = run('--nomenclature', bill)
+    check(status == 0, f'{name}: status {status}')
+    got = [(plain(label['texts'][0]), label['texts'][-1]) for label in labels_of(svg, 70)]
+    check(got == [(plain(value), parts) for value, parts in expected], f'{name}: {got}')
+    check(err.splitlines() == [f'resistances-code : {BILLS / note}' for note in notes],
+          f'{name}: {err!r}')
+    texts = plain(pdf_text(['--nomenclature', bill]))
+    check(all(plain(parts) in texts for _, parts in expected), f'{name}: parts not in the PDF')
+
+# Nothing to label: refused, with why.
+status, svg, err = run('--nomenclature', '-', stdin=b'Designator,Comment\nC1,100n\nU1,NE555\n')
+check(status == 2 and svg == b'' and 'aucune résistance lisible' in err, f'no resistor: {err}')
+
+for failure in failures:
+    print('FAILED:', failure)
+print(f'label sheets: {len(failures)} failures')
+sys.exit(1 if failures else 0)
