@@ -35,6 +35,11 @@ StripTolerances tolerancesOf(const code::Series* series) {
     return tolerances;
 }
 
+// The bill as notes and complaints name it.
+std::string billName(const std::string& path) {
+    return path == StandardInput ? "entrée standard" : printable(path);
+}
+
 // The bill's size and lines are checked as a stock's are.
 void checkBillText(std::string_view text, const std::string& path) {
     if (text.size() > LargestStock) {
@@ -44,7 +49,7 @@ void checkBillText(std::string_view text, const std::string& path) {
     for (int number = 1; !text.empty(); ++number) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         if (end > LongestBillLine) {
-            complain(printable(path) + ", ligne " + std::to_string(number) + " : ligne de plus de " +
+            complain(billName(path) + ", ligne " + std::to_string(number) + " : ligne de plus de " +
                      std::to_string(LongestBillLine) + " octets ; ce n'est pas une nomenclature.");
         }
         text.remove_prefix(std::min(end + 1, text.size()));
@@ -66,13 +71,13 @@ std::vector<LabelContent> billLabels(const std::string& path, const StockFiles& 
                         "Designator, Ref) et les valeurs (Value, Valeur, Comment)."));
     }
     const code::Bom& bill = std::get<code::Bom>(read);
+    const std::string named = billName(path);
     for (const code::BomUnreadable& line : bill.unreadable) {
-        out.note(printable(path) + ", ligne " + std::to_string(line.line) + " : valeur illisible " +
-                 quoted(line.value) + " pour " + printable(line.references) +
-                 ", sans étiquette.");
+        out.note(named + ", ligne " + std::to_string(line.line) + " : valeur illisible " +
+                 quoted(line.value) + " pour " + printable(line.references) + ", sans étiquette.");
     }
     if (bill.skipped > 0) {
-        out.note(printable(path) + " : " + std::to_string(bill.skipped) +
+        out.note(named + " : " + std::to_string(bill.skipped) +
                  (bill.skipped == 1 ? " ligne ignorée, qui n'est pas une résistance."
                                     : " lignes ignorées, qui ne sont pas des résistances."));
     }
@@ -82,8 +87,9 @@ std::vector<LabelContent> billLabels(const std::string& path, const StockFiles& 
     // Several lines of one value (two footprints, say) share its label.
     std::vector<std::pair<code::Value, std::vector<const code::BomResistor*>>> values;
     for (const code::BomResistor& resistor : bill.resistors) {
-        const auto same = std::find_if(values.begin(), values.end(),
-                                       [&](const auto& seen) { return seen.first == resistor.value; });
+        const auto same = std::find_if(values.begin(), values.end(), [&](const auto& seen) {
+            return seen.first == resistor.value;
+        });
         if (same == values.end()) {
             values.push_back({resistor.value, {&resistor}});
         } else {
@@ -131,9 +137,10 @@ std::pair<std::string_view, std::string_view> acrossAndDown(std::string_view tex
 code::SheetLayout layoutOf(const CommandLine& line) {
     const std::string pageName = line.option("--page").value_or("A4");
     const std::optional<code::PageSize> page =
-        pageName == "A4" || pageName == "a4"                                ? code::A4
-        : pageName == "Letter" || pageName == "letter" || pageName == "US" ? code::Letter
-                                                                            : std::optional<code::PageSize>();
+        pageName == "A4" || pageName == "a4" ? code::A4
+        : pageName == "Letter" || pageName == "letter" || pageName == "US"
+            ? code::Letter
+            : std::optional<code::PageSize>();
     if (!page) {
         complain("--page " + quoted(pageName) + " : A4 ou Letter.");
     }
@@ -146,7 +153,8 @@ code::SheetLayout layoutOf(const CommandLine& line) {
         const std::optional<code::SheetLayout> layout = code::sizedLayout(
             *page, millimetres(across, "--taille"), millimetres(down, "--taille"), margin);
         if (!layout) {
-            complain("--taille " + quoted(*size) + " : pas une étiquette de cette taille ne tient sur " +
+            complain("--taille " + quoted(*size) +
+                     " : pas une étiquette de cette taille ne tient sur " +
                      std::string(page->name) + " dans ces marges.");
         }
         return *layout;
@@ -173,8 +181,9 @@ code::SheetLayout layoutOf(const CommandLine& line) {
 
 int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     if (!line.words().empty()) {
-        complain("etiquettes ne prend pas de valeur seule : --serie, --valeurs, --stock ou "
-                 "--nomenclature.");
+        complain(
+            "etiquettes ne prend pas de valeur seule : --serie, --valeurs, --stock ou "
+            "--nomenclature.");
     }
     const std::string format = line.option("--format").value_or("svg");
     if (format != "svg" && format != "pdf") {

@@ -22,8 +22,8 @@ struct Shape {
     double width = 0;  // a box's
     double height = 0;
     std::string paint;  // "#rrggbb"; a box without paint is an outline
-    std::string text;  // valid UTF-8, without control characters
-    double size = 0;   // a text's height, in millimetres
+    std::string text;   // valid UTF-8, without control characters
+    double size = 0;    // a text's height, in millimetres
     bool centred = false;
 
     static Shape box(double x, double y, double width, double height, std::string paint = {}) {

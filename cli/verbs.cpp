@@ -186,9 +186,7 @@ constexpr std::array<Verb, 8> Verbs{{
      Takes::Text,
      LedOptions,
      led},
-    {"etiquettes",
-     "labels",
-     "étiquettes",
+    {"etiquettes", "labels", "étiquettes",
      "  etiquettes [--serie E12] [--de 10] [--a 1M] | --valeurs 4k7,10k,220\n"
      "      | --stock FICHIER | --nomenclature FICHIER.csv\n"
      "      [--format svg|pdf] [--sortie FICHIER] [--page A4|Letter]\n"
@@ -198,9 +196,7 @@ constexpr std::array<Verb, 8> Verbs{{
      "                                   ses marquages CMS et, d'une nomenclature (CSV exporté\n"
      "                                   par un logiciel de CAO), ses repères et leur nombre.\n"
      "                                   Le PDF ne s'écrit jamais dans un terminal\n",
-     Takes::Nothing,
-     EtiquettesOptions,
-     etiquettes},
+     Takes::Nothing, EtiquettesOptions, etiquettes},
 }};
 
 }  // namespace

@@ -74,14 +74,16 @@ const toolsPage = (() => {
     // Where the parts come from: a series, or the stock pasted or picked.
     const stocks = {};
     function source(form) {
-        if (chosen(`${form}-source`) === 'serie') {
+        const from = chosen(`${form}-source`);
+        if (from === 'serie') {
             return { words: ['--serie', value(`${form}-serie`),
-                ...(form === 'combiner' ? [...option('--de', 'combiner-de'),
-                    ...option('--a', 'combiner-a')] : [])],
+                ...(['combiner', 'etiquettes'].includes(form) ? [...option('--de', `${form}-de`),
+                    ...option('--a', `${form}-a`)] : [])],
             name: '', text: '' };
         }
         const name = stocks[form] || 'collé';
-        return { words: ['--stock', name], name, text: document.getElementById(`${form}-stock`).value };
+        return { words: [from === 'nomenclature' ? '--nomenclature' : '--stock', name], name,
+            text: document.getElementById(`${form}-stock`).value };
     }
 
     function run(form, command, from = { words: [], name: '', text: '' }) {
@@ -244,6 +246,64 @@ const toolsPage = (() => {
         };
     })();
 
+    // The sheet of labels: the tool's SVG, one picture a page at its true
+    // size for the printer, and the whole document to download.
+    const sheet = (() => {
+        const place = document.querySelector('#etiquettes ~ .sheet');
+        const pages = document.getElementById('feuille');
+        const download = document.getElementById('telecharger');
+        const printed = document.createElement('style');
+        document.head.append(printed);
+        let link = '';
+
+        function show(svgText) {
+            const drawn = new DOMParser().parseFromString(svgText, 'image/svg+xml').documentElement;
+            const width = parseFloat(drawn.getAttribute('width'));
+            const [height] = [...drawn.querySelectorAll('g.page > rect')]
+                .map((rect) => parseFloat(rect.getAttribute('height')));
+            pages.replaceChildren(...[...drawn.querySelectorAll('g.page')].map((group) => {
+                const page = document.createElementNS(drawn.namespaceURI, 'svg');
+                page.setAttribute('viewBox', `0 0 ${width} ${height}`);
+                page.setAttribute('width', `${width}mm`);
+                page.setAttribute('height', `${height}mm`);
+                page.setAttribute('font-family', drawn.getAttribute('font-family'));
+                const copy = document.importNode(group, true);
+                copy.removeAttribute('transform');
+                page.append(copy);
+                return page;
+            }));
+            printed.textContent = `@page { size: ${width}mm ${height}mm; margin: 0; }
+                @media print { #feuille svg { width: ${width}mm; height: ${height}mm; } }`;
+            URL.revokeObjectURL(link);
+            link = URL.createObjectURL(new Blob([svgText], { type: 'image/svg+xml' }));
+            download.href = link;
+            place.hidden = false;
+        }
+
+        function hide() {
+            place.hidden = true;
+            pages.replaceChildren();
+        }
+
+        document.getElementById('imprimer').addEventListener('click', () => window.print());
+        return { show, hide };
+    })();
+
+    function labels() {
+        const sized = value('etiquettes-taille') !== '';
+        const from = source('etiquettes');
+        const said = call('tools_run', ['etiquettes', ...from.words, '--page', value('etiquettes-page'),
+            ...(sized ? option('--taille', 'etiquettes-taille') : option('--grille', 'etiquettes-grille')),
+            ...option('--marges', 'etiquettes-marges')].join('\n'), from.name, from.text);
+        // The notes of a bill of materials, or the complaint; the sheet itself is a picture.
+        answer(document.getElementById('etiquettes'), said.filter((one) => one.err));
+        if (said[0].status === 0) {
+            sheet.show(said[0].out);
+        } else {
+            sheet.hide();
+        }
+    }
+
     const questions = {
         lire: () => {
             answer(document.getElementById('lire'), call('tools_in_hand', value('en-main')));
@@ -277,6 +337,7 @@ const toolsPage = (() => {
             ...words('led-courant'), '--leds', value('led-leds'),
             ...options('led', ['tolerance', 'tolerance-entree', 'marge', 'puissance'])],
         source('led')),
+        etiquettes: labels,
     };
 
     function bind() {
@@ -292,15 +353,15 @@ const toolsPage = (() => {
             for (const part of document.querySelectorAll('#diviseur [data-for]')) {
                 part.hidden = !part.dataset.for.split(' ').includes(sorte);
             }
-            for (const form of ['combiner', 'diviseur', 'led']) {
-                const stock = chosen(`${form}-source`) === 'stock';
+            for (const form of ['combiner', 'diviseur', 'led', 'etiquettes']) {
+                const stock = chosen(`${form}-source`) !== 'serie';
                 document.querySelector(`#${form} .from-serie`).hidden = stock;
                 document.querySelector(`#${form} .from-stock`).hidden = !stock;
             }
         };
         document.addEventListener('change', showChosen);
         showChosen();
-        for (const form of ['combiner', 'diviseur', 'led']) {
+        for (const form of ['combiner', 'diviseur', 'led', 'etiquettes']) {
             document.getElementById(`${form}-fichier`).addEventListener('change', async (event) => {
                 const [file] = event.target.files;
                 if (file) {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "code/label_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,7 +16,6 @@
 #include "cli/commands.h"
 #include "cli/label_drawing.h"
 #include "code/colour_code.h"
-#include "code/label_sheet.h"
 #include "code/value.h"
 
 namespace {
@@ -86,16 +87,16 @@ std::array<int, 3> channels(std::string_view paint) {
 // value's text, and on the rendered page each band of each label painted
 // with the colour the colour code gives that value, where the drawing puts it.
 TEST(LabelSheets, ThePdfReadsBackWithItsTextsAndItsBandColours) {
-    const std::vector<std::string> values{"1", "4,7", "12", "100", "680", "4k7", "4k99", "10k",
-                                          "68k", "2M2", "7M5", "22M"};
+    const std::vector<std::string> values{"1",    "4,7", "12",  "100", "680", "4k7",
+                                          "4k99", "10k", "68k", "2M2", "7M5", "22M"};
     std::string list;
     for (const std::string& value : values) {
         list += (list.empty() ? "" : ";") + value;
     }
     std::ostringstream out;
     std::ostringstream err;
-    const std::vector<std::string> arguments{"etiquettes", "--valeurs", list,     "--format",
-                                             "pdf",        "--grille",  "3x4",    "--marges",
+    const std::vector<std::string> arguments{"etiquettes", "--valeurs", list,    "--format",
+                                             "pdf",        "--grille",  "3x4",   "--marges",
                                              "8",          "--page",    "Letter"};
     ASSERT_EQ(cli::run(arguments, out, err), 0) << err.str();
     const std::string folder = testing::TempDir();
@@ -145,8 +146,8 @@ TEST(LabelSheets, ThePdfReadsBackWithItsTextsAndItsBandColours) {
                 continue;
             }
             painted.push_back(shape.paint);
-            const auto seen = page.at(shape.x + dx + shape.width / 2,
-                                      shape.y + dy + shape.height / 2, 300);
+            const auto seen =
+                page.at(shape.x + dx + shape.width / 2, shape.y + dy + shape.height / 2, 300);
             const auto wanted = channels(shape.paint);
             for (std::size_t c = 0; c < 3; ++c) {
                 EXPECT_NEAR(seen[c], wanted[c], 8) << value.french() << " " << shape.paint;

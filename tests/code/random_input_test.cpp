@@ -34,9 +34,9 @@ std::vector<std::string> nastyStocks() {
     std::ofstream(folder + "good") << "1k\n2k2\n4,7k\n10k\n";
     std::ofstream(folder + "bill.csv") << "Designator;Comment;Quantity\nR1,R4;4k7;2\nC1;100n;1\n"
                                           "R7;??;1\n";
-    return {folder + "fifo",   "/dev/zero",    folder,          folder + "long",
-            folder + "binary", folder + "bom", folder + "good", folder + "missing",
-            folder + "bill.csv"};
+    return {folder + "fifo", "/dev/zero",        folder,
+            folder + "long", folder + "binary",  folder + "bom",
+            folder + "good", folder + "missing", folder + "bill.csv"};
 }
 
 // Random command lines built from the tool's own words, near misses and

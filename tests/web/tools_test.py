@@ -315,7 +315,7 @@ def reader_ways_in(driver, address):
     check(painted == ["jaune", "blanc", "blanc", "or", "marron"], f"68X painted {painted}")
 
 
-def scenarios(driver, address, folder):
+def scenarios(driver, address, folder, program):
     # What is in hand, typed and sent with Enter: each colour named, with its swatch.
     field = driver.find_element(By.ID, "en-main")
     field.clear()
@@ -391,6 +391,33 @@ def scenarios(driver, address, folder):
     field.send_keys("20 mA", Keys.ENTER)
     text = answers(driver, "led")[0][2]
     check("1. 150 \u03a9 (la plus proche au-dessus) : 20 mA" in text, f"led: {text!r}")
+    # Labels of a pasted bill of materials: the tool's own SVG to download,
+    # a picture a page at its true size for the printer, the bill's text as
+    # text, its notes said.
+    choose(driver, "etiquettes-source", "nomenclature")
+    bill = "Designator;Comment\nR6 <script>&;220\nR1-R3;4k7\nC1;100n\n"
+    typed(driver, "etiquettes-stock", bill)
+    typed(driver, "etiquettes-taille", "48x17")
+    driver.find_element(By.CSS_SELECTOR, "#etiquettes button").click()
+    shown = driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        const pages = [...document.querySelectorAll('#feuille svg')];
+        fetch(document.getElementById('telecharger').href).then((r) => r.text()).then((whole) =>
+            done([whole, pages.map((p) => [p.getAttribute('width'), p.getAttribute('height')]),
+                pages.flatMap((p) => [...p.querySelectorAll('text')].map((t) => t.textContent)),
+                document.querySelectorAll('#feuille script').length,
+                document.querySelector('#etiquettes ~ .answer').textContent,
+                [...document.styleSheets].flatMap((s) => [...s.cssRules]).map((r) => r.cssText)
+                    .find((rule) => rule.startsWith('@page'))]));""")
+    whole, sizes, texts, scripts, notes, page = shown
+    status, sheet = native(program, ["etiquettes", "--nomenclature", "coll\u00e9", "--page", "A4",
+                                     "--taille", "48x17"], bill)
+    check(status == 0 and whole == sheet, "etiquettes: the download is not the tool's sheet")
+    check(sizes == [["210mm", "297mm"]] and "size: 210mm 297mm" in (page or ""),
+          f"etiquettes: pages {sizes}, {page}")
+    check("R6 <script>& (1)" in texts and "R1-R3 (3)" in texts and scripts == 0,
+          f"etiquettes: texts {texts[:12]}")
+    check("1 ligne ignor\u00e9e" in notes, f"etiquettes: notes {notes!r}")
     check(driver.execute_script(
         "return [...document.querySelectorAll('.answer')].every("
         "(a) => a.getAttribute('role') === 'status' && a.getAttribute('aria-live') === 'polite')"),
@@ -458,7 +485,7 @@ def main(folder, program, count=240, seed=20261208):
         differential(driver, os.path.abspath(program), count, seed)
         reader_differential(driver, os.path.abspath(program), count, seed)
         reader_ways_in(driver, address)
-        scenarios(driver, address, folder)
+        scenarios(driver, address, folder, os.path.abspath(program))
         everywhere(driver, address, folder)
     for problem in problems:
         print(problem, file=sys.stderr)
