@@ -77,6 +77,7 @@ bench: build
 	@bench/combiner $(BUILD_DIR)
 	@$(BUILD_DIR)/bench/dividers
 	@bench/diviseur $(BUILD_DIR)
+	@bench/etiquettes $(BUILD_DIR)
 	@bench/startup
 
 # The long monkey test: thousands of random real clicks and keys under Xvfb.
@@ -85,11 +86,13 @@ MONKEY_SEED    ?= 20261208
 monkey: build
 	@tests/desktop/monkey $(BUILD_DIR)/app/resistances $(BUILD_DIR)/tests/desktop/x11_probe $(MONKEY_ACTIONS) $(MONKEY_SEED)
 
-# Regenerates the pictures of the window, of the tools page and of its band reader on a phone
-# shown in the README.
+# Regenerates the pictures of the window, of the tools page and of its band reader on a phone,
+# and of a sheet of labels, shown in the README.
 screenshot: build
 	@$(BUILD_DIR)/tools/screenshot docs/screenshot.png
 	@/usr/bin/python3 tools/tools_screenshot.py $(BUILD_DIR)/web docs/outils.png docs/lecteur.png
+	@$(BUILD_DIR)/cli/resistances-code etiquettes --serie E12 --de 10 --a 1M --format pdf | \
+		pdftoppm -png -r 60 -f 1 -l 1 -singlefile - docs/etiquettes
 
 format:
 	@scripts/install-deps lint
