@@ -38,7 +38,7 @@ test-sanitize:
 	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DRESISTANCES_SANITIZE=ON -DRESISTANCES_CORE_ONLY=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR)
-	@scripts/run-tests $(SANITIZE_DIR)
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp scripts/run-tests $(SANITIZE_DIR)
 
 # Each libFuzzer harness for a minute under ASan and UBSan; not part of the tests.
 FUZZ_DIR     ?= build-fuzz

@@ -56,13 +56,13 @@ std::string partsLine(const LabelContent& label, std::size_t room) {
     const std::string count = " (" + std::to_string(label.count) + ")";
     std::string line;
     for (const std::string& part : label.parts) {
-        const std::string next = (line.empty() ? "" : ", ") + part;
-        if (line.size() + next.size() + count.size() > room) {
-            return line + "…" + count;
+        const std::size_t comma = line.empty() ? 0 : 2;
+        if (line.size() + comma + part.size() + count.size() > room) {
+            return line.append("…").append(count);
         }
-        line += next;
+        line.append(comma == 0 ? "" : ", ").append(part);
     }
-    return line + count;
+    return line.append(count);
 }
 
 void drawLabel(Page& page, const LabelContent& label, double x, double y, double width,

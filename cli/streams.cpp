@@ -28,14 +28,13 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
     Answer complaint;
     int status = run(arguments, answer, complaint, systemStocks());
     const std::string& file = answer.destination();
-    if (status == BadInput) {
-        out << answer.text();
-    } else if (!file.empty() && file != StandardInput) {
+    const bool answered = status != BadInput;
+    if (answered && !file.empty() && file != StandardInput) {
         if (!written(file, answer.text())) {
             complaint << Program << " : impossible d'écrire " << cli::quoted(file) << ".\n";
             status = BadInput;
         }
-    } else if (answer.isBinary() && outIsTerminal) {
+    } else if (answered && answer.isBinary() && outIsTerminal) {
         complaint << Program
                   << " : un PDF ne s'écrit pas dans un terminal : --sortie FICHIER, ou la "
                      "sortie redirigée vers un fichier.\n";

@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Sheets of labels from resistances-code as SVG: well-formed XML, labels at
-the pitch asked for, the same texts as the PDF of the same sheet; and bills of
-materials as exporters write them, each with the labels and notes it must
-give.
-
-Usage: label_sheets.py RESISTANCES_CODE BILLS_FOLDER
-"""
+"""Sheets of labels as SVG: XML, labels at the pitch asked for, the texts of the
+PDF; bills of materials as exporters write them, with their labels and notes.
+Usage: label_sheets.py RESISTANCES_CODE BILLS_FOLDER"""
 import subprocess
 import sys
 import tempfile
@@ -19,8 +15,7 @@ failures = []
 
 
 def check(condition, message):
-    if not condition:
-        failures.append(message)
+    failures.extend([] if condition else [message])
 
 
 def run(*arguments, stdin=b''):
@@ -48,15 +43,6 @@ def labels_of(svg, width):
     return labels
 
 
-def pitch_is(labels, across, down, asked):
-    for key, size in (('x', across), ('y', down)):
-        places = sorted({round(label[key], 2) for label in labels})
-        steps = [b - a for a, b in zip(places, places[1:])]
-        check(all(abs(step - size) <= 0.1 for step in steps), f'{asked}: {key} steps {steps}')
-    check(all(abs(label['width'] - across) <= 0.1 and abs(label['height'] - down) <= 0.1
-              for label in labels), f'{asked}: label sizes')
-
-
 def pdf_text(arguments):
     status, pdf, err = run(*arguments, '--format', 'pdf')
     check(status == 0 and pdf.startswith(b'%PDF-'), f'{arguments} as PDF: {err}')
@@ -76,7 +62,10 @@ for asked, across, down, count in ((['--taille', '48x17', '--marges', '10', '--p
     check(status == 0 and err == '', f'{asked}: {status} {err}')
     labels = labels_of(svg, across)
     check(len(labels) == count, f'{asked}: {len(labels)} labels')
-    pitch_is(labels, across, down, asked)
+    for key, size, extent in (('x', across, 'width'), ('y', down, 'height')):
+        places = sorted({round(label[key], 2) for label in labels})
+        steps = [b - a for a, b in zip(places, places[1:])] + [l[extent] for l in labels]
+        check(all(abs(step - size) <= 0.1 for step in steps), f'{asked}: {key} steps {steps}')
     texts = plain(pdf_text([*E24, *asked]))
     for label in labels:
         for text in label['texts']:
@@ -109,7 +98,6 @@ for name, (expected, notes) in BILL_CASES.items():
 status, svg, err = run('--nomenclature', '-', stdin=b'Designator,Comment\nC1,100n\nU1,NE555\n')
 check(status == 2 and svg == b'' and 'aucune résistance lisible' in err, f'no resistor: {err}')
 
-for failure in failures:
-    print('FAILED:', failure)
-print(f'label sheets: {len(failures)} failures')
+print(*(f'FAILED: {failure}' for failure in failures), f'label sheets: {len(failures)} failures',
+      sep='\n')
 sys.exit(1 if failures else 0)

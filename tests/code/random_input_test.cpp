@@ -173,26 +173,11 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
                                               "1/4",
                                               "1/3",
                                               "250mW",
-                                              "999A",
-                                              "etiquettes",
-                                              "labels",
-                                              "--nomenclature",
-                                              "--format",
-                                              "svg",
-                                              "pdf",
-                                              "--sortie",
-                                              "--page",
-                                              "A4",
-                                              "Letter",
-                                              "--grille",
-                                              "3x8",
-                                              "20x20",
-                                              "--taille",
-                                              "48x17",
-                                              "0x0",
-                                              "--marges",
-                                              "5"};
+                                              "999A"};
     std::vector<std::string> words = vocabulary;
+    words.insert(words.end(), {"etiquettes", "labels", "--nomenclature", "--format", "svg", "pdf",
+                               "--sortie", "--page", "A4", "Letter", "--grille", "3x8", "20x20",
+                               "--taille", "48x17", "0x0", "--marges", "5"});
     words.insert(words.end(), stocks.begin(), stocks.end());
     words.push_back(sheet);
     std::mt19937 random(20261208);
