@@ -3,6 +3,8 @@
 """Sheets of labels as SVG: XML, labels at the pitch asked for, the texts of the
 PDF; bills of materials as exporters write them, with their labels and notes.
 Usage: label_sheets.py RESISTANCES_CODE BILLS_FOLDER"""
+import os
+import pty
 import subprocess
 import sys
 import tempfile
@@ -93,6 +95,22 @@ for name, (expected, notes) in BILL_CASES.items():
           f'{name}: {err!r}')
     texts = plain(pdf_text(['--nomenclature', bill]))
     check(all(plain(parts) in texts for _, parts in expected), f'{name}: parts not in the PDF')
+
+# A PDF is refused on a terminal, and written with --sortie.
+main, terminal = pty.openpty()
+done = subprocess.run([TOOL, 'etiquettes', '--format', 'pdf'], stdout=terminal,
+                      stderr=subprocess.PIPE, check=False, timeout=60)
+os.close(terminal)
+try:
+    shown = os.read(main, 4096)  # nothing at all: an error once the terminal is closed
+except OSError:
+    shown = b''
+check(done.returncode == 2 and b'terminal' in done.stderr and shown == b'',
+      f'PDF on a terminal: {done.returncode} {done.stderr} {shown[:20]}')
+with tempfile.TemporaryDirectory() as folder:
+    status, out, err = run('--format', 'pdf', '--sortie', f'{folder}/e24.pdf')
+    check(status == 0 and out == b'' and Path(f'{folder}/e24.pdf').read_bytes()[:5] == b'%PDF-',
+          f'--sortie: {status} {err}')
 
 # Nothing to label: refused, with why.
 status, svg, err = run('--nomenclature', '-', stdin=b'Designator,Comment\nC1,100n\nU1,NE555\n')
