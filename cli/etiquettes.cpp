@@ -150,8 +150,14 @@ code::SheetLayout layoutOf(const CommandLine& line) {
     }
     if (const std::optional<std::string> size = line.option("--taille")) {
         const auto [across, down] = acrossAndDown(*size, "--taille");
-        const std::optional<code::SheetLayout> layout = code::sizedLayout(
-            *page, millimetres(across, "--taille"), millimetres(down, "--taille"), margin);
+        const double width = millimetres(across, "--taille");
+        const double height = millimetres(down, "--taille");
+        if (std::min(width, height) < code::SmallestLabelSide) {
+            complain("--taille " + quoted(*size) + " : une étiquette a au moins " +
+                     code::frenchNumber(code::SmallestLabelSide) + " mm de côté.");
+        }
+        const std::optional<code::SheetLayout> layout =
+            code::sizedLayout(*page, width, height, margin);
         if (!layout) {
             complain("--taille " + quoted(*size) +
                      " : pas une étiquette de cette taille ne tient sur " +

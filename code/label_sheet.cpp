@@ -5,27 +5,20 @@
 
 namespace code {
 
-namespace {
-
-// A label narrower than this holds no band strip anyone can read.
-constexpr double SmallestSide = 10;
-
-}  // namespace
-
 std::optional<SheetLayout> gridLayout(PageSize page, int columns, int rows, double margin) {
     if (columns < 1 || columns > 20 || rows < 1 || rows > 20 || !(margin >= 0)) {
         return std::nullopt;
     }
     const double width = (page.width - 2 * margin) / columns;
     const double height = (page.height - 2 * margin) / rows;
-    if (!(width >= SmallestSide && height >= SmallestSide)) {
+    if (!(width >= SmallestLabelSide && height >= SmallestLabelSide)) {
         return std::nullopt;
     }
     return SheetLayout{page, columns, rows, width, height, margin, margin};
 }
 
 std::optional<SheetLayout> sizedLayout(PageSize page, double width, double height, double margin) {
-    if (!(width >= SmallestSide && height >= SmallestSide && margin >= 0)) {
+    if (!(width >= SmallestLabelSide && height >= SmallestLabelSide && margin >= 0)) {
         return std::nullopt;
     }
     const auto columns = static_cast<int>(std::floor((page.width - 2 * margin) / width + 1e-9));

@@ -15,6 +15,9 @@ struct PageSize {
     double height;
 };
 
+// Smaller, a label holds neither its value nor its bands, in millimetres.
+inline constexpr double SmallestLabelSide = 10;
+
 inline constexpr PageSize A4{"A4", 210, 297};
 inline constexpr PageSize Letter{"Letter", 215.9, 279.4};
 

@@ -320,6 +320,8 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
         {{"etiquettes", "--grille", "21x8"},
          "--grille « 21x8 » : de 1 à 20 colonnes et de 1 à 20 lignes, qui tiennent sur A4 dans "
          "ces marges."},
+        {{"etiquettes", "--taille", "0x0"},
+         "--taille « 0x0 » : une étiquette a au moins 10 mm de côté."},
         {{"etiquettes", "--taille", "48-17"},
          "--taille « 48-17 » : deux nombres séparés par x, en mm : 48x17."},
         {{"etiquettes", "--taille", "48x17", "--marges", "100", "--page", "Letter"},
