@@ -11,6 +11,35 @@ void complain(std::string message) {
     throw Complaint{std::move(message)};
 }
 
+namespace {
+
+// Whether `word` is one of the blank-separated `choices`.
+bool isChoice(std::string_view word, std::string_view choices) {
+    for (std::size_t start = 0; start <= choices.size();) {
+        const std::size_t end = std::min(choices.find(' ', start), choices.size());
+        if (choices.substr(start, end - start) == word) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+// "svg ou pdf", "a, b ou c".
+std::string choiceList(std::string_view choices) {
+    const std::size_t last = choices.rfind(' ');
+    if (last == std::string_view::npos) {
+        return std::string(choices);
+    }
+    std::string list(choices.substr(0, last));
+    for (std::size_t at = list.find(' '); at != std::string::npos; at = list.find(' ', at + 2)) {
+        list.replace(at, 1, ", ");
+    }
+    return list + " ou " + std::string(choices.substr(last + 1));
+}
+
+}  // namespace
+
 CommandLine::CommandLine(std::span<const std::string> arguments, std::span<const Option> options)
     : options_(options) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -48,6 +77,9 @@ CommandLine::CommandLine(std::span<const std::string> arguments, std::span<const
                 complain("l'option " + spelling + " attend une valeur.");
             }
             value = arguments[++i];
+        }
+        if (option->takes == Takes::Choice && !isChoice(*value, option->choices)) {
+            complain(spelling + " " + quoted(*value) + " : " + choiceList(option->choices) + ".");
         }
         const bool twice = std::any_of(given_.begin(), given_.end(), [&](const Given& earlier) {
             return earlier.name == option->name && (!flag || earlier.spelling == spelling);

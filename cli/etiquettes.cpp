@@ -135,15 +135,8 @@ std::pair<std::string_view, std::string_view> acrossAndDown(std::string_view tex
 }
 
 code::SheetLayout layoutOf(const CommandLine& line) {
-    const std::string pageName = line.option("--page").value_or("A4");
-    const std::optional<code::PageSize> page =
-        pageName == "A4" || pageName == "a4" ? code::A4
-        : pageName == "Letter" || pageName == "letter" || pageName == "US"
-            ? code::Letter
-            : std::optional<code::PageSize>();
-    if (!page) {
-        complain("--page " + quoted(pageName) + " : A4 ou Letter.");
-    }
+    // The table of verbs lets through only its choices.
+    const code::PageSize page = line.option("--page") == "Letter" ? code::Letter : code::A4;
     const double margin = millimetres(line.option("--marges").value_or("0"), "--marges");
     if (line.has("--grille") && line.has("--taille")) {
         complain("--grille ne va pas avec --taille : l'une ou l'autre.");
@@ -157,11 +150,11 @@ code::SheetLayout layoutOf(const CommandLine& line) {
                      code::frenchNumber(code::SmallestLabelSide) + " mm de côté.");
         }
         const std::optional<code::SheetLayout> layout =
-            code::sizedLayout(*page, width, height, margin);
+            code::sizedLayout(page, width, height, margin);
         if (!layout) {
             complain("--taille " + quoted(*size) +
-                     " : pas une étiquette de cette taille ne tient sur " +
-                     std::string(page->name) + " dans ces marges.");
+                     " : pas une étiquette de cette taille ne tient sur " + std::string(page.name) +
+                     " dans ces marges.");
         }
         return *layout;
     }
@@ -175,10 +168,10 @@ code::SheetLayout layoutOf(const CommandLine& line) {
                    : 0;
     };
     const std::optional<code::SheetLayout> layout =
-        code::gridLayout(*page, whole(across), whole(down), margin);
+        code::gridLayout(page, whole(across), whole(down), margin);
     if (!layout) {
         complain("--grille " + quoted(grid) + " : de 1 à 20 colonnes et de 1 à 20 lignes, qui " +
-                 "tiennent sur " + std::string(page->name) + " dans ces marges.");
+                 "tiennent sur " + std::string(page.name) + " dans ces marges.");
     }
     return *layout;
 }
@@ -191,10 +184,7 @@ int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
             "etiquettes ne prend pas de valeur seule : --serie, --valeurs, --stock ou "
             "--nomenclature.");
     }
-    const std::string format = line.option("--format").value_or("svg");
-    if (format != "svg" && format != "pdf") {
-        complain("--format " + quoted(format) + " : svg ou pdf.");
-    }
+    const bool pdf = line.option("--format") == "pdf";
     const code::SheetLayout layout = layoutOf(line);
     std::vector<LabelContent> labels;
     if (const std::optional<std::string> bill = line.option("--nomenclature")) {
@@ -211,12 +201,12 @@ int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
         }
     }
     const std::vector<Page> pages = drawSheet(labels, layout);
-    if (format == "pdf") {
-        const std::optional<std::string> pdf = pdfOf(pages, layout);
-        if (!pdf) {
+    if (pdf) {
+        const std::optional<std::string> document = pdfOf(pages, layout);
+        if (!document) {
             complain("impossible de faire le PDF ici ; la feuille en SVG s'imprime aussi.");
         }
-        out << *pdf;
+        out << *document;
         out.markBinary();
     } else {
         out << svgOf(pages, layout);

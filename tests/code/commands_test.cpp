@@ -313,7 +313,6 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
          "verifier "
          "(check), vecteurs (vectors), combiner (combine), diviseur (divider), led, etiquettes "
          "(labels) ; --help pour l'aide."},
-        {{"etiquettes", "--format", "html"}, "--format « html » : svg ou pdf."},
         {{"labels", "--page", "A3"}, "--page « A3 » : A4 ou Letter."},
         {{"etiquettes", "--grille", "3x8", "--taille", "48x17"},
          "--grille ne va pas avec --taille : l'une ou l'autre."},
@@ -322,11 +321,6 @@ TEST(BadInputs, ClearFrenchMessagesAndStatusTwo) {
          "ces marges."},
         {{"etiquettes", "--taille", "0x0"},
          "--taille « 0x0 » : une étiquette a au moins 10 mm de côté."},
-        {{"etiquettes", "--taille", "48-17"},
-         "--taille « 48-17 » : deux nombres séparés par x, en mm : 48x17."},
-        {{"etiquettes", "--taille", "48x17", "--marges", "100", "--page", "Letter"},
-         "--taille « 48x17 » : pas une étiquette de cette taille ne tient sur Letter dans ces "
-         "marges."},
         {{"etiquettes", "--nomenclature", "/dev/null"},
          "la nomenclature « /dev/null » n'est pas un fichier ordinaire."},
         {{"etiquettes", "--nomenclature", "-", "--serie", "E12"},

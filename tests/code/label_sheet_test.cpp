@@ -49,10 +49,11 @@ std::function<int(double, double, std::size_t)> rendered(const std::string& path
     };
 }
 
-// The PDF as poppler reads it back: a page a sheet, one font embedded, every
-// value's text, and on the rendered page each band of each label painted
-// with the colour the colour code gives that value, where the drawing puts it.
-TEST(LabelSheets, ThePdfReadsBackWithItsTextsAndItsBandColours) {
+// The PDF as poppler reads it back (its texts are the SVG's, checked beside
+// it): a page a sheet, one font embedded, and on the rendered page each band
+// of each label painted with the colour the colour code gives that value,
+// where the drawing puts it.
+TEST(LabelSheets, ThePdfReadsBackWithItsFontAndItsBandColours) {
     const std::vector<std::string> values{"1",    "4,7", "12",  "100", "680", "4k7",
                                           "4k99", "10k", "68k", "2M2", "7M5", "22M"};
     std::string list;
@@ -77,19 +78,11 @@ TEST(LabelSheets, ThePdfReadsBackWithItsTextsAndItsBandColours) {
     EXPECT_EQ(
         shell("pdffonts " + pdf + " | tail -n +3 | grep -v '+LiberationSans .*yes yes yes'").first,
         "");
-    // Poppler may drop the space between two runs of glyphs: "1Ω".
-    const auto spaceless = [](std::string text) {
-        std::erase(text, ' ');
-        return text;
-    };
-    const std::string text = spaceless(shell("pdftotext " + pdf + " -").first);
-
     ASSERT_EQ(shell("pdftoppm -r 300 -f 1 -l 1 " + pdf + " " + folder + "labels").second, 0);
     const auto page = rendered(folder + "labels-1.ppm", 300);
     const code::SheetLayout layout = *code::gridLayout(code::Letter, 3, 4, 8);
     for (std::size_t i = 0; i < values.size(); ++i) {
         const code::Value value = std::get<code::Value>(code::readValue(values[i]));
-        EXPECT_NE(text.find(spaceless(value.french()) + "\n"), std::string::npos) << value.french();
         std::vector<std::string> expected;
         for (const auto& [bands, tolerance] : {std::pair{4, 500}, std::pair{5, 100}}) {
             const code::Encoded encoded = code::encode(value, bands, tolerance);
