@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "bench/solver_bench.h"
-#include "code/divider.h"
+#include "searches/divider.h"
 
 namespace {
 
 using bench::fastestSeconds;
-using code::Value;
+using notation::Value;
 
 // The yardstick: the smallest deviation of the output.
-double yardstick(const std::vector<double>& values, const code::Goal& goal, double lowest,
+double yardstick(const std::vector<double>& values, const searches::Goal& goal, double lowest,
                  double highest) {
     std::vector<double> legs(values);
     for (std::size_t a = 0; a < values.size(); ++a) {
@@ -55,11 +55,11 @@ double yardstick(const std::vector<double>& values, const code::Goal& goal, doub
 int main() {
     std::mt19937 random(20261208);
     std::uniform_real_distribution<double> fraction(0.01, 0.99);
-    std::vector<code::Goal> wishes;
+    std::vector<searches::Goal> wishes;
     for (int i = 0; i < 20; ++i) {
         // From 5 V, an output with three significant digits, as a person would ask.
         const double output = std::round(5 * fraction(random) * 100) / 100;
-        wishes.push_back(code::Goal::divider(5, output));
+        wishes.push_back(searches::Goal::divider(5, output));
     }
     const Value lowest(1, 3);
     const Value highest(1, 6);
@@ -67,11 +67,11 @@ int main() {
         "(two parts per leg, totals 1 kOhm to 1 MOhm; best deviations over 20 wishes)",
         [&](const bench::Parts& parts, std::vector<double>& ours, std::vector<double>& theirs,
             bench::Tally& tally) {
-            for (const code::Goal& goal : wishes) {
-                std::vector<code::Divider> found;
+            for (const searches::Goal& goal : wishes) {
+                std::vector<searches::Divider> found;
                 double reference = 0;
                 ours.push_back(fastestSeconds(3, [&] {
-                    found = code::bestDividers(parts.values, goal, 2, lowest, highest, 3);
+                    found = searches::bestDividers(parts.values, goal, 2, lowest, highest, 3);
                 }));
                 theirs.push_back(
                     fastestSeconds(3, [&] { reference = yardstick(parts.ohms, goal, 1e3, 1e6); }));

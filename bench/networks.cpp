@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "bench/solver_bench.h"
-#include "code/network.h"
+#include "searches/network.h"
 
 namespace {
 
 using bench::fastestSeconds;
-using code::Value;
+using notation::Value;
 
 struct TwoPart {
     double ohms;
@@ -92,15 +92,15 @@ int main() {
             bench::Tally& tally) {
             for (const Value& target : targets) {
                 const double wanted = static_cast<double>(target.ohms());
-                std::vector<std::vector<code::Network>> found;
+                std::vector<std::vector<searches::Network>> found;
                 std::array<double, 4> reference{};
                 ours.push_back(fastestSeconds(
-                    3, [&] { found = code::bestNetworks(parts.values, target, 4, 1); }));
+                    3, [&] { found = searches::bestNetworks(parts.values, target, 4, 1); }));
                 theirs.push_back(
                     fastestSeconds(3, [&] { reference = yardstick(parts.ohms, wanted); }));
                 for (std::size_t k = 0; k < 4; ++k) {
                     const double deviation = std::abs(found[k].front().ohms() - wanted);
-                    if (tally.count(deviation, reference[k], wanted * code::SameDeviation)) {
+                    if (tally.count(deviation, reference[k], wanted * searches::SameDeviation)) {
                         std::printf("  worse: %s, %zu parts, %.17g > %.17g\n",
                                     target.french().c_str(), k + 1, deviation, reference[k]);
                     }

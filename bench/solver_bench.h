@@ -10,21 +10,22 @@
 #include <string_view>
 #include <vector>
 
-#include "code/series.h"
+#include "notation/series.h"
 
 namespace bench {
 
 // A whole series from 1 Ω to 10 MΩ, as the solvers take it and as plain ohms
 // for the yardsticks.
 struct Parts {
-    std::vector<code::Value> values;
+    std::vector<notation::Value> values;
     std::vector<double> ohms;
 };
 
 inline Parts wholeSeries(std::string_view name) {
-    Parts parts{code::valuesBetween(*code::seriesNamed(name), code::Value(1, 0), code::Value(1, 7)),
+    Parts parts{notation::valuesBetween(*notation::seriesNamed(name), notation::Value(1, 0),
+                                        notation::Value(1, 7)),
                 {}};
-    for (const code::Value& value : parts.values) {
+    for (const notation::Value& value : parts.values) {
         parts.ohms.push_back(static_cast<double>(value.ohms()));
     }
     return parts;

@@ -6,9 +6,10 @@
 #include <variant>
 
 #include "cli/wording.h"
-#include "code/marking.h"
-#include "code/series.h"
-#include "code/value.h"
+#include "notation/marking.h"
+#include "notation/quantity.h"
+#include "notation/reading.h"
+#include "notation/series.h"
 
 namespace cli {
 
@@ -17,14 +18,14 @@ namespace {
 std::string roleName(int bands, int position) {
     static constexpr std::array<std::string_view, 3> Digits{"premier chiffre", "deuxième chiffre",
                                                             "troisième chiffre"};
-    switch (code::roleAt(bands, position)) {
-        case code::BandRole::Digit:
+    switch (notation::roleAt(bands, position)) {
+        case notation::BandRole::Digit:
             return std::string(Digits[static_cast<std::size_t>(position - 1)]);
-        case code::BandRole::Multiplier:
+        case notation::BandRole::Multiplier:
             return "multiplicateur";
-        case code::BandRole::Tolerance:
+        case notation::BandRole::Tolerance:
             return "tolérance";
-        case code::BandRole::TempCoefficient:
+        case notation::BandRole::TempCoefficient:
             break;
     }
     return "coefficient de température";
@@ -32,20 +33,21 @@ std::string roleName(int bands, int position) {
 
 }  // namespace
 
-std::string spokenColour(code::Colour colour) {
-    std::string name(code::nameOf(colour));
+std::string spokenColour(notation::Colour colour) {
+    std::string name(notation::nameOf(colour));
     std::transform(name.begin(), name.end(), name.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
     return name;
 }
 
-std::vector<BandPlace> bandPlaces(std::span<const std::optional<code::Colour>> chosen) {
+std::vector<BandPlace> bandPlaces(std::span<const std::optional<notation::Colour>> chosen) {
     const auto bands = static_cast<int>(chosen.size());
     std::vector<BandPlace> places;
     for (int position = 1; position <= bands; ++position) {
-        BandPlace place{{}, roleName(bands, position), code::coloursAt(bands, position), {}};
-        const std::optional<code::Colour> colour = chosen[static_cast<std::size_t>(position - 1)];
+        BandPlace place{{}, roleName(bands, position), notation::coloursAt(bands, position), {}};
+        const std::optional<notation::Colour> colour =
+            chosen[static_cast<std::size_t>(position - 1)];
         if (colour &&
             std::find(place.allowed.begin(), place.allowed.end(), *colour) != place.allowed.end()) {
             place.chosen = colour;
@@ -91,41 +93,41 @@ std::vector<std::string> wordsOf(std::string_view text) {
     return words;
 }
 
-std::vector<code::Colour> bandsOfText(std::string_view text) {
+std::vector<notation::Colour> bandsOfText(std::string_view text) {
     const std::vector<std::string> words = wordsOf(text);
     if (words.empty()) {
         return {};
     }
-    if (!code::looksLikeMarking(words.front())) {
-        std::vector<code::Colour> colours;
+    if (!notation::looksLikeMarking(words.front())) {
+        std::vector<notation::Colour> colours;
         for (const std::string& name : words) {
-            if (const std::optional<code::Colour> colour = code::parseColour(name)) {
+            if (const std::optional<notation::Colour> colour = notation::parseColour(name)) {
                 colours.push_back(*colour);
             }
         }
         const bool read = colours.size() == words.size() &&
-                          std::holds_alternative<code::Reading>(code::decode(colours));
-        return read ? colours : std::vector<code::Colour>{};
+                          std::holds_alternative<notation::Reading>(notation::decode(colours));
+        return read ? colours : std::vector<notation::Colour>{};
     }
-    std::optional<std::vector<code::Colour>> bands;
+    std::optional<std::vector<notation::Colour>> bands;
     if (words.size() == 1) {
-        const code::MarkingRead marking = code::readMarking(words.front());
-        if (const auto* meanings = std::get_if<std::vector<code::Marking>>(&marking);
+        const notation::MarkingRead marking = notation::readMarking(words.front());
+        if (const auto* meanings = std::get_if<std::vector<notation::Marking>>(&marking);
             meanings != nullptr && meanings->front().value.isPositive()) {
             bands = usualColours(meanings->front().value, nullptr,
-                                 code::usualToleranceOf(meanings->front().system));
-            return bands.value_or(std::vector<code::Colour>{});
+                                 notation::usualToleranceOf(meanings->front().system));
+            return bands.value_or(std::vector<notation::Colour>{});
         }
     }
     std::string joined;
     for (const std::string& part : words) {
         joined += (joined.empty() ? "" : " ") + part;
     }
-    const code::Read<code::Value> value = code::readValue(joined);
-    if (const auto* read = std::get_if<code::Value>(&value)) {
-        bands = usualColours(*read, code::coarsestSeriesHolding(*read));
+    const notation::Read<notation::Value> value = notation::readValue(joined);
+    if (const auto* read = std::get_if<notation::Value>(&value)) {
+        bands = usualColours(*read, notation::coarsestSeriesHolding(*read));
     }
-    return bands.value_or(std::vector<code::Colour>{});
+    return bands.value_or(std::vector<notation::Colour>{});
 }
 
 }  // namespace cli

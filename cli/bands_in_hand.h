@@ -10,23 +10,23 @@
 #include <string_view>
 #include <vector>
 
-#include "code/colour_code.h"
+#include "notation/colour_code.h"
 
 namespace cli {
 
 struct BandPlace {
     std::string label;  // "Bague 3 : rouge, multiplicateur"
     std::string role;   // "multiplicateur"
-    std::vector<code::Colour> allowed;
-    std::optional<code::Colour> chosen;  // never one the place does not allow
+    std::vector<notation::Colour> allowed;
+    std::optional<notation::Colour> chosen;  // never one the place does not allow
 };
 
 // "rouge": a colour as a sentence names it.
-std::string spokenColour(code::Colour colour);
+std::string spokenColour(notation::Colour colour);
 
 // The places of a code of `chosen.size()` bands (3 to 6), with what is chosen
 // at each; a colour the place does not allow counts as not chosen.
-std::vector<BandPlace> bandPlaces(std::span<const std::optional<code::Colour>> chosen);
+std::vector<BandPlace> bandPlaces(std::span<const std::optional<notation::Colour>> chosen);
 
 // "Encore à choisir : bague 3 (multiplicateur) et bague 4 (tolérance)." ;
 // nothing once every band is chosen.
@@ -38,6 +38,6 @@ std::vector<std::string> wordsOf(std::string_view text);
 // The bands of what a person has typed: the colours themselves, or the
 // bands the tool gives the value of a marking or a value; nothing when the
 // text is none of these or no bands can write it.
-std::vector<code::Colour> bandsOfText(std::string_view text);
+std::vector<notation::Colour> bandsOfText(std::string_view text);
 
 }  // namespace cli

@@ -3,15 +3,15 @@
 // of the values a person has, for any value.
 #include "cli/commands.h"
 #include "cli/drawer.h"
-#include "cli/printable.h"
 #include "cli/readers.h"
 #include "cli/verbs.h"
 #include "cli/wording.h"
-#include "code/power.h"
+#include "searches/power.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
-using code::Value;
+using notation::Value;
 
 namespace {
 
@@ -46,7 +46,7 @@ int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     }
     const std::string text = line.joinedWords();
     if (text.front() == '-') {
-        complain("la valeur à obtenir doit être positive (" + quoted(text) + ").");
+        complain("la valeur à obtenir doit être positive (" + strings::quoted(text) + ").");
     }
     const Value target = valueOf(text);
     const int parts = line.count("--parties", 3, "nombre de parties");
@@ -56,10 +56,10 @@ int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     const PowerRule rule = powerRuleOf(line);
 
     out << target.french() << " avec " << drawer.described << " :\n";
-    const auto best = code::bestNetworks(drawer.values, target, parts, howMany);
+    const auto best = searches::bestNetworks(drawer.values, target, parts, howMany);
     for (std::size_t count = 1; count <= best.size(); ++count) {
         out << count << (count == 1 ? " partie :\n" : " parties :\n");
-        for (const code::Network& network : best[count - 1]) {
+        for (const searches::Network& network : best[count - 1]) {
             out << "  " << networkLine(network, drawer.values, target) << "\n";
             if (across) {
                 out << "    puissance : "

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "cli/printable.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
@@ -64,7 +64,7 @@ CommandLine::CommandLine(std::span<const std::string> arguments, std::span<const
                     }
                 }
             }
-            complain("option inconnue " + quoted(spelling) +
+            complain("option inconnue " + strings::quoted(spelling) +
                      (accepted.empty() ? "; cette commande n'en prend aucune."
                                        : ". Options : " + accepted + "."));
         }
@@ -79,7 +79,8 @@ CommandLine::CommandLine(std::span<const std::string> arguments, std::span<const
             value = arguments[++i];
         }
         if (option->takes == Takes::Choice && !isChoice(*value, option->choices)) {
-            complain(spelling + " " + quoted(*value) + " : " + choiceList(option->choices) + ".");
+            complain(spelling + " " + strings::quoted(*value) + " : " +
+                     choiceList(option->choices) + ".");
         }
         const bool twice = std::any_of(given_.begin(), given_.end(), [&](const Given& earlier) {
             return earlier.name == option->name && (!flag || earlier.spelling == spelling);
@@ -138,7 +139,7 @@ int CommandLine::count(std::string_view name, int fallback, std::string_view wha
             return n;
         }
     }
-    complain(std::string(what) + " impossible " + quoted(*text) + " : de " +
+    complain(std::string(what) + " impossible " + strings::quoted(*text) + " : de " +
              std::to_string(range.low) + " à " + std::to_string(range.high) + ".");
 }
 

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "cli/printable.h"
 #include "cli/verbs.h"
 #include "cli/version.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
@@ -44,8 +44,8 @@ int run(std::span<const std::string> arguments, Answer& out, Answer& err,
         }
         const Verb* verb = verbNamed(command);
         if (verb == nullptr) {
-            complain("commande inconnue " + quoted(command) + ". Commandes : " + verbList() +
-                     " ; --help pour l'aide.");
+            complain("commande inconnue " + strings::quoted(command) +
+                     ". Commandes : " + verbList() + " ; --help pour l'aide.");
         }
         const bool helpAsked = std::any_of(rest.begin(), rest.end(), [](const std::string& word) {
             return word == "--help" || word == "-h";

@@ -11,19 +11,21 @@
 
 #include "cli/commands.h"
 #include "cli/drawer.h"
-#include "cli/printable.h"
 #include "cli/readers.h"
 #include "cli/verbs.h"
 #include "cli/wording.h"
-#include "code/divider.h"
-#include "code/power.h"
+#include "notation/french.h"
+#include "notation/reading.h"
+#include "searches/divider.h"
+#include "searches/power.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
 namespace {
 
-using code::Goal;
-using code::Value;
+using notation::Value;
+using searches::Goal;
 
 constexpr std::string_view Example = " diviseur 5 1,2";
 
@@ -32,13 +34,14 @@ double numberOf(std::string_view text, std::string_view what, double floor,
                 std::string_view tooLow) {
     // A negative or zero number is one that is too low, not an unreadable one.
     const bool negative = !text.empty() && text.front() == '-';
-    const code::Read<code::Decimal> read = code::readNumber(text.substr(negative ? 1 : 0));
-    const auto* problem = std::get_if<code::ReadProblem>(&read);
-    if (problem != nullptr && *problem != code::ReadProblem::Zero) {
-        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+    const notation::Read<notation::Decimal> read =
+        notation::readNumber(text.substr(negative ? 1 : 0));
+    const auto* problem = std::get_if<notation::ReadProblem>(&read);
+    if (problem != nullptr && *problem != notation::ReadProblem::Zero) {
+        complain(std::string(what) + " illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Number) + ". Exemples : 11, 4,7, 2.5.");
     }
-    const auto* number = std::get_if<code::Decimal>(&read);
+    const auto* number = std::get_if<notation::Decimal>(&read);
     const double value = number != nullptr && !negative ? static_cast<double>(number->amount()) : 0;
     if (!(value > floor)) {
         complain(std::string(tooLow));
@@ -95,21 +98,21 @@ Asked askedOf(const CommandLine& line) {
     const std::vector<std::string> words = joinedUnits(line.words());
     if (gain || ratio) {
         if (!words.empty()) {
-            complain(std::string(gain ? "--gain" : "--rapport") +
-                     " ne prend pas de tension : " + quoted(words.front()) + " est de trop.");
+            complain(std::string(gain ? "--gain" : "--rapport") + " ne prend pas de tension : " +
+                     strings::quoted(words.front()) + " est de trop.");
         }
         if (gain) {
             const double g = numberOf(*line.option("--gain"), "gain", 1,
                                       "un gain de 1 ou moins est impossible : un amplificateur "
                                       "non inverseur a G = 1 + R1 / R2, au-dessus de 1.");
             return {Goal::gain(g),
-                    "Amplificateur non inverseur de gain " + code::frenchNumber(g) +
+                    "Amplificateur non inverseur de gain " + notation::frenchNumber(g) +
                         " : G = 1 + R1 / R2 ; R1 de la sortie à l'entrée inverseuse, "
                         "R2 de l'entrée inverseuse à la masse."};
         }
         const double q = numberOf(*line.option("--rapport"), "rapport", 0,
                                   "le rapport R1 / R2 doit être au-dessus de 0.");
-        return {Goal::ratio(q), "Rapport R1 / R2 de " + code::frenchNumber(q) + "."};
+        return {Goal::ratio(q), "Rapport R1 / R2 de " + notation::frenchNumber(q) + "."};
     }
     if (reference || adjustable) {
         return regulatorOf(line, words, reference ? "--reference" : "--ajustable");
@@ -183,21 +186,21 @@ Totals totalsOf(const CommandLine& line, const Goal& goal) {
         const std::optional<std::string> text = line.option(option);
         return text ? std::optional(currentOf(*text, what)) : std::nullopt;
     };
-    std::tie(totals.lowest, totals.highest) = code::totalsDrawing(
+    std::tie(totals.lowest, totals.highest) = searches::totalsDrawing(
         goal, totals.lowest, totals.highest, amperes("--courant-max", "courant maximal"),
         amperes("--courant-min", "courant minimal"));
     if (totals.highest < totals.lowest) {
         complain("les courants et les totaux se contredisent : R1 + R2 devrait être d'au moins " +
-                 code::frenchApproximate(totals.lowest.ohms()) + " et d'au plus " +
-                 code::frenchApproximate(totals.highest.ohms()) +
+                 notation::frenchApproximate(totals.lowest.ohms()) + " et d'au plus " +
+                 notation::frenchApproximate(totals.highest.ohms()) +
                  ". Voyez --total-min, --total-max, --courant-max et --courant-min.");
     }
     return totals;
 }
 
-code::GivenLeg givenLegOf(const CommandLine& line) {
-    for (const auto& [option, which] : {std::pair{"--fixe-r1", code::GivenLeg::Which::R1},
-                                        std::pair{"--fixe-r2", code::GivenLeg::Which::R2}}) {
+searches::GivenLeg givenLegOf(const CommandLine& line) {
+    for (const auto& [option, which] : {std::pair{"--fixe-r1", searches::GivenLeg::Which::R1},
+                                        std::pair{"--fixe-r2", searches::GivenLeg::Which::R2}}) {
         if (const std::optional<std::string> text = line.option(option)) {
             return {which, static_cast<double>(valueOf(*text).ohms())};
         }
@@ -216,25 +219,26 @@ std::string shown(const Goal& goal, double quantity) {
         case Goal::Kind::Ratio:
             break;
     }
-    return code::frenchNumber(quantity);
+    return notation::frenchNumber(quantity);
 }
 
 // What the worst case spans: "±5 %, référence ±1 %, courant de broche de 0 à 100 µA".
-std::string spreadText(const code::Spread& spread, const Goal& goal) {
-    std::string text = code::frenchTolerance(spread.partsBasisPoints);
+std::string spreadText(const searches::Spread& spread, const Goal& goal) {
+    std::string text = notation::frenchTolerance(spread.partsBasisPoints);
     if (spread.givenFraction > 0) {
         text += std::string(goal.kind() == Goal::Kind::Divider ? ", entrée " : ", référence ") +
-                "±" + code::frenchNumber(spread.givenFraction * 100) + " %";
+                "±" + notation::frenchNumber(spread.givenFraction * 100) + " %";
     }
     if (spread.pinCurrentUpTo) {
-        text += ", courant de broche de 0 à " + code::frenchQuantity(*spread.pinCurrentUpTo, "A");
+        text +=
+            ", courant de broche de 0 à " + notation::frenchQuantity(*spread.pinCurrentUpTo, "A");
     }
     return text;
 }
 
 struct Settings {
     const Drawer& drawer;
-    code::Spread spread;
+    searches::Spread spread;
     PowerRule power;
 };
 
@@ -257,11 +261,11 @@ std::optional<std::pair<double, double>> legVoltages(const Goal& goal, double qu
 
 // "R1 39 kΩ 97,4 µW (1/16 W) ; R2 ...": what each part burns, and the
 // smallest common rating that carries it.
-std::string powerLine(const code::Divider& divider, std::pair<double, double> across,
+std::string powerLine(const searches::Divider& divider, std::pair<double, double> across,
                       const Settings& settings) {
     struct Leg {
         const char* name;
-        const code::Network* network;
+        const searches::Network* network;
         double volts;
     };
     std::string text;
@@ -273,28 +277,28 @@ std::string powerLine(const code::Divider& divider, std::pair<double, double> ac
     return text;
 }
 
-void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& divider,
+void writeAnswer(Answer& out, int rank, const Goal& goal, const searches::Divider& divider,
                  const Settings& settings) {
-    const auto leg = [&](const code::Network& network) {
-        return network.partCount() == 0 ? code::frenchApproximate(network.ohms()) + " (fixée)"
+    const auto leg = [&](const searches::Network& network) {
+        return network.partCount() == 0 ? notation::frenchApproximate(network.ohms()) + " (fixée)"
                                         : networkText(network, settings.drawer.values);
     };
     out << rank << ". R1 = " << leg(divider.r1) << " ; R2 = " << leg(divider.r2) << "\n";
     const double deviation = (divider.quantity - goal.wanted()) / goal.wanted() * 100;
     out << "   " << shown(goal, divider.quantity) << deviationText(deviation) << " ; total "
-        << code::frenchApproximate(divider.total());
+        << notation::frenchApproximate(divider.total());
     if (goal.kind() == Goal::Kind::Divider) {
         out << ", "
-            << code::frenchQuantity((goal.given() - divider.quantity) / divider.r1.ohms(), "A")
+            << notation::frenchQuantity((goal.given() - divider.quantity) / divider.r1.ohms(), "A")
             << " tirés de l'entrée";
     } else if (goal.kind() == Goal::Kind::Feedback || goal.kind() == Goal::Kind::Adjustable) {
         const double r1Volts =
             goal.kind() == Goal::Kind::Feedback ? divider.quantity - goal.given() : goal.given();
-        out << ", " << code::frenchQuantity(r1Volts / divider.r1.ohms(), "A")
+        out << ", " << notation::frenchQuantity(r1Volts / divider.r1.ohms(), "A")
             << " tirés de la sortie";
     }
     const auto [low, high] =
-        code::worstCase(goal, divider, settings.drawer.values, settings.spread);
+        searches::worstCase(goal, divider, settings.drawer.values, settings.spread);
     out << "\n   au pire à " << spreadText(settings.spread, goal) << " : de " << shown(goal, low)
         << " à " << shown(goal, high) << "\n";
     if (!divider.otherTotals.empty()) {
@@ -304,7 +308,7 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const code::Divider& d
             out << (i == 0                                ? ""
                     : i + 1 == divider.otherTotals.size() ? " et "
                                                           : ", ")
-                << code::frenchApproximate(divider.otherTotals[i]);
+                << notation::frenchApproximate(divider.otherTotals[i]);
         }
         out << " (les mêmes valeurs, à une puissance de dix près)\n";
     }
@@ -337,12 +341,12 @@ int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     const Asked asked = askedOf(line);
     refuseWhatDoesNotApply(line, asked.goal.kind());
     const Goal goal = withCircuit(line, asked.goal);
-    const code::GivenLeg given = givenLegOf(line);
+    const searches::GivenLeg given = givenLegOf(line);
     const int parts = line.count("--parties", 1, "nombre de parties par branche");
     const int howMany = line.count("--nombre", 3, "nombre de réponses");
     const Totals totals = totalsOf(line, goal);
     const Drawer drawer = drawerOf(line, stocks);
-    code::Spread spread;
+    searches::Spread spread;
     spread.partsBasisPoints = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
                               : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
                                                          : 100;
@@ -356,30 +360,31 @@ int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     }
     const Settings settings{drawer, spread, powerRuleOf(line)};
 
-    const std::vector<code::Divider> found = code::bestDividers(
+    const std::vector<searches::Divider> found = searches::bestDividers(
         drawer.values, goal, parts, totals.lowest, totals.highest, howMany, given);
     if (found.empty()) {
         complain("aucune paire de branches de " + drawer.described + " n'a un total R1 + R2 de " +
-                 code::frenchApproximate(totals.lowest.ohms()) + " à " +
-                 code::frenchApproximate(totals.highest.ohms()) + ".");
+                 notation::frenchApproximate(totals.lowest.ohms()) + " à " +
+                 notation::frenchApproximate(totals.highest.ohms()) + ".");
     }
     out << asked.headline << "\n";
     if (std::isfinite(goal.load())) {
-        out << "Avec une charge de " << code::frenchApproximate(goal.load())
+        out << "Avec une charge de " << notation::frenchApproximate(goal.load())
             << " de la sortie à la masse : R2 ∥ RL en place de R2.\n";
     }
     if (goal.pinCurrent() != 0) {
-        out << "Avec un courant de broche de " << code::frenchQuantity(goal.pinCurrent(), "A")
+        out << "Avec un courant de broche de " << notation::frenchQuantity(goal.pinCurrent(), "A")
             << ".\n";
     }
-    const std::string searched = given.which == code::GivenLeg::Which::None ? "par branche"
-                                 : given.which == code::GivenLeg::Which::R1 ? "pour R2, R1 fixée"
-                                                                            : "pour R1, R2 fixée";
+    const std::string searched = given.which == searches::GivenLeg::Which::None ? "par branche"
+                                 : given.which == searches::GivenLeg::Which::R1
+                                     ? "pour R2, R1 fixée"
+                                     : "pour R1, R2 fixée";
     out << "Avec " << drawer.described << ", " << (parts == 1 ? "1 partie" : "1 ou 2 parties")
-        << " " << searched << ", R1 + R2 de " << code::frenchApproximate(totals.lowest.ohms())
-        << " à " << code::frenchApproximate(totals.highest.ohms()) << " :\n";
+        << " " << searched << ", R1 + R2 de " << notation::frenchApproximate(totals.lowest.ohms())
+        << " à " << notation::frenchApproximate(totals.highest.ohms()) << " :\n";
     int rank = 0;
-    for (const code::Divider& divider : found) {
+    for (const searches::Divider& divider : found) {
         writeAnswer(out, ++rank, goal, divider, settings);
     }
     return Done;

@@ -4,15 +4,16 @@
 #include <algorithm>
 #include <variant>
 
-#include "cli/printable.h"
 #include "cli/readers.h"
 #include "cli/wording.h"
+#include "notation/reading.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
 namespace {
 
-using code::Value;
+using notation::Value;
 
 // More values than this make the pair table too large to be quick.
 constexpr std::size_t MostValues = 2000;
@@ -20,9 +21,10 @@ constexpr std::size_t MostValues = 2000;
 Drawer fromStock(const std::string& path, const StockFiles& stocks) {
     const bool standardInput = path == StandardInput;
     Drawer drawer;
-    drawer.values = stockValues(stocks.read(path, "le stock"), standardInput ? "entrée standard" : path);
-    drawer.described =
-        standardInput ? "le stock lu sur l'entrée standard" : "le stock " + printable(path);
+    drawer.values =
+        stockValues(stocks.read(path, "le stock"), standardInput ? "entrée standard" : path);
+    drawer.described = standardInput ? "le stock lu sur l'entrée standard"
+                                     : "le stock " + strings::printable(path);
     return drawer;
 }
 
@@ -39,9 +41,9 @@ Drawer fromList(const std::string& list) {
             continue;
         }
         if (!trimmed(piece).empty()) {
-            const code::Read<Value> read = code::readValue(piece);
-            if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-                complain("--valeurs : valeur illisible " + quoted(trimmed(piece)) + " : " +
+            const notation::Read<Value> read = notation::readValue(piece);
+            if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
+                complain("--valeurs : valeur illisible " + strings::quoted(trimmed(piece)) + " : " +
                          reasonFor(*problem, Quantity::Resistance) +
                          ". Exemples : --valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\".");
             }
@@ -61,9 +63,9 @@ Drawer fromSeries(const CommandLine& line) {
     std::string upper = name;
     std::transform(upper.begin(), upper.end(), upper.begin(),
                    [](char c) { return c == 'e' ? 'E' : c; });
-    const code::Series* series = code::seriesNamed(upper);
+    const notation::Series* series = notation::seriesNamed(upper);
     if (series == nullptr) {
-        complain("série inconnue " + quoted(name) + ". Séries : " + seriesNames() + ".");
+        complain("série inconnue " + strings::quoted(name) + ". Séries : " + seriesNames() + ".");
     }
     const Value low = valueOf(line.option("--de").value_or("1"));
     const Value high = valueOf(line.option("--a").value_or("10M"));
@@ -72,7 +74,7 @@ Drawer fromSeries(const CommandLine& line) {
                  high.french() + ".");
     }
     Drawer drawer{
-        code::valuesBetween(*series, low, high),
+        notation::valuesBetween(*series, low, high),
         "la série " + std::string(series->name) + " de " + low.french() + " à " + high.french(),
         series};
     if (drawer.values.empty()) {

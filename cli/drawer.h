@@ -8,14 +8,14 @@
 
 #include "cli/command_line.h"
 #include "cli/stocks.h"
-#include "code/series.h"
+#include "notation/series.h"
 
 namespace cli {
 
 struct Drawer {
-    std::vector<code::Value> values;       // sorted, without repeats
-    std::string described;                 // "la série E24 de 1 Ω à 10 MΩ"
-    const code::Series* series = nullptr;  // nullptr for a person's own values
+    std::vector<notation::Value> values;       // sorted, without repeats
+    std::string described;                     // "la série E24 de 1 Ω à 10 MΩ"
+    const notation::Series* series = nullptr;  // nullptr for a person's own values
 };
 
 // --serie, --de and --a; or --stock FICHIER (- for standard input), read

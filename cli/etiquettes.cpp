@@ -8,11 +8,13 @@
 
 #include "cli/commands.h"
 #include "cli/drawer.h"
-#include "cli/label_drawing.h"
-#include "cli/printable.h"
 #include "cli/readers.h"
 #include "cli/verbs.h"
-#include "code/bill_of_materials.h"
+#include "labelling/bill_of_materials.h"
+#include "labelling/writers.h"
+#include "notation/french.h"
+#include "notation/reading.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
@@ -24,8 +26,8 @@ constexpr std::size_t LongestBillLine = 4096;
 
 // The tolerances a series' parts are sold at: its own where its strip has
 // that colour, else the usual gold of 4 bands and brown of 5.
-StripTolerances tolerancesOf(const code::Series* series) {
-    StripTolerances tolerances;
+labelling::StripTolerances tolerancesOf(const notation::Series* series) {
+    labelling::StripTolerances tolerances;
     if (series != nullptr && series->toleranceBasisPoints <= 1000) {
         tolerances.four = series->toleranceBasisPoints;
     }
@@ -37,13 +39,13 @@ StripTolerances tolerancesOf(const code::Series* series) {
 
 // The bill as notes and complaints name it.
 std::string billName(const std::string& path) {
-    return path == StandardInput ? "entrée standard" : printable(path);
+    return path == StandardInput ? "entrée standard" : strings::printable(path);
 }
 
 // The bill's size and lines are checked as a stock's are.
 void checkBillText(std::string_view text, const std::string& path) {
     if (text.size() > LargestStock) {
-        complain("la nomenclature " + quoted(path) +
+        complain("la nomenclature " + strings::quoted(path) +
                  " dépasse 1 Mio : ce n'est pas une nomenclature.");
     }
     for (int number = 1; !text.empty(); ++number) {
@@ -58,23 +60,24 @@ void checkBillText(std::string_view text, const std::string& path) {
 
 // One label a value, in the order the bill first gives it, with every part
 // that carries it; what was not labelled is noted on the error stream.
-std::vector<LabelContent> billLabels(const std::string& path, const StockFiles& files,
-                                     Answer& out) {
+std::vector<labelling::LabelContent> billLabels(const std::string& path, const StockFiles& files,
+                                                Answer& out) {
     const std::string text = files.read(path, "la nomenclature");
     checkBillText(text, path);
-    const auto read = code::readBillOfMaterials(text);
-    if (const auto* fault = std::get_if<code::BomFault>(&read)) {
-        complain("la nomenclature " + quoted(path) +
-                 (*fault == code::BomFault::UnclosedQuote
+    const auto read = labelling::readBillOfMaterials(text);
+    if (const auto* fault = std::get_if<labelling::BomFault>(&read)) {
+        complain("la nomenclature " + strings::quoted(path) +
+                 (*fault == labelling::BomFault::UnclosedQuote
                       ? " a un guillemet jamais refermé."
                       : " n'a pas de ligne d'en-tête nommant les repères (Reference, "
                         "Designator, Ref) et les valeurs (Value, Valeur, Comment)."));
     }
-    const code::Bom& bill = std::get<code::Bom>(read);
+    const labelling::Bom& bill = std::get<labelling::Bom>(read);
     const std::string named = billName(path);
-    for (const code::BomUnreadable& line : bill.unreadable) {
+    for (const labelling::BomUnreadable& line : bill.unreadable) {
         out.note(named + ", ligne " + std::to_string(line.line) + " : valeur illisible " +
-                 quoted(line.value) + " pour " + printable(line.references) + ", sans étiquette.");
+                 strings::quoted(line.value) + " pour " + strings::printable(line.references) +
+                 ", sans étiquette.");
     }
     if (bill.skipped > 0) {
         out.note(named + " : " + std::to_string(bill.skipped) +
@@ -82,11 +85,12 @@ std::vector<LabelContent> billLabels(const std::string& path, const StockFiles& 
                                     : " lignes ignorées, qui ne sont pas des résistances."));
     }
     if (bill.resistors.empty()) {
-        complain("la nomenclature " + quoted(path) + " ne donne aucune résistance lisible.");
+        complain("la nomenclature " + strings::quoted(path) +
+                 " ne donne aucune résistance lisible.");
     }
     // Several lines of one value (two footprints, say) share its label.
-    std::vector<std::pair<code::Value, std::vector<const code::BomResistor*>>> values;
-    for (const code::BomResistor& resistor : bill.resistors) {
+    std::vector<std::pair<notation::Value, std::vector<const labelling::BomResistor*>>> values;
+    for (const labelling::BomResistor& resistor : bill.resistors) {
         const auto same = std::find_if(values.begin(), values.end(), [&](const auto& seen) {
             return seen.first == resistor.value;
         });
@@ -96,30 +100,31 @@ std::vector<LabelContent> billLabels(const std::string& path, const StockFiles& 
             same->second.push_back(&resistor);
         }
     }
-    std::vector<LabelContent> labels;
+    std::vector<labelling::LabelContent> labels;
     for (const auto& [value, lines] : values) {
         std::vector<std::string> references;  // as the bill writes them: "R1-R3"
         int count = 0;
-        for (const code::BomResistor* line : lines) {
+        for (const labelling::BomResistor* line : lines) {
             references.push_back(line->written);
             count += line->count;
         }
-        labels.push_back(labelOf(value, StripTolerances{}, references, count));
+        labels.push_back(
+            labelling::labelOf(value, labelling::StripTolerances{}, references, count));
     }
     return labels;
 }
 
 // A length in millimetres: "5", "2,5", "2.5".
 double millimetres(std::string_view text, std::string_view what) {
-    const code::Read<code::Decimal> read = code::readNumber(trimmed(text));
-    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-        if (*problem == code::ReadProblem::Zero) {
+    const notation::Read<notation::Decimal> read = notation::readNumber(trimmed(text));
+    if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
+        if (*problem == notation::ReadProblem::Zero) {
             return 0;
         }
-        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+        complain(std::string(what) + " illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Number) + ".");
     }
-    return static_cast<double>(std::get<code::Decimal>(read).amount());
+    return static_cast<double>(std::get<notation::Decimal>(read).amount());
 }
 
 // "3x8", "48x17", "48,5 × 16,9": two numbers, the first across.
@@ -130,13 +135,14 @@ std::pair<std::string_view, std::string_view> acrossAndDown(std::string_view tex
             return {text.substr(0, at), text.substr(at + times.size())};
         }
     }
-    complain(std::string(option) + " " + quoted(text) + " : deux nombres séparés par x, " +
+    complain(std::string(option) + " " + strings::quoted(text) + " : deux nombres séparés par x, " +
              (option == "--grille" ? "colonnes puis lignes : 3x8." : "en mm : 48x17."));
 }
 
-code::SheetLayout layoutOf(const CommandLine& line) {
+labelling::SheetLayout layoutOf(const CommandLine& line) {
     // The table of verbs lets through only its choices.
-    const code::PageSize page = line.option("--page") == "Letter" ? code::Letter : code::A4;
+    const labelling::PageSize page =
+        line.option("--page") == "Letter" ? labelling::Letter : labelling::A4;
     const double margin = millimetres(line.option("--marges").value_or("0"), "--marges");
     if (line.has("--grille") && line.has("--taille")) {
         complain("--grille ne va pas avec --taille : l'une ou l'autre.");
@@ -145,14 +151,14 @@ code::SheetLayout layoutOf(const CommandLine& line) {
         const auto [across, down] = acrossAndDown(*size, "--taille");
         const double width = millimetres(across, "--taille");
         const double height = millimetres(down, "--taille");
-        if (std::min(width, height) < code::SmallestLabelSide) {
-            complain("--taille " + quoted(*size) + " : une étiquette a au moins " +
-                     code::frenchNumber(code::SmallestLabelSide) + " mm de côté.");
+        if (std::min(width, height) < labelling::SmallestLabelSide) {
+            complain("--taille " + strings::quoted(*size) + " : une étiquette a au moins " +
+                     notation::frenchNumber(labelling::SmallestLabelSide) + " mm de côté.");
         }
-        const std::optional<code::SheetLayout> layout =
-            code::sizedLayout(page, width, height, margin);
+        const std::optional<labelling::SheetLayout> layout =
+            labelling::sizedLayout(page, width, height, margin);
         if (!layout) {
-            complain("--taille " + quoted(*size) +
+            complain("--taille " + strings::quoted(*size) +
                      " : pas une étiquette de cette taille ne tient sur " + std::string(page.name) +
                      " dans ces marges.");
         }
@@ -161,17 +167,18 @@ code::SheetLayout layoutOf(const CommandLine& line) {
     const std::string grid = line.option("--grille").value_or("3x8");
     const auto [across, down] = acrossAndDown(grid, "--grille");
     const auto whole = [&](std::string_view text) {
-        const code::Read<code::Decimal> read = code::readNumber(trimmed(text));
-        const auto* number = std::get_if<code::Decimal>(&read);
+        const notation::Read<notation::Decimal> read = notation::readNumber(trimmed(text));
+        const auto* number = std::get_if<notation::Decimal>(&read);
         return number != nullptr && number->exponent() >= 0 && number->digits() <= 2
                    ? static_cast<int>(number->amount())
                    : 0;
     };
-    const std::optional<code::SheetLayout> layout =
-        code::gridLayout(page, whole(across), whole(down), margin);
+    const std::optional<labelling::SheetLayout> layout =
+        labelling::gridLayout(page, whole(across), whole(down), margin);
     if (!layout) {
-        complain("--grille " + quoted(grid) + " : de 1 à 20 colonnes et de 1 à 20 lignes, qui " +
-                 "tiennent sur " + std::string(page.name) + " dans ces marges.");
+        complain("--grille " + strings::quoted(grid) +
+                 " : de 1 à 20 colonnes et de 1 à 20 lignes, qui " + "tiennent sur " +
+                 std::string(page.name) + " dans ces marges.");
     }
     return *layout;
 }
@@ -185,8 +192,8 @@ int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
             "--nomenclature.");
     }
     const bool pdf = line.option("--format") == "pdf";
-    const code::SheetLayout layout = layoutOf(line);
-    std::vector<LabelContent> labels;
+    const labelling::SheetLayout layout = layoutOf(line);
+    std::vector<labelling::LabelContent> labels;
     if (const std::optional<std::string> bill = line.option("--nomenclature")) {
         for (const std::string_view other : {"--serie", "--de", "--a", "--valeurs", "--stock"}) {
             if (line.has(other)) {
@@ -196,20 +203,20 @@ int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
         labels = billLabels(*bill, stocks, out);
     } else {
         const Drawer drawer = drawerOf(line, stocks);
-        for (const code::Value& value : drawer.values) {
-            labels.push_back(labelOf(value, tolerancesOf(drawer.series)));
+        for (const notation::Value& value : drawer.values) {
+            labels.push_back(labelling::labelOf(value, tolerancesOf(drawer.series)));
         }
     }
-    const std::vector<Page> pages = drawSheet(labels, layout);
+    const std::vector<labelling::Page> pages = labelling::drawSheet(labels, layout);
     if (pdf) {
-        const std::optional<std::string> document = pdfOf(pages, layout);
+        const std::optional<std::string> document = labelling::pdfOf(pages, layout);
         if (!document) {
             complain("impossible de faire le PDF ici ; la feuille en SVG s'imprime aussi.");
         }
         out << *document;
         out.markBinary();
     } else {
-        out << svgOf(pages, layout);
+        out << labelling::svgOf(pages, layout);
     }
     if (const std::optional<std::string> file = line.option("--sortie")) {
         out.sendTo(*file);

@@ -11,12 +11,13 @@
 #include "cli/readers.h"
 #include "cli/verbs.h"
 #include "cli/wording.h"
+#include "notation/french.h"
 
 namespace cli {
 
 namespace {
 
-using code::Value;
+using notation::Value;
 
 struct Wish {
     double supply;
@@ -49,25 +50,25 @@ void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish, co
                  int tolerance, double inputFraction, const PowerRule& power) {
     const auto ohms = static_cast<double>(value.ohms());
     const double current = wish.across() / ohms;
-    const bool above = current > wish.current * (1 + code::SameDeviation);
+    const bool above = current > wish.current * (1 + searches::SameDeviation);
     out << rank << ". " << value.french()
         << (above ? " (la plus proche en dessous) : " : " (la plus proche au-dessus) : ")
-        << code::frenchQuantity(current, "A") << (above ? ", au-dessus du courant souhaité" : "")
-        << "\n";
+        << notation::frenchQuantity(current, "A")
+        << (above ? ", au-dessus du courant souhaité" : "") << "\n";
     out << "   dans R : " << powerText(current * current * ohms, power)
-        << " ; dans les LED : " << code::frenchQuantity(wish.leds * wish.forward * current, "W")
+        << " ; dans les LED : " << notation::frenchQuantity(wish.leds * wish.forward * current, "W")
         << "\n";
     const double off = tolerance / 10'000.0;
     const double lowest =
         (wish.supply * (1 - inputFraction) - wish.leds * wish.forward) / (ohms * (1 + off));
     const double highest =
         (wish.supply * (1 + inputFraction) - wish.leds * wish.forward) / (ohms * (1 - off));
-    out << "   courant au pire à " << code::frenchTolerance(tolerance);
+    out << "   courant au pire à " << notation::frenchTolerance(tolerance);
     if (inputFraction > 0) {
-        out << ", alimentation ±" << code::frenchNumber(inputFraction * 100) << " %";
+        out << ", alimentation ±" << notation::frenchNumber(inputFraction * 100) << " %";
     }
-    out << " : de " << code::frenchQuantity(std::max(lowest, 0.0), "A") << " à "
-        << code::frenchQuantity(highest, "A") << "\n";
+    out << " : de " << notation::frenchQuantity(std::max(lowest, 0.0), "A") << " à "
+        << notation::frenchQuantity(highest, "A") << "\n";
     out << "   " << value.french() << " : "
         << usualBands(value, drawer.series,
                       tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
@@ -90,7 +91,7 @@ int led(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     // The values at or above the ideal draw no more than the wish.
     const auto above =
         std::find_if(drawer.values.begin(), drawer.values.end(), [&](const Value& v) {
-            return static_cast<double>(v.ohms()) >= ideal * (1 - code::SameDeviation);
+            return static_cast<double>(v.ohms()) >= ideal * (1 - searches::SameDeviation);
         });
     std::vector<Value> answers;
     if (above != drawer.values.end()) {
@@ -100,10 +101,10 @@ int led(const CommandLine& line, Answer& out, const StockFiles& stocks) {
         answers.push_back(*(above - 1));
     }
     out << "LED : " << volts(wish.supply) << ", " << wish.leds << " LED de " << volts(wish.forward)
-        << ", " << code::frenchQuantity(wish.current, "A") << " : R = (" << volts(wish.supply)
+        << ", " << notation::frenchQuantity(wish.current, "A") << " : R = (" << volts(wish.supply)
         << " − " << wish.leds << " × " << volts(wish.forward) << ") / "
-        << code::frenchQuantity(wish.current, "A") << " = " << code::frenchApproximate(ideal)
-        << ".\n";
+        << notation::frenchQuantity(wish.current, "A") << " = "
+        << notation::frenchApproximate(ideal) << ".\n";
     out << "Avec " << drawer.described << " :\n";
     int rank = 0;
     for (const Value& value : answers) {

@@ -3,22 +3,22 @@
 #include <variant>
 
 #include "cli/commands.h"
-#include "cli/printable.h"
 #include "cli/readers.h"
 #include "cli/verbs.h"
 #include "cli/wording.h"
-#include "code/marking.h"
+#include "notation/marking.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
 namespace {
 
-using code::Marking;
+using notation::Marking;
 
 // One reading, or two from either end, each "headline\n  limits ; standing".
 struct Described {
     std::string headline;
-    code::Value value;
+    notation::Value value;
     std::string detail;  // limits and standing
 };
 
@@ -26,8 +26,8 @@ struct Described {
 void bothWays(Answer& out, const Described& forward, const Described& backward) {
     out << "À l'endroit : " << forward.headline << "\n  " << forward.detail << "\n";
     out << "À l'envers : " << backward.headline << "\n  " << backward.detail << "\n";
-    const bool ahead = code::coarsestSeriesHolding(forward.value) != nullptr;
-    const bool behind = code::coarsestSeriesHolding(backward.value) != nullptr;
+    const bool ahead = notation::coarsestSeriesHolding(forward.value) != nullptr;
+    const bool behind = notation::coarsestSeriesHolding(backward.value) != nullptr;
     if (ahead && behind) {
         out << "Les deux lectures tombent sur une valeur normalisée.\n";
     } else if (ahead) {
@@ -40,12 +40,12 @@ void bothWays(Answer& out, const Described& forward, const Described& backward) 
 }
 
 int readBands(const std::vector<std::string>& words, Answer& out) {
-    const code::Reading reading = readingOf(words);
-    const auto describe = [](const code::Reading& r) {
+    const notation::Reading reading = readingOf(words);
+    const auto describe = [](const notation::Reading& r) {
         return Described{headline(r.value, r.toleranceBasisPoints, r.tempCoefficient), r.value,
                          limits(r.value, r.toleranceBasisPoints) + " ; " + standing(r.value)};
     };
-    if (const std::optional<code::Reading> reversed = reversedReadingOf(words)) {
+    if (const std::optional<notation::Reading> reversed = reversedReadingOf(words)) {
         bothWays(out, describe(reading), describe(*reversed));
         return Done;
     }
@@ -55,39 +55,39 @@ int readBands(const std::vector<std::string>& words, Answer& out) {
     return Done;
 }
 
-std::string complaintAbout(const code::MarkingProblem& problem) {
-    using Kind = code::MarkingProblem::Kind;
+std::string complaintAbout(const notation::MarkingProblem& problem) {
+    using Kind = notation::MarkingProblem::Kind;
     switch (problem.kind) {
         case Kind::NoShape:
             break;
         case Kind::LeadingZero:
-            return "marquage impossible " + quoted(problem.part) +
+            return "marquage impossible " + strings::quoted(problem.part) +
                    " : seuls un strap (0, 000) et un marquage en 0R (0R22) commencent par 0.";
         case Kind::Eia96Index:
-            return "index EIA-96 impossible " + quoted(problem.part) + " : de 01 à 96.";
+            return "index EIA-96 impossible " + strings::quoted(problem.part) + " : de 01 à 96.";
         case Kind::Eia96Letter:
-            return "lettre de multiplicateur EIA-96 inconnue " + quoted(problem.part) +
-                   ". Lettres : " + code::eia96Letters() + ".";
+            return "lettre de multiplicateur EIA-96 inconnue " + strings::quoted(problem.part) +
+                   ". Lettres : " + notation::eia96Letters() + ".";
     }
-    return "ni couleurs ni marquage " + quoted(problem.part) +
+    return "ni couleurs ni marquage " + strings::quoted(problem.part) +
            ". Marquages : 3 ou 4 chiffres (472, 4701), R pour la virgule (4R7, R47, 0R22), "
            "EIA-96 (01C, 68X).";
 }
 
 std::vector<Marking> meaningsOf(const std::string& text) {
-    code::MarkingRead read = code::readMarking(text);
-    if (const auto* problem = std::get_if<code::MarkingProblem>(&read)) {
+    notation::MarkingRead read = notation::readMarking(text);
+    if (const auto* problem = std::get_if<notation::MarkingProblem>(&read)) {
         complain(complaintAbout(*problem));
     }
     return std::get<std::vector<Marking>>(std::move(read));
 }
 
 std::string title(const Marking& marking) {
-    return marking.text + " (" + std::string(code::frenchName(marking.system)) + ")";
+    return marking.text + " (" + std::string(notation::frenchName(marking.system)) + ")";
 }
 
 Described describe(const Marking& marking) {
-    const int tolerance = code::usualToleranceOf(marking.system);
+    const int tolerance = notation::usualToleranceOf(marking.system);
     if (!marking.value.isPositive()) {
         return {title(marking) + " : 0 Ω, un strap", marking.value,
                 "résistance nulle, sans tolérance"};
@@ -102,8 +102,8 @@ int readMarking(const std::string& text, Answer& out) {
     const Described forward = describe(marking);
 
     std::optional<Marking> turned;
-    if (const std::optional<std::string> rotated = code::turnedRound(marking.text)) {
-        const code::MarkingRead back = code::readMarking(*rotated);
+    if (const std::optional<std::string> rotated = notation::turnedRound(marking.text)) {
+        const notation::MarkingRead back = notation::readMarking(*rotated);
         if (const auto* others = std::get_if<std::vector<Marking>>(&back)) {
             turned = others->front();
         }
@@ -127,7 +127,7 @@ int readMarking(const std::string& text, Answer& out) {
 
 int lire(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
     const std::vector<std::string>& words = line.words();
-    if (words.size() == 1 && code::looksLikeMarking(words.front())) {
+    if (words.size() == 1 && notation::looksLikeMarking(words.front())) {
         return readMarking(words.front(), out);
     }
     return readBands(words, out);

@@ -3,13 +3,14 @@
 
 #include <variant>
 
-#include "cli/printable.h"
 #include "cli/wording.h"
+#include "notation/reading.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
-using code::Reading;
-using code::Value;
+using notation::Reading;
+using notation::Value;
 
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -22,8 +23,8 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-std::string reasonFor(code::ReadProblem problem, Quantity quantity) {
-    using code::ReadProblem;
+std::string reasonFor(notation::ReadProblem problem, Quantity quantity) {
+    using notation::ReadProblem;
     switch (problem) {
         case ReadProblem::NoDigit:
             return "aucun chiffre";
@@ -58,8 +59,8 @@ std::string reasonFor(code::ReadProblem problem, Quantity quantity) {
 
 namespace {
 
-std::string explain(const code::BandProblem& problem, int bandCount) {
-    using Kind = code::BandProblem::Kind;
+std::string explain(const notation::BandProblem& problem, int bandCount) {
+    using Kind = notation::BandProblem::Kind;
     const std::string band = " (bague " + std::to_string(problem.position) + ")";
     switch (problem.kind) {
         case Kind::TooFewBands:
@@ -67,7 +68,7 @@ std::string explain(const code::BandProblem& problem, int bandCount) {
             return std::to_string(bandCount) + (bandCount > 1 ? " bagues" : " bague") +
                    " ; il en faut de 3 à 6.";
         case Kind::UnknownColour:
-            return "couleur inconnue " + quoted(problem.word) + band +
+            return "couleur inconnue " + strings::quoted(problem.word) + band +
                    ". Couleurs : " + colourList() +
                    " ; les noms anglais (black, brown, red...) sont acceptés aussi.";
         case Kind::NotADigit:
@@ -90,8 +91,8 @@ std::string explain(const code::BandProblem& problem, int bandCount) {
 }  // namespace
 
 Reading readingOf(std::span<const std::string> words) {
-    const code::Decoded decoded = code::decode(words);
-    if (const auto* problem = std::get_if<code::BandProblem>(&decoded)) {
+    const notation::Decoded decoded = notation::decode(words);
+    if (const auto* problem = std::get_if<notation::BandProblem>(&decoded)) {
         complain(explain(*problem, static_cast<int>(words.size())));
     }
     return std::get<Reading>(decoded);
@@ -99,7 +100,7 @@ Reading readingOf(std::span<const std::string> words) {
 
 std::optional<Reading> reversedReadingOf(std::span<const std::string> words) {
     const std::vector<std::string> reversed(words.rbegin(), words.rend());
-    const code::Decoded decoded = code::decode(reversed);
+    const notation::Decoded decoded = notation::decode(reversed);
     if (const auto* reading = std::get_if<Reading>(&decoded)) {
         return *reading;
     }
@@ -107,9 +108,9 @@ std::optional<Reading> reversedReadingOf(std::span<const std::string> words) {
 }
 
 Value valueOf(std::string_view text) {
-    const code::Read<Value> read = code::readValue(text);
-    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-        complain("valeur illisible " + quoted(text) + " : " +
+    const notation::Read<Value> read = notation::readValue(text);
+    if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
+        complain("valeur illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Resistance) +
                  ". Exemples : 4700, 4,7k, 4.7k, 4k7, \"4,7 kΩ\", R47, 0,47.");
     }
@@ -132,42 +133,43 @@ std::vector<std::string> joinedUnits(const std::vector<std::string>& words) {
 
 double voltageOf(std::string_view text, std::string_view what) {
     if (!text.empty() && text.front() == '-') {
-        complain(std::string(what) + " négative " + quoted(text) +
+        complain(std::string(what) + " négative " + strings::quoted(text) +
                  " : les tensions se donnent positives.");
     }
-    const code::Read<code::Voltage> read = code::readVoltage(text);
-    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-        if (*problem == code::ReadProblem::Zero) {
-            complain(std::string(what) + " nulle " + quoted(text) +
+    const notation::Read<notation::Voltage> read = notation::readVoltage(text);
+    if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
+        if (*problem == notation::ReadProblem::Zero) {
+            complain(std::string(what) + " nulle " + strings::quoted(text) +
                      " : une tension se donne au-dessus de 0.");
         }
-        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+        complain(std::string(what) + " illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Voltage) +
                  ". Exemples : 5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V.");
     }
-    return std::get<code::Voltage>(read).volts();
+    return std::get<notation::Voltage>(read).volts();
 }
 
 double currentOf(std::string_view text, std::string_view what, bool signedCurrent) {
     const bool negative = !text.empty() && text.front() == '-';
     if (negative && !signedCurrent) {
-        complain(std::string(what) + " négatif " + quoted(text) +
+        complain(std::string(what) + " négatif " + strings::quoted(text) +
                  " : ce courant se donne positif.");
     }
-    const code::Read<code::Current> read = code::readCurrent(text.substr(negative ? 1 : 0));
-    if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-        if (*problem == code::ReadProblem::Zero && signedCurrent) {
+    const notation::Read<notation::Current> read =
+        notation::readCurrent(text.substr(negative ? 1 : 0));
+    if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
+        if (*problem == notation::ReadProblem::Zero && signedCurrent) {
             return 0;
         }
-        if (*problem == code::ReadProblem::Zero) {
-            complain(std::string(what) + " nul " + quoted(text) +
+        if (*problem == notation::ReadProblem::Zero) {
+            complain(std::string(what) + " nul " + strings::quoted(text) +
                      " : ce courant se donne au-dessus de 0.");
         }
-        complain(std::string(what) + " illisible " + quoted(text) + " : " +
+        complain(std::string(what) + " illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Current) +
                  ". Exemples : 20m, 20mA, \"20 mA\", 0,02, 50µ, 50u, 50µA.");
     }
-    const double amperes = std::get<code::Current>(read).amperes();
+    const double amperes = std::get<notation::Current>(read).amperes();
     return negative ? -amperes : amperes;
 }
 
@@ -180,16 +182,16 @@ double percentOf(std::string_view text, std::string_view what) {
             number += text[i];
         }
     }
-    const code::Read<code::Decimal> read = code::readNumber(number);
-    if (const auto* percent = std::get_if<code::Decimal>(&read);
+    const notation::Read<notation::Decimal> read = notation::readNumber(number);
+    if (const auto* percent = std::get_if<notation::Decimal>(&read);
         percent != nullptr && percent->amount() < 100) {
         return static_cast<double>(percent->amount()) / 100;
     }
-    if (std::get_if<code::ReadProblem>(&read) != nullptr &&
-        std::get<code::ReadProblem>(read) == code::ReadProblem::Zero) {
+    if (std::get_if<notation::ReadProblem>(&read) != nullptr &&
+        std::get<notation::ReadProblem>(read) == notation::ReadProblem::Zero) {
         return 0;
     }
-    complain(std::string(what) + " impossible " + quoted(text) +
+    complain(std::string(what) + " impossible " + strings::quoted(text) +
              " : un pourcentage de 0 à moins de 100. Exemples : 1, 0,5 %, ±2 %.");
 }
 
@@ -199,13 +201,13 @@ PowerRule powerRuleOf(const CommandLine& line) {
         rule.margin = percentOf(*margin, "marge");
     }
     if (const std::optional<std::string> text = line.option("--puissance")) {
-        const code::Read<code::Power> read = code::readPower(*text);
-        if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-            complain("puissance illisible " + quoted(*text) + " : " +
+        const notation::Read<notation::Power> read = notation::readPower(*text);
+        if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
+            complain("puissance illisible " + strings::quoted(*text) + " : " +
                      reasonFor(*problem, Quantity::Power) +
                      ". Exemples : 0,25, 250mW, 1/4, \"1/4 W\".");
         }
-        rule.partsRating = std::get<code::Power>(read).watts();
+        rule.partsRating = std::get<notation::Power>(read).watts();
     }
     return rule;
 }
@@ -220,21 +222,22 @@ int toleranceOf(const std::string& text) {
         }
     }
     // The percentage reads as a value does, with its digits exact.
-    const code::Read<Value> percent = code::readValue(number);
+    const notation::Read<Value> percent = notation::readValue(number);
     if (const auto* read = std::get_if<Value>(&percent)) {
-        const code::Decimal basisPoints(read->significand(), read->exponent() + 2);
+        const notation::Decimal basisPoints(read->significand(), read->exponent() + 2);
         for (const int candidate : codeTolerances()) {
-            if (basisPoints == code::Decimal(candidate, 0)) {
+            if (basisPoints == notation::Decimal(candidate, 0)) {
                 return candidate;
             }
         }
     }
-    complain("tolérance impossible " + quoted(text) + ". Tolérances : " + toleranceSteps() + ".");
+    complain("tolérance impossible " + strings::quoted(text) +
+             ". Tolérances : " + toleranceSteps() + ".");
 }
 
-const code::Series& seriesOf(const CommandLine& line, int fallback) {
+const notation::Series& seriesOf(const CommandLine& line, int fallback) {
     const std::optional<std::string> option = line.option("--tolerance");
-    return *code::seriesForTolerance(option ? toleranceOf(*option) : fallback);
+    return *notation::seriesForTolerance(option ? toleranceOf(*option) : fallback);
 }
 
 }  // namespace cli

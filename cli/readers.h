@@ -11,9 +11,10 @@
 
 #include "cli/command_line.h"
 #include "cli/wording.h"
-#include "code/colour_code.h"
-#include "code/series.h"
-#include "code/value.h"
+#include "notation/colour_code.h"
+#include "notation/quantity.h"
+#include "notation/reading.h"
+#include "notation/series.h"
 
 namespace cli {
 
@@ -25,11 +26,11 @@ enum class Quantity { Resistance, Voltage, Current, Power, Number };
 
 // Why a text is not a resistance, a voltage or a number: "une valeur nulle",
 // "plus de 999 GΩ". Every reader's complaint words its problem here.
-std::string reasonFor(code::ReadProblem problem, Quantity quantity);
+std::string reasonFor(notation::ReadProblem problem, Quantity quantity);
 
-code::Value valueOf(std::string_view text);
-code::Reading readingOf(std::span<const std::string> words);
-std::optional<code::Reading> reversedReadingOf(std::span<const std::string> words);
+notation::Value valueOf(std::string_view text);
+notation::Reading readingOf(std::span<const std::string> words);
+std::optional<notation::Reading> reversedReadingOf(std::span<const std::string> words);
 
 // "3,3 V" may come as two arguments: a unit alone joins the number before it.
 std::vector<std::string> joinedUnits(const std::vector<std::string>& words);
@@ -47,6 +48,6 @@ PowerRule powerRuleOf(const CommandLine& line);
 // "5%", "±5 %", "0,5": a tolerance that has a colour, in basis points.
 int toleranceOf(const std::string& text);
 // The series that goes with --tolerance, or with `fallback` basis points.
-const code::Series& seriesOf(const CommandLine& line, int fallback);
+const notation::Series& seriesOf(const CommandLine& line, int fallback);
 
 }  // namespace cli

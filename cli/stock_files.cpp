@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "cli/command_line.h"
-#include "cli/printable.h"
 #include "cli/stocks.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
@@ -34,7 +34,7 @@ std::string fromStandardInput(std::string_view called) {
 }
 
 std::string fromFile(const std::string& path, std::string_view called) {
-    const std::string named = cli::quoted(path);
+    const std::string named = strings::quoted(path);
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (error || !std::filesystem::exists(status)) {

@@ -4,26 +4,27 @@
 #include <algorithm>
 
 #include "cli/command_line.h"
-#include "cli/printable.h"
 #include "cli/readers.h"
+#include "notation/reading.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
-std::vector<code::Value> stockValues(std::string_view text, std::string_view name) {
+std::vector<notation::Value> stockValues(std::string_view text, std::string_view name) {
     if (text.size() > LargestStock) {
-        complain("le stock " + quoted(name) +
+        complain("le stock " + strings::quoted(name) +
                  " dépasse 1 Mio : ce n'est pas une liste de valeurs.");
     }
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
         text.remove_prefix(ByteOrderMark.size());
     }
-    std::vector<code::Value> values;
+    std::vector<notation::Value> values;
     for (int number = 1; !text.empty(); ++number) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
-        const std::string where = printable(name) + ", ligne " + std::to_string(number);
+        const std::string where = strings::printable(name) + ", ligne " + std::to_string(number);
         if (line.size() > LongestStockLine) {
             complain(where + " : ligne de plus de " + std::to_string(LongestStockLine) +
                      " octets ; un stock donne une valeur par ligne.");
@@ -32,15 +33,15 @@ std::vector<code::Value> stockValues(std::string_view text, std::string_view nam
         if (value.empty()) {
             continue;
         }
-        const code::Read<code::Value> read = code::readValue(value);
-        if (const auto* problem = std::get_if<code::ReadProblem>(&read)) {
-            complain(where + " : valeur illisible " + quoted(value) + " : " +
+        const notation::Read<notation::Value> read = notation::readValue(value);
+        if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
+            complain(where + " : valeur illisible " + strings::quoted(value) + " : " +
                      reasonFor(*problem, Quantity::Resistance) + ".");
         }
-        values.push_back(std::get<code::Value>(read));
+        values.push_back(std::get<notation::Value>(read));
     }
     if (values.empty()) {
-        complain("le stock " + quoted(name) + " ne contient aucune valeur.");
+        complain("le stock " + strings::quoted(name) + " ne contient aucune valeur.");
     }
     return values;
 }

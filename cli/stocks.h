@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "code/value.h"
+#include "notation/quantity.h"
 
 namespace cli {
 
@@ -40,6 +40,6 @@ const StockFiles& systemStocks();
 // The values of a stock's text, one a line in any spelling `trouver` takes,
 // with `#` comments and a byte-order mark skipped; `name` names it in
 // complaints.
-std::vector<code::Value> stockValues(std::string_view text, std::string_view name);
+std::vector<notation::Value> stockValues(std::string_view text, std::string_view name);
 
 }  // namespace cli

@@ -6,8 +6,8 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/printable.h"
 #include "cli/stocks.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
@@ -31,7 +31,7 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
     const bool answered = status != BadInput;
     if (answered && !file.empty() && file != StandardInput) {
         if (!written(file, answer.text())) {
-            complaint << Program << " : impossible d'écrire " << cli::quoted(file) << ".\n";
+            complaint << Program << " : impossible d'écrire " << strings::quoted(file) << ".\n";
             status = BadInput;
         }
     } else if (answered && answer.isBinary() && outIsTerminal) {

@@ -5,23 +5,25 @@
 #include <variant>
 
 #include "cli/commands.h"
-#include "cli/printable.h"
 #include "cli/readers.h"
 #include "cli/verbs.h"
 #include "cli/wording.h"
-#include "code/marking.h"
+#include "notation/french.h"
+#include "notation/marking.h"
+#include "notation/reading.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
 namespace {
 
-using code::Colour;
-using code::Value;
+using notation::Colour;
+using notation::Value;
 
 std::string bandsIn(const Value& value, int bands, int tolerance, int coefficient) {
-    const code::Encoded encoded = code::encode(value, bands, tolerance, coefficient);
+    const notation::Encoded encoded = notation::encode(value, bands, tolerance, coefficient);
     if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
-        return code::joined(*colours);
+        return notation::joined(*colours);
     }
     return "impossible avec " + std::to_string(bands) +
            " bagues (multiplicateur hors de x0,01 à x1G)";
@@ -32,15 +34,16 @@ int coefficientOf(const CommandLine& line) {
     if (!option) {
         return 100;
     }
-    const code::Read<Value> read = code::readValue(*option);
+    const notation::Read<Value> read = notation::readValue(*option);
     const Value* ppm = std::get_if<Value>(&read);
     const bool known =
         ppm != nullptr && ppm->exponent() >= 0 && ppm->digits() <= 3 &&
-        std::any_of(code::AllColours.begin(), code::AllColours.end(), [&](Colour c) {
-            return code::tempCoefficientOf(c) && Value(*code::tempCoefficientOf(c), 0) == *ppm;
+        std::any_of(notation::AllColours.begin(), notation::AllColours.end(), [&](Colour c) {
+            return notation::tempCoefficientOf(c) &&
+                   Value(*notation::tempCoefficientOf(c), 0) == *ppm;
         });
     if (!known) {
-        complain("coefficient de température impossible " + quoted(*option) +
+        complain("coefficient de température impossible " + strings::quoted(*option) +
                  ". Coefficients : " + coefficientList() + ".");
     }
     return static_cast<int>(ppm->ohms() + 0.5L);
@@ -52,7 +55,8 @@ int bandCountOf(const CommandLine& line) {
         return 4;
     }
     if (*option != "4" && *option != "5" && *option != "6") {
-        complain("nombre de bagues impossible " + quoted(*option) + ". Nombres : 4, 5 ou 6.");
+        complain("nombre de bagues impossible " + strings::quoted(*option) +
+                 ". Nombres : 4, 5 ou 6.");
     }
     return std::stoi(*option);
 }
@@ -62,30 +66,31 @@ int findBands(const CommandLine& line, const Value& value, Answer& out) {
     const int tolerance = line.has("--tolerance") ? toleranceOf(*line.option("--tolerance"))
                                                   : (bands == 4 ? 500 : 100);
     const int coefficient = coefficientOf(line);
-    const code::Series& series = *code::seriesForTolerance(tolerance);
+    const notation::Series& series = *notation::seriesForTolerance(tolerance);
     if (series.digits == 3 && bands == 4) {
-        complain("une tolérance de " + code::frenchTolerance(tolerance).substr(2) +
+        complain("une tolérance de " + notation::frenchTolerance(tolerance).substr(2) +
                  " va avec la série " + std::string(series.name) +
                  ", dont les valeurs ont trois chiffres : utilisez --bandes 5 ou 6.");
     }
     const std::string described = std::to_string(bands) + " bagues : ";
-    if (code::contains(series, value)) {
-        out << value.french() << " " << code::frenchTolerance(tolerance) << " (série "
+    if (notation::contains(series, value)) {
+        out << value.french() << " " << notation::frenchTolerance(tolerance) << " (série "
             << series.name << ")\n"
             << described << bandsIn(value, bands, tolerance, coefficient) << "\n";
         return Done;
     }
-    const code::Neighbours near = code::neighbours(series, value);
+    const notation::Neighbours near = notation::neighbours(series, value);
     out << value.french() << " n'est pas une valeur de la série " << series.name << " ("
-        << code::frenchTolerance(tolerance) << "). Les plus proches, en " << bands << " bagues :\n";
+        << notation::frenchTolerance(tolerance) << "). Les plus proches, en " << bands
+        << " bagues :\n";
     for (const Value& neighbour : {near.below, near.above}) {
         out << "  " << neighbour.french() << " ("
-            << code::frenchPercent(code::percentFrom(value, neighbour))
+            << notation::frenchPercent(notation::percentFrom(value, neighbour))
             << ") : " << bandsIn(neighbour, bands, tolerance, coefficient) << "\n";
     }
     // Two standard parts often do better than either neighbour.
-    const std::vector<Value> parts = code::valuesBetween(series, Value(1, 0), Value(1, 7));
-    const auto best = code::bestNetworks(parts, value, 2, 1);
+    const std::vector<Value> parts = notation::valuesBetween(series, Value(1, 0), Value(1, 7));
+    const auto best = searches::bestNetworks(parts, value, 2, 1);
     out << "Avec deux résistances de la série " << series.name << " : "
         << networkLine(best.back().front(), parts, value) << "\n";
     return Done;
@@ -94,7 +99,7 @@ int findBands(const CommandLine& line, const Value& value, Answer& out) {
 // "472, 4701": the markings of a value, in the order of the systems.
 std::string markingList(const Value& value) {
     std::string list;
-    for (const code::Marking& marking : code::markingsOf(value)) {
+    for (const notation::Marking& marking : notation::markingsOf(value)) {
         list += (list.empty() ? "" : ", ") + marking.text;
     }
     return list.empty() ? "aucun marquage" : list;
@@ -107,10 +112,10 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
                      " ne va pas avec --cms : un marquage n'a pas de bagues.");
         }
     }
-    const code::Series& series = seriesOf(line, 500);
-    const std::vector<code::Marking> markings = code::markingsOf(value);
-    const code::Neighbours near = code::neighbours(series, value);
-    const bool standard = code::coarsestSeriesHolding(value) != nullptr;
+    const notation::Series& series = seriesOf(line, 500);
+    const std::vector<notation::Marking> markings = notation::markingsOf(value);
+    const notation::Neighbours near = notation::neighbours(series, value);
+    const bool standard = notation::coarsestSeriesHolding(value) != nullptr;
     if (markings.empty()) {
         complain("aucun marquage ne peut écrire " + value.french() +
                  " : ni 3 chiffres (deux chiffres significatifs, jusqu'à 99 GΩ), ni 4 "
@@ -120,16 +125,16 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
                  near.above.french() + " (" + markingList(near.above) + ").");
     }
     out << value.french() << ", " << standing(value) << " :\n";
-    for (const code::Marking& marking : markings) {
-        out << "  " << code::frenchName(marking.system) << " ("
-            << code::frenchTolerance(code::usualToleranceOf(marking.system))
+    for (const notation::Marking& marking : markings) {
+        out << "  " << notation::frenchName(marking.system) << " ("
+            << notation::frenchTolerance(notation::usualToleranceOf(marking.system))
             << ") : " << marking.text << "\n";
     }
     if (!standard) {
         out << "Les valeurs de la série " << series.name << " les plus proches :\n";
         for (const Value& neighbour : {near.below, near.above}) {
             out << "  " << neighbour.french() << " ("
-                << code::frenchPercent(code::percentFrom(value, neighbour))
+                << notation::frenchPercent(notation::percentFrom(value, neighbour))
                 << ") : " << markingList(neighbour) << "\n";
         }
     }

@@ -2,20 +2,20 @@
 // vecteurs (vectors): the published test vectors, of the colour code or of
 // the markings.
 #include "cli/commands.h"
-#include "cli/printable.h"
 #include "cli/verbs.h"
-#include "code/marking.h"
-#include "code/series.h"
+#include "notation/marking.h"
+#include "notation/series.h"
+#include "strings/terminal.h"
 
 namespace cli {
 
 int vecteurs(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
     if (!line.words().empty()) {
-        complain("la commande vecteurs ne prend pas d'argument (" + quoted(line.words().front()) +
-                 ").");
+        complain("la commande vecteurs ne prend pas d'argument (" +
+                 strings::quoted(line.words().front()) + ").");
     }
     const bool markings = line.has("--cms");
-    out << (markings ? code::markingVectorsCsv() : code::testVectorsCsv());
+    out << (markings ? notation::markingVectorsCsv() : notation::testVectorsCsv());
     return Done;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/readers.h"
 #include "cli/verbs.h"
 #include "cli/wording.h"
+#include "notation/french.h"
 
 namespace cli {
 
@@ -19,55 +20,56 @@ long double magnitude(long double percent) {
 
 int verifier(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
     const std::optional<std::string> measured = line.option("--mesure");
-    const code::Reading reading = readingOf(line.words());
+    const notation::Reading reading = readingOf(line.words());
     if (!measured) {
         complain("il manque la mesure. Exemple : " + std::string(Program) +
                  " verifier marron noir rouge or --mesure 1030");
     }
-    const code::Value measurement = valueOf(*measured);
-    const long double deviation = code::percentFrom(reading.value, measurement);
-    const code::Value low = reading.value.scaledByBasisPoints(-reading.toleranceBasisPoints);
-    const code::Value high = reading.value.scaledByBasisPoints(reading.toleranceBasisPoints);
+    const notation::Value measurement = valueOf(*measured);
+    const long double deviation = notation::percentFrom(reading.value, measurement);
+    const notation::Value low = reading.value.scaledByBasisPoints(-reading.toleranceBasisPoints);
+    const notation::Value high = reading.value.scaledByBasisPoints(reading.toleranceBasisPoints);
     const bool within = low <= measurement && measurement <= high;
 
     out << "Lecture : "
         << headline(reading.value, reading.toleranceBasisPoints, reading.tempCoefficient) << " ("
         << limits(reading.value, reading.toleranceBasisPoints) << ")\n";
-    out << "Mesure : " << measurement.french() << ", écart " << code::frenchPercent(deviation);
+    out << "Mesure : " << measurement.french() << ", écart " << notation::frenchPercent(deviation);
     if (within) {
         out << " : dans la tolérance.\n";
     } else {
         const long double beyond =
             magnitude(deviation) - static_cast<long double>(reading.toleranceBasisPoints) / 100.0L;
-        out << " : hors tolérance, de " << code::frenchPercent(beyond).substr(1) << " au-delà.\n";
+        out << " : hors tolérance, de " << notation::frenchPercent(beyond).substr(1)
+            << " au-delà.\n";
     }
 
     const long double distance = magnitude(deviation);
     bool better = false;
-    if (const std::optional<code::Reading> reversed = reversedReadingOf(line.words())) {
-        const long double reversedDeviation = code::percentFrom(reversed->value, measurement);
+    if (const std::optional<notation::Reading> reversed = reversedReadingOf(line.words())) {
+        const long double reversedDeviation = notation::percentFrom(reversed->value, measurement);
         if (magnitude(reversedDeviation) < distance) {
             out << "La lecture à l'envers, "
                 << headline(reversed->value, reversed->toleranceBasisPoints,
                             reversed->tempCoefficient)
                 << ", s'accorde mieux avec la mesure (écart "
-                << code::frenchPercent(reversedDeviation) << ").\n";
+                << notation::frenchPercent(reversedDeviation) << ").\n";
             better = true;
         }
     }
-    const code::Series* series =
-        code::seriesForTolerance(std::min(reading.toleranceBasisPoints, 2000));
+    const notation::Series* series =
+        notation::seriesForTolerance(std::min(reading.toleranceBasisPoints, 2000));
     if (series != nullptr) {
-        const code::Neighbours near = code::neighbours(*series, measurement);
-        const long double below = code::percentFrom(near.below, measurement);
-        const long double above = code::percentFrom(near.above, measurement);
+        const notation::Neighbours near = notation::neighbours(*series, measurement);
+        const long double below = notation::percentFrom(near.below, measurement);
+        const long double above = notation::percentFrom(near.above, measurement);
         const bool belowIsNearer = magnitude(below) <= magnitude(above);
-        const code::Value& nearest = belowIsNearer ? near.below : near.above;
+        const notation::Value& nearest = belowIsNearer ? near.below : near.above;
         const long double nearestDeviation = belowIsNearer ? below : above;
         if (nearest != reading.value && magnitude(nearestDeviation) < distance) {
             out << "La valeur normalisée voisine " << nearest.french() << " (" << series->name
-                << ") est plus proche de la mesure (écart " << code::frenchPercent(nearestDeviation)
-                << ").\n";
+                << ") est plus proche de la mesure (écart "
+                << notation::frenchPercent(nearestDeviation) << ").\n";
             better = true;
         }
     }

@@ -7,13 +7,14 @@
 #include <functional>
 #include <variant>
 
-#include "code/colour_code.h"
-#include "code/power.h"
+#include "notation/colour_code.h"
+#include "notation/french.h"
+#include "searches/power.h"
 
 namespace cli {
 
-using code::Colour;
-using code::Value;
+using notation::Colour;
+using notation::Value;
 
 namespace {
 
@@ -21,7 +22,7 @@ namespace {
 template <typename Describe>
 std::string describedColours(Describe describe) {
     std::string list;
-    for (const Colour colour : code::AllColours) {
+    for (const Colour colour : notation::AllColours) {
         if (const std::optional<std::string> text = describe(colour)) {
             list += (list.empty() ? "" : ", ") + *text;
         }
@@ -33,34 +34,34 @@ std::string describedColours(Describe describe) {
 
 std::string colourList() {
     return describedColours(
-        [](Colour colour) { return std::optional<std::string>(code::nameOf(colour)); });
+        [](Colour colour) { return std::optional<std::string>(notation::nameOf(colour)); });
 }
 
 std::string toleranceList() {
     return describedColours([](Colour colour) -> std::optional<std::string> {
-        const std::optional<int> tolerance = code::toleranceOf(colour);
+        const std::optional<int> tolerance = notation::toleranceOf(colour);
         if (!tolerance) {
             return std::nullopt;
         }
-        return std::string(code::nameOf(colour)) + " " + code::frenchTolerance(*tolerance);
+        return std::string(notation::nameOf(colour)) + " " + notation::frenchTolerance(*tolerance);
     });
 }
 
 std::string coefficientList() {
     return describedColours([](Colour colour) -> std::optional<std::string> {
-               const std::optional<int> coefficient = code::tempCoefficientOf(colour);
+               const std::optional<int> coefficient = notation::tempCoefficientOf(colour);
                if (!coefficient) {
                    return std::nullopt;
                }
-               return std::string(code::nameOf(colour)) + " " + std::to_string(*coefficient);
+               return std::string(notation::nameOf(colour)) + " " + std::to_string(*coefficient);
            }) +
            " ppm/°C";
 }
 
 std::vector<int> codeTolerances() {
     std::vector<int> tolerances;
-    for (const Colour colour : code::AllColours) {
-        if (const std::optional<int> tolerance = code::toleranceOf(colour)) {
+    for (const Colour colour : notation::AllColours) {
+        if (const std::optional<int> tolerance = notation::toleranceOf(colour)) {
             tolerances.push_back(*tolerance);
         }
     }
@@ -72,14 +73,14 @@ std::string toleranceSteps() {
     std::string list;
     for (const int tolerance : codeTolerances()) {
         // "±5 %" without its sign.
-        list += (list.empty() ? "" : ", ") + code::frenchTolerance(tolerance).substr(2);
+        list += (list.empty() ? "" : ", ") + notation::frenchTolerance(tolerance).substr(2);
     }
     return list;
 }
 
 std::string seriesNames() {
     std::string list;
-    for (const code::Series& series : code::allSeries()) {
+    for (const notation::Series& series : notation::allSeries()) {
         list += (list.empty() ? "" : ", ") + std::string(series.name);
     }
     return list;
@@ -87,7 +88,7 @@ std::string seriesNames() {
 
 std::string headline(const Value& value, int toleranceBasisPoints,
                      std::optional<int> tempCoefficient) {
-    std::string text = value.french() + " " + code::frenchTolerance(toleranceBasisPoints);
+    std::string text = value.french() + " " + notation::frenchTolerance(toleranceBasisPoints);
     if (tempCoefficient) {
         text += ", " + std::to_string(*tempCoefficient) + " ppm/°C";
     }
@@ -100,21 +101,21 @@ std::string limits(const Value& value, int toleranceBasisPoints) {
 }
 
 std::string standing(const Value& value) {
-    if (const code::Series* series = code::coarsestSeriesHolding(value)) {
+    if (const notation::Series* series = notation::coarsestSeriesHolding(value)) {
         return "valeur normalisée de la série " + std::string(series->name);
     }
     return "hors des séries normalisées";
 }
 
-std::string networkText(const code::Network& network, std::span<const Value> available) {
+std::string networkText(const searches::Network& network, std::span<const Value> available) {
     std::string text = network.written(available);
     if (network.partCount() > 1) {
-        text += " = " + code::frenchApproximate(network.ohms());
+        text += " = " + notation::frenchApproximate(network.ohms());
     }
     return text;
 }
 
-std::string networkLine(const code::Network& network, std::span<const Value> available,
+std::string networkLine(const searches::Network& network, std::span<const Value> available,
                         const Value& target) {
     const long double wanted = target.ohms();
     return networkText(network, available) +
@@ -122,13 +123,13 @@ std::string networkLine(const code::Network& network, std::span<const Value> ava
 }
 
 std::string deviationText(long double percent) {
-    if (std::fabs(percent) <= code::SameDeviation * 100.0L) {
+    if (std::fabs(percent) <= searches::SameDeviation * 100.0L) {
         return ", exact";
     }
-    return ", écart " + code::frenchDeviation(percent);
+    return ", écart " + notation::frenchDeviation(percent);
 }
 
-std::optional<std::vector<Colour>> usualColours(const Value& value, const code::Series* series,
+std::optional<std::vector<Colour>> usualColours(const Value& value, const notation::Series* series,
                                                 std::optional<int> toleranceBasisPoints) {
     const bool threeDigits = series != nullptr ? series->digits == 3 : value.digits() > 2;
     int tolerance = threeDigits ? 100 : 500;
@@ -140,7 +141,7 @@ std::optional<std::vector<Colour>> usualColours(const Value& value, const code::
     // 0,59 Ω has no multiplier in five bands but reads in four.
     const std::array<int, 2> counts = threeDigits ? std::array{5, 4} : std::array{4, 5};
     for (const int bands : counts) {
-        const code::Encoded encoded = code::encode(value, bands, tolerance);
+        const notation::Encoded encoded = notation::encode(value, bands, tolerance);
         if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
             return *colours;
         }
@@ -148,37 +149,39 @@ std::optional<std::vector<Colour>> usualColours(const Value& value, const code::
     return std::nullopt;
 }
 
-std::string usualBands(const Value& value, const code::Series* series,
+std::string usualBands(const Value& value, const notation::Series* series,
                        std::optional<int> toleranceBasisPoints) {
     if (const auto colours = usualColours(value, series, toleranceBasisPoints)) {
-        return code::joined(*colours);
+        return notation::joined(*colours);
     }
     return value.digits() > 3 ? "pas de bagues pour plus de trois chiffres"
                               : "impossible en 4 ou 5 bagues";
 }
 
 std::string volts(double amount) {
-    return amount >= 0.1 ? code::frenchNumber(amount) + " V" : code::frenchQuantity(amount, "V");
+    return amount >= 0.1 ? notation::frenchNumber(amount) + " V"
+                         : notation::frenchQuantity(amount, "V");
 }
 
 std::string powerText(double watts, const PowerRule& rule) {
-    const std::optional<code::Rating> rating = code::ratingFor(watts, rule.margin);
-    std::string text = code::frenchQuantity(watts, "W") + " (" +
+    const std::optional<searches::Rating> rating = searches::ratingFor(watts, rule.margin);
+    std::string text = notation::frenchQuantity(watts, "W") + " (" +
                        (rating ? rating->french() : std::string("plus de 5 W"));
     if (rule.partsRating && watts > *rule.partsRating * (1 - rule.margin)) {
         const auto named = std::find_if(
-            code::CommonRatings.begin(), code::CommonRatings.end(),
-            [&](const code::Rating& common) { return common.watts() == *rule.partsRating; });
-        text += ", trop pour " + (named != code::CommonRatings.end()
+            searches::CommonRatings.begin(), searches::CommonRatings.end(),
+            [&](const searches::Rating& common) { return common.watts() == *rule.partsRating; });
+        text += ", trop pour " + (named != searches::CommonRatings.end()
                                       ? named->french()
-                                      : code::frenchQuantity(*rule.partsRating, "W"));
+                                      : notation::frenchQuantity(*rule.partsRating, "W"));
     }
     return text + ")";
 }
 
-std::string partPowersText(const code::Network& network, std::span<const code::Value> available,
-                           double volts, const PowerRule& rule) {
-    const std::vector<double> watts = code::partPowers(network, available, volts);
+std::string partPowersText(const searches::Network& network,
+                           std::span<const notation::Value> available, double volts,
+                           const PowerRule& rule) {
+    const std::vector<double> watts = searches::partPowers(network, available, volts);
     const std::vector<int> parts = network.occurrences();
     std::string text;
     for (std::size_t i = 0; i < watts.size(); ++i) {
@@ -186,8 +189,8 @@ std::string partPowersText(const code::Network& network, std::span<const code::V
             parts.empty()
                 ? network.ohms()
                 : static_cast<double>(available[static_cast<std::size_t>(parts[i])].ohms());
-        text +=
-            (i == 0 ? "" : ", ") + code::frenchApproximate(ohms) + " " + powerText(watts[i], rule);
+        text += (i == 0 ? "" : ", ") + notation::frenchApproximate(ohms) + " " +
+                powerText(watts[i], rule);
     }
     return text;
 }

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "code/colour_code.h"
-#include "code/network.h"
-#include "code/series.h"
-#include "code/value.h"
+#include "notation/colour_code.h"
+#include "notation/quantity.h"
+#include "notation/series.h"
+#include "searches/network.h"
 
 namespace cli {
 
@@ -29,29 +29,30 @@ std::string seriesNames();
 
 // "1 kΩ ±5 %", its limits "min 950 Ω, max 1,05 kΩ", and where it stands
 // among the series.
-std::string headline(const code::Value& value, int toleranceBasisPoints,
+std::string headline(const notation::Value& value, int toleranceBasisPoints,
                      std::optional<int> tempCoefficient = std::nullopt);
-std::string limits(const code::Value& value, int toleranceBasisPoints);
-std::string standing(const code::Value& value);
+std::string limits(const notation::Value& value, int toleranceBasisPoints);
+std::string standing(const notation::Value& value);
 
 // "4,7 kΩ + (1,2 kΩ ∥ 1,2 kΩ) = 5,3 kΩ": a network, and what it makes when it
 // has more than one part.
-std::string networkText(const code::Network& network, std::span<const code::Value> available);
+std::string networkText(const searches::Network& network,
+                        std::span<const notation::Value> available);
 // The same, and how far it lies from the target: "5,1 kΩ + 200 Ω = 5,3 kΩ,
 // exact", "5,1 kΩ, écart -3,77 %".
-std::string networkLine(const code::Network& network, std::span<const code::Value> available,
-                        const code::Value& target);
+std::string networkLine(const searches::Network& network,
+                        std::span<const notation::Value> available, const notation::Value& target);
 // ", exact" or ", écart -3,77 %".
 std::string deviationText(long double percent);
 
 // Four bands for two digits up to E24, five for three digits; the other count
 // where the usual one cannot write the value. The tolerance band is the one
 // asked for, else the series' own, else gold or brown.
-std::string usualBands(const code::Value& value, const code::Series* series,
+std::string usualBands(const notation::Value& value, const notation::Series* series,
                        std::optional<int> toleranceBasisPoints = std::nullopt);
 // The same bands as colours; nothing where neither count can write the value.
-std::optional<std::vector<code::Colour>> usualColours(
-    const code::Value& value, const code::Series* series,
+std::optional<std::vector<notation::Colour>> usualColours(
+    const notation::Value& value, const notation::Series* series,
     std::optional<int> toleranceBasisPoints = std::nullopt);
 
 // "0,8 V", as datasheets write a voltage; millivolts only below 0,1 V.
@@ -70,7 +71,8 @@ struct PowerRule {
 std::string powerText(double watts, const PowerRule& rule);
 // "4,7 kΩ 2,61 mW (1/16 W), 1,2 kΩ ...": what each part of a network burns
 // with `volts` across it, in the order of its occurrences.
-std::string partPowersText(const code::Network& network, std::span<const code::Value> available,
-                           double volts, const PowerRule& rule);
+std::string partPowersText(const searches::Network& network,
+                           std::span<const notation::Value> available, double volts,
+                           const PowerRule& rule);
 
 }  // namespace cli

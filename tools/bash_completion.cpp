@@ -14,8 +14,9 @@
 
 #include "cli/verbs.h"
 #include "cli/wording.h"
-#include "code/colour_code.h"
-#include "code/series.h"
+#include "notation/colour_code.h"
+#include "notation/french.h"
+#include "notation/series.h"
 
 namespace {
 
@@ -50,8 +51,8 @@ std::vector<std::string> optionNames(const cli::Option& option) {
 
 std::string colours() {
     std::vector<std::string> names;
-    for (const code::Colour colour : code::AllColours) {
-        std::string name(code::nameOf(colour));
+    for (const notation::Colour colour : notation::AllColours) {
+        std::string name(notation::nameOf(colour));
         for (char& c : name) {
             c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         }
@@ -76,21 +77,21 @@ std::string offers(const cli::Option& option) {
         case Takes::File:
             return "-f";
         case Takes::Series:
-            for (const code::Series& series : code::allSeries()) {
+            for (const notation::Series& series : notation::allSeries()) {
                 words.emplace_back(series.name);
             }
             break;
         case Takes::Tolerance:
             for (const int tolerance : cli::codeTolerances()) {
-                std::string step = code::frenchTolerance(tolerance).substr(2);  // without "±"
+                std::string step = notation::frenchTolerance(tolerance).substr(2);  // without "±"
                 step.erase(step.find(' '), 1);
                 words.push_back(step);
             }
             break;
         case Takes::Coefficient: {
             std::vector<int> ppms;
-            for (const code::Colour colour : code::AllColours) {
-                if (const std::optional<int> ppm = code::tempCoefficientOf(colour)) {
+            for (const notation::Colour colour : notation::AllColours) {
+                if (const std::optional<int> ppm = notation::tempCoefficientOf(colour)) {
                     ppms.push_back(*ppm);
                 }
             }

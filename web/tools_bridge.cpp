@@ -10,11 +10,11 @@
 #include "cli/bands_in_hand.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/printable.h"
-#include "code/colour_code.h"
-#include "code/marking.h"
-#include "code/series.h"
 #include "logic/json_string.h"
+#include "notation/colour_code.h"
+#include "notation/marking.h"
+#include "notation/series.h"
+#include "strings/terminal.h"
 #include "tables/palette.h"
 
 namespace {
@@ -27,8 +27,8 @@ public:
     [[nodiscard]] std::string read(const std::string& path,
                                    std::string_view called) const override {
         if (path != name_) {
-            cli::complain("impossible de lire " + std::string(called) + " " + cli::quoted(path) +
-                          ".");
+            cli::complain("impossible de lire " + std::string(called) + " " +
+                          strings::quoted(path) + ".");
         }
         return text_;
     }
@@ -72,9 +72,10 @@ std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
     const std::vector<std::string> words = cli::wordsOf(text);
     // Words without a digit are colours, even misspelt ones, so that the
     // complaint names the colour; a word that reads as a marking is one.
-    const bool colours = !words.empty() && !code::looksLikeMarking(words.front());
-    const bool marking = words.size() == 1 && std::holds_alternative<std::vector<code::Marking>>(
-                                                  code::readMarking(words.front()));
+    const bool colours = !words.empty() && !notation::looksLikeMarking(words.front());
+    const bool marking =
+        words.size() == 1 && std::holds_alternative<std::vector<notation::Marking>>(
+                                 notation::readMarking(words.front()));
     std::vector<std::string> asked{colours || marking ? "lire" : "trouver"};
     asked.insert(asked.end(), words.begin(), words.end());
     if (colours || marking) {
@@ -87,10 +88,10 @@ std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
 
 // The paint of a band: the window's own where the window paints the colour;
 // gold, which the window leaves to its pictures, the tool's swatch.
-std::string paintOf(code::Colour colour) {
-    const std::optional<tables::Paint> paint = tables::findPaint(code::nameOf(colour));
+std::string paintOf(notation::Colour colour) {
+    const std::optional<tables::Paint> paint = tables::findPaint(notation::nameOf(colour));
     if (!paint || paint->isHidden()) {
-        return std::string(code::swatchOf(colour));
+        return std::string(notation::swatchOf(colour));
     }
     static constexpr std::string_view Hex = "0123456789abcdef";
     std::string text = "#";
@@ -102,9 +103,9 @@ std::string paintOf(code::Colour colour) {
     return text;
 }
 
-std::string namesJson(const std::vector<code::Colour>& colours) {
+std::string namesJson(const std::vector<notation::Colour>& colours) {
     std::string names;
-    for (const code::Colour colour : colours) {
+    for (const notation::Colour colour : colours) {
         names += (names.empty() ? "" : ",") + logic::jsonString(cli::spokenColour(colour));
     }
     return "[" + names + "]";
@@ -137,9 +138,9 @@ const char* tools_in_hand(const char* text) {
 // Each colour's name, as answers write it, and the paint of its swatch.
 const char* tools_colours() {
     std::string colours;
-    for (const code::Colour colour : code::AllColours) {
-        colours += (colours.empty() ? "" : ",") + logic::jsonString(code::nameOf(colour)) + ":" +
-                   logic::jsonString(paintOf(colour));
+    for (const notation::Colour colour : notation::AllColours) {
+        colours += (colours.empty() ? "" : ",") + logic::jsonString(notation::nameOf(colour)) +
+                   ":" + logic::jsonString(paintOf(colour));
     }
     return kept("{" + colours + "}");
 }
@@ -149,11 +150,11 @@ const char* tools_colours() {
 // Each band's label, role, choice and allowed colours with their paints;
 // what is still to choose, or the tool's reading once every band is chosen.
 const char* tools_bands(const char* chosen) {
-    std::vector<std::optional<code::Colour>> colours;
+    std::vector<std::optional<notation::Colour>> colours;
     std::string_view text(chosen);
     for (std::size_t end = 0;; text.remove_prefix(end + 1)) {
         end = std::min(text.find(','), text.size());
-        colours.push_back(code::parseColour(text.substr(0, end)));
+        colours.push_back(notation::parseColour(text.substr(0, end)));
         if (end == text.size()) {
             break;
         }
@@ -166,7 +167,7 @@ const char* tools_bands(const char* chosen) {
     std::vector<std::string> command{"lire"};
     for (const cli::BandPlace& place : places) {
         std::string allowed;
-        for (const code::Colour colour : place.allowed) {
+        for (const notation::Colour colour : place.allowed) {
             allowed += (allowed.empty() ? "" : ",") + std::string("{\"name\":") +
                        logic::jsonString(cli::spokenColour(colour)) +
                        ",\"paint\":" + logic::jsonString(paintOf(colour)) + "}";
@@ -195,7 +196,7 @@ const char* tools_bands_of(const char* text) {
 // The series' names, coarsest first, for the forms' choices.
 const char* tools_series() {
     std::string names;
-    for (const code::Series& series : code::allSeries()) {
+    for (const notation::Series& series : notation::allSeries()) {
         names += (names.empty() ? "" : ",") + logic::jsonString(series.name);
     }
     return kept("[" + names + "]");

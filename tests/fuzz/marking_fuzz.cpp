@@ -6,19 +6,19 @@
 #include <string_view>
 #include <variant>
 
-#include "code/marking.h"
+#include "notation/marking.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const code::MarkingRead read = code::readMarking(text);
-    if (const auto* markings = std::get_if<std::vector<code::Marking>>(&read)) {
+    const notation::MarkingRead read = notation::readMarking(text);
+    if (const auto* markings = std::get_if<std::vector<notation::Marking>>(&read)) {
         // Whatever reads as a marking is written back among the value's own.
-        for (const code::Marking& marking : *markings) {
+        for (const notation::Marking& marking : *markings) {
             if (!marking.value.isPositive()) {
                 continue;
             }
             bool found = false;
-            for (const code::Marking& written : code::markingsOf(marking.value)) {
+            for (const notation::Marking& written : notation::markingsOf(marking.value)) {
                 found = found || written.value == marking.value;
             }
             if (!found) {
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    (void)code::looksLikeMarking(text);
-    (void)code::turnedRound(text);
+    (void)notation::looksLikeMarking(text);
+    (void)notation::turnedRound(text);
     return 0;
 }

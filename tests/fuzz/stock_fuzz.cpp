@@ -9,27 +9,27 @@
 #include <string_view>
 
 #include "cli/command_line.h"
-#include "cli/printable.h"
 #include "cli/stocks.h"
-#include "code/bill_of_materials.h"
+#include "labelling/bill_of_materials.h"
+#include "strings/terminal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     try {
-        for (const code::Value& value : cli::stockValues(text, "stock")) {
+        for (const notation::Value& value : cli::stockValues(text, "stock")) {
             if (!value.isPositive()) {
                 std::abort();
             }
         }
     } catch (const cli::Complaint& complaint) {
-        if (cli::printable(complaint.message) != complaint.message) {
+        if (strings::printable(complaint.message) != complaint.message) {
             std::abort();
         }
     }
-    const auto bom = code::readBillOfMaterials(text);
-    if (const auto* read = std::get_if<code::Bom>(&bom)) {
+    const auto bom = labelling::readBillOfMaterials(text);
+    if (const auto* read = std::get_if<labelling::Bom>(&bom)) {
         const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
-        for (const code::BomResistor& resistor : read->resistors) {
+        for (const labelling::BomResistor& resistor : read->resistors) {
             if (resistor.references.empty() || resistor.line < 1 || resistor.line > lines ||
                 resistor.value.significand() < 0) {
                 std::abort();

@@ -8,7 +8,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "code/value.h"
+#include "notation/quantity.h"
+#include "notation/reading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto check = [](const auto& read) {
         std::visit(
             [](const auto& got) {
-                if constexpr (!std::is_same_v<std::decay_t<decltype(got)>, code::ReadProblem>) {
+                if constexpr (!std::is_same_v<std::decay_t<decltype(got)>, notation::ReadProblem>) {
                     if (!got.isPositive() || got.digits() > 12) {
                         std::abort();
                     }
@@ -25,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             },
             read);
     };
-    check(code::readValue(text));
-    check(code::readVoltage(text));
-    check(code::readNumber(text));
-    check(code::readCurrent(text));
-    check(code::readPower(text));
+    check(notation::readValue(text));
+    check(notation::readVoltage(text));
+    check(notation::readNumber(text));
+    check(notation::readCurrent(text));
+    check(notation::readPower(text));
     return 0;
 }

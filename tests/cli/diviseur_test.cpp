@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/bands_in_hand.h"
+#include "cli/verbs.h"
+#include "notation/colour_code.h"
+#include "notation/series.h"
+#include "run_support.h"
+#include "source_paths.h"
+
+namespace {
+
+using cli_test::BadInput;
+using cli_test::Outcome;
+using cli_test::run;
+
+// From 5 V to 1,2 V R1 / R2 is 19/6: no two single E24 values give it, while
+// 7,6 kΩ of two parts over 2,4 kΩ does, in 10 kΩ; and every way of asking answers.
+TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
+    EXPECT_NE(run({"diviseur", "5", "1,2"})
+                  .out.find("1. R1 = 51 kΩ ; R2 = 16 kΩ\n"
+                            "   1,19403 V, écart -0,50 %"),
+              std::string::npos);
+    const Outcome exact = run({"diviseur", "5 V", "1,2", "V", "--parties", "2", "--total-min",
+                               "10k", "--total-max", "10k"});
+    EXPECT_NE(exact.out.find("1. R1 = 7,5 kΩ + 100 Ω = 7,6 kΩ ; R2 = 2,4 kΩ\n"
+                             "   1,2 V, exact ; total 10 kΩ, 500 µA tirés de "
+                             "l'entrée\n"
+                             "   au pire à ±5 % : de 1,11111 V à 1,29363 V\n"
+                             "   puissance : R1 7,5 kΩ 1,875 mW (1/16 W), 100 Ω 25 µW (1/16 W) ; "
+                             "R2 2,4 kΩ 600 µW (1/16 W)\n"
+                             "   7,5 kΩ : VIOLET VERT ROUGE OR\n"
+                             "   2,4 kΩ : ROUGE JAUNE ROUGE OR\n"
+                             "   100 Ω : MARRON NOIR MARRON OR\n"),
+              std::string::npos)
+        << exact.out;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> answers{
+        {{"diviseur", "--reference", "0V8", "3.3", "--serie", "E96"},
+         "Contre-réaction pour 3,3 V sur une référence de 0,8 V"},
+        {{"divider", "12V", "500mV", "--nombre", "1"},
+         "1. R1 = 62 kΩ ; R2 = 2,7 kΩ\n   0,500773 V, écart +0,15 %"},
+        {{"diviseur", "--gain", "11", "--valeurs", "1k,10k", "--nombre", "1"},
+         "1. R1 = 10 kΩ ; R2 = 1 kΩ\n   11, exact ; total 11 kΩ\n"
+         "   au pire à ±1 % : de 10,802 à 11,202\n   10 kΩ : MARRON NOIR ORANGE MARRON\n"},
+        {{"diviseur", "--rapport", "4,7", "--serie", "E6", "--total-max", "2k"},
+         "1. R1 = 1 kΩ ; R2 = 220 Ω\n   4,54545, écart -3,29 %"},
+        // 0,59 Ω cannot be written in five bands, but can in four.
+        {{"combiner", "8k532", "--serie", "E48", "--de", "0,1", "--a", "0,6"},
+         "0,59 Ω : VERT BLANC ARGENT ROUGE"},
+        // Published designs: an LM2596-ADJ at 20 V, 0,8 V feedback with R2 = 100 kΩ, an
+        // LM317 with R1 = 220 Ω at 8,5 V, without and with its 50 µA adjust current.
+        {{"diviseur", "--reference", "1,23", "20", "--fixe-r2", "1k", "--serie", "E96"},
+         "1. R1 = 15,4 kΩ ; R2 = 1 kΩ (fixée)\n   20,172 V"},
+        {{"diviseur", "--reference", "0,8", "1,8", "--fixe-r2", "100k", "--serie", "E96"},
+         "1. R1 = 124 kΩ ; R2 = 100 kΩ (fixée)"},
+        {{"diviseur", "--reference", "0,8", "1,2", "--fixe-r2", "100k", "--serie", "E96"},
+         "1. R1 = 49,9 kΩ ; R2 = 100 kΩ (fixée)"},
+        {{"diviseur", "--ajustable", "1,25", "8,5", "--fixe-r1", "220"},
+         "1. R1 = 220 Ω (fixée) ; R2 = 1,3 kΩ\n   8,63636 V"},
+        {{"diviseur", "--ajustable", "1,25", "8,5", "--fixe-r1", "220", "--courant-broche", "50µA"},
+         "1. R1 = 220 Ω (fixée) ; R2 = 1,3 kΩ\n   8,70136 V"},
+        // With a 10 kΩ load, 20 kΩ over 20 kΩ gives a quarter, not half; the worst case
+        // spans the reference and the pin current too.
+        {{"divider", "10", "2,5", "--charge", "10k", "--valeurs", "10k,20k", "--nombre", "1"},
+         "1. R1 = 20 kΩ ; R2 = 20 kΩ\n   2,5 V, exact"},
+        {{"diviseur", "--reference", "0,8", "3,3", "--tolerance-reference", "1", "--serie", "E96",
+          "--nombre", "1", "--courant-broche-max", "100n"},
+         "au pire à ±1 %, référence ±1 %, courant de broche de 0 à 100 nA : de "},
+        // 20 mA from 5 V through a 2 V LED: 150 Ω, then 130 Ω, which draws more.
+        {{"led", "5", "2", "20", "mA", "--puissance", "1/16"},
+         "1. 150 Ω (la plus proche au-dessus) : 20 mA\n   dans R : 60 mW (1/8 W, trop pour 1/16 W) "
+         "; dans les LED : "
+         "40 mW\n   courant au pire à ±5 % : de 19,0476 mA à 21,0526 mA\n   150 Ω : MARRON VERT "
+         "MARRON OR\n2. 130 Ω (la plus proche en dessous) : 23,0769 mA, au-dessus du courant "
+         "souhaité\n"},
+        {{"combiner", "5,3k", "--valeurs", "4k7,1k2", "--courant", "1mA", "--nombre", "1"},
+         "    puissance : 4,7 kΩ 4,7 mW (1/16 W), 1,2 kΩ 300 µW (1/16 W), 1,2 kΩ 300 µW "
+         "(1/16 W)\n"},
+    };
+    for (const auto& [arguments, expected] : answers) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_NE(outcome.out.find(expected), std::string::npos) << outcome.out;
+    }
+}
+
+TEST(Diviseur, RefusesBadInputWithAClearFrenchMessage) {
+    cli_test::expectRefused({
+        {{"diviseur", "5", "5"},
+         "la sortie (5 V) doit être en dessous de l'entrée (5 V) : un diviseur ne fait "
+         "que baisser la tension."},
+        {{"divider", "0", "1"},
+         "tension d'entrée nulle « 0 » : une tension se donne au-dessus de 0."},
+        {{"diviseur", "-5", "1"},
+         "tension d'entrée négative « -5 » : les tensions se donnent "
+         "positives."},
+        {{"diviseur", "5", "1V2x"},
+         "tension de sortie illisible « 1V2x » : un caractère inattendu. Exemples : "
+         "5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V."},
+        {{"diviseur", "--reference", "3,3", "0,8"},
+         "la sortie (0,8 V) doit être au-dessus de la référence (3,3 V) : Vs = "
+         "Vréf × (1 + R1 / R2)."},
+        {{"diviseur", "--gain", "1"},
+         "un gain de 1 ou moins est impossible : un amplificateur non inverseur a G = 1 + R1 / R2, "
+         "au-dessus de 1."},
+        {{"diviseur", "--rapport", "-4,7"}, "le rapport R1 / R2 doit être au-dessus de 0."},
+        {{"diviseur", "--rapport", "1", "--total-min", "1M", "--total-max", "1k"},
+         "les totaux sont à l'envers : --total-min 1 MΩ est au-dessus de --total-max "
+         "1 kΩ."},
+        {{"diviseur", "5", "1", "--parties", "3"},
+         "nombre de parties par branche impossible « 3 » : de 1 à 2."},
+        {{"diviseur", "--gain", "2", "--rapport", "1"},
+         "--reference, --ajustable, --gain et --rapport sont quatre façons de demander : une "
+         "seule."},
+        {{"diviseur", "5"},
+         "il faut deux tensions, l'entrée puis la sortie. Exemple : resistances-code "
+         "diviseur 5 1,2 ; ou --reference, --ajustable, --gain, --rapport."},
+        // What only some ways of asking take, and wishes that cannot be met.
+        {{"diviseur", "--gain", "2", "--charge", "10k"},
+         "--charge ne va pas ici : une charge se branche à la sortie d'un diviseur."},
+        {{"diviseur", "5", "1", "--courant-broche", "50u"},
+         "--courant-broche ne va pas ici : il va avec --reference ou --ajustable."},
+        {{"diviseur", "--reference", "0,8", "3,3", "--tolerance-entree", "1"},
+         "--tolerance-entree ne va pas ici : seul un diviseur a une tension d'entrée."},
+        {{"diviseur", "5", "1", "--fixe-r1", "1k", "--fixe-r2", "1k"},
+         "--fixe-r1 et --fixe-r2 ensemble ne laissent rien à chercher : fixez une branche au "
+         "plus."},
+        {{"diviseur", "--ajustable", "1,25", "1"},
+         "la sortie (1 V) doit être au-dessus de la référence (1,25 V) : Vs = Vréf × (1 + R2 / "
+         "R1)."},
+        {{"diviseur", "5", "1", "--courant-max", "1mA", "--courant-min", "2mA"},
+         "les courants et les totaux se contredisent : R1 + R2 devrait être d'au moins 5 kΩ et "
+         "d'au plus 2,5 kΩ. Voyez --total-min, --total-max, --courant-max et --courant-min."},
+        {{"diviseur", "5", "1", "--courant-max", "20 ampères"},
+         "courant maximal illisible « 20 ampères » : un caractère inattendu. Exemples : 20m, "
+         "20mA, \"20 mA\", 0,02, 50µ, 50u, 50µA."},
+        {{"diviseur", "5", "1", "--tolerance-entree", "100"},
+         "tolérance impossible « 100 » : un pourcentage de 0 à moins de 100. Exemples : 1, "
+         "0,5 %, ±2 %."},
+    });
+}
+
+}  // namespace
