@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // --help: every verb, option and spelling, in French; VERB --help: that verb.
-#include "cli/commands.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 
 namespace cli {

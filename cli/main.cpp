@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
+#include "cli/run.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);

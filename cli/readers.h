@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/command_line.h"
+#include "cli/options.h"
 #include "cli/wording.h"
 #include "notation/colour_code.h"
 #include "notation/quantity.h"

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/verbs.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "notation/colour_code.h"
 #include "notation/french.h"

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/bands_in_hand.h"
-#include "cli/command_line.h"
-#include "cli/commands.h"
+#include "cli/band_reader.h"
+#include "cli/options.h"
+#include "cli/run.h"
 #include "logic/json_string.h"
 #include "notation/colour_code.h"
 #include "notation/marking.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-class PastedStock : public cli::StockFiles {
+class PastedStock : public cli::InputFiles {
 public:
     PastedStock(std::string name, std::string_view text)
         : name_(std::move(name)), text_(text.substr(0, cli::LargestStock + 1)) {}
@@ -39,7 +39,7 @@ private:
 };
 
 // One command line: its words, the status, what it answered and complained.
-std::string answered(const std::vector<std::string>& arguments, const cli::StockFiles& stocks) {
+std::string answered(const std::vector<std::string>& arguments, const cli::InputFiles& files) {
     cli::Answer out;
     cli::Answer err;
     const int status = cli::run(arguments, out, err, stocks);

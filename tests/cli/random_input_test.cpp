@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/commands.h"
+#include "cli/run.h"
 #include "notation/quantity.h"
 #include "notation/reading.h"
 

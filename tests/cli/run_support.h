@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
+#include "cli/run.h"
 
 namespace cli_test {
 

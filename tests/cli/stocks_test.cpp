@@ -12,8 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "cli/bands_in_hand.h"
-#include "cli/verbs.h"
+#include "cli/band_reader.h"
+#include "cli/verbs/verbs.h"
 #include "notation/colour_code.h"
 #include "notation/series.h"
 #include "run_support.h"

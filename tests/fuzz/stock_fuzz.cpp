@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "cli/command_line.h"
-#include "cli/stocks.h"
+#include "cli/input_files.h"
+#include "cli/options.h"
 #include "labelling/bill_of_materials.h"
 #include "strings/terminal.h"
 

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/commands.h"
+#include "cli/run.h"
 #include "labelling/drawing.h"
 #include "labelling/sheet_layout.h"
 #include "notation/colour_code.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/answer.h"
-#include "cli/stocks.h"
+#include "cli/input_files.h"
 
 namespace cli {
 
@@ -18,8 +18,8 @@ enum Status : int {
 };
 
 // Runs one command line (without the program name): results go to `out`,
-// complaints to `err`; a --stock is read through `stocks`.
-int run(std::span<const std::string> arguments, Answer& out, Answer& err, const StockFiles& stocks);
+// complaints to `err`; a --stock is read through `files`.
+int run(std::span<const std::string> arguments, Answer& out, Answer& err, const InputFiles& files);
 // The same for the tool: stocks from files and standard input, the answer to
 // `out` or to the file the verb was asked to write. A PDF is refused where
 // `out` is a terminal.

@@ -24,18 +24,18 @@ inline constexpr std::string_view StandardInput = "-";
 // standard input for the tool, what the person pasted or picked for the page.
 // Problems are complaints that call the file `called`: "le stock",
 // "la nomenclature".
-class StockFiles {
+class InputFiles {
 public:
-    StockFiles() = default;
-    StockFiles(const StockFiles&) = delete;
-    StockFiles& operator=(const StockFiles&) = delete;
-    virtual ~StockFiles() = default;
+    InputFiles() = default;
+    InputFiles(const InputFiles&) = delete;
+    InputFiles& operator=(const InputFiles&) = delete;
+    virtual ~InputFiles() = default;
     [[nodiscard]] virtual std::string read(const std::string& path,
                                            std::string_view called) const = 0;
 };
 
 // Regular files of the file system, and standard input for "-".
-const StockFiles& systemStocks();
+const InputFiles& systemFiles();
 
 // The values of a stock's text, one a line in any spelling `trouver` takes,
 // with `#` comments and a byte-order mark skipped; `name` names it in

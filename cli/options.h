@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The words of a command, read against the options its verb takes, and the
-// complaints that end a command with status 2.
+// The words of a command, read against the options its verb takes.
 #include <optional>
 #include <span>
 #include <string>
@@ -10,16 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "cli/complaint.h"
+
 namespace cli {
-
-inline constexpr std::string_view Program = "resistances-code";
-
-// Thrown for bad input; run() turns it into a message and status 2.
-struct Complaint {
-    std::string message;
-};
-
-[[noreturn]] void complain(std::string message);
 
 // What an option's value (or a verb's words) may be: what the completion
 // offers, and what the verb reads.

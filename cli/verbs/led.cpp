@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cli/commands.h"
-#include "cli/drawer.h"
+#include "cli/part_source.h"
 #include "cli/readers.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "notation/french.h"
 
@@ -46,8 +46,9 @@ Wish wishOf(const CommandLine& line) {
     return wish;
 }
 
-void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish, const Drawer& drawer,
-                 int tolerance, double inputFraction, const PowerRule& power) {
+void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish,
+                 const PartSource& source, int tolerance, double inputFraction,
+                 const PowerRule& power) {
     const auto ohms = static_cast<double>(value.ohms());
     const double current = wish.across() / ohms;
     const bool above = current > wish.current * (1 + searches::SameDeviation);
@@ -70,34 +71,34 @@ void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish, co
     out << " : de " << notation::frenchQuantity(std::max(lowest, 0.0), "A") << " à "
         << notation::frenchQuantity(highest, "A") << "\n";
     out << "   " << value.french() << " : "
-        << usualBands(value, drawer.series,
+        << usualBands(value, source.series,
                       tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
         << "\n";
 }
 
 }  // namespace
 
-int led(const CommandLine& line, Answer& out, const StockFiles& stocks) {
+int led(const CommandLine& line, Answer& out, const InputFiles& files) {
     const Wish wish = wishOf(line);
     const double inputFraction = line.has("--tolerance-entree")
                                      ? percentOf(*line.option("--tolerance-entree"), "tolérance")
                                      : 0;
     const PowerRule power = powerRuleOf(line);
-    const Drawer drawer = drawerOf(line, stocks);
+    const PartSource source = partSourceOf(line, files);
     const int tolerance = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
-                          : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
+                          : source.series != nullptr ? source.series->toleranceBasisPoints
                                                      : 100;
     const double ideal = wish.across() / wish.current;
     // The values at or above the ideal draw no more than the wish.
     const auto above =
-        std::find_if(drawer.values.begin(), drawer.values.end(), [&](const Value& v) {
+        std::find_if(source.values.begin(), source.values.end(), [&](const Value& v) {
             return static_cast<double>(v.ohms()) >= ideal * (1 - searches::SameDeviation);
         });
     std::vector<Value> answers;
-    if (above != drawer.values.end()) {
+    if (above != source.values.end()) {
         answers.push_back(*above);
     }
-    if (above != drawer.values.begin()) {
+    if (above != source.values.begin()) {
         answers.push_back(*(above - 1));
     }
     out << "LED : " << volts(wish.supply) << ", " << wish.leds << " LED de " << volts(wish.forward)
@@ -105,10 +106,10 @@ int led(const CommandLine& line, Answer& out, const StockFiles& stocks) {
         << " − " << wish.leds << " × " << volts(wish.forward) << ") / "
         << notation::frenchQuantity(wish.current, "A") << " = "
         << notation::frenchApproximate(ideal) << ".\n";
-    out << "Avec " << drawer.described << " :\n";
+    out << "Avec " << source.described << " :\n";
     int rank = 0;
     for (const Value& value : answers) {
-        writeAnswer(out, ++rank, value, wish, drawer, tolerance, inputFraction, power);
+        writeAnswer(out, ++rank, value, wish, source, tolerance, inputFraction, power);
     }
     return Done;
 }

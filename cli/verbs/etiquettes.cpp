@@ -6,10 +6,10 @@
 #include <utility>
 #include <variant>
 
-#include "cli/commands.h"
-#include "cli/drawer.h"
+#include "cli/part_source.h"
 #include "cli/readers.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "labelling/bill_of_materials.h"
 #include "labelling/writers.h"
 #include "notation/french.h"
@@ -60,7 +60,7 @@ void checkBillText(std::string_view text, const std::string& path) {
 
 // One label a value, in the order the bill first gives it, with every part
 // that carries it; what was not labelled is noted on the error stream.
-std::vector<labelling::LabelContent> billLabels(const std::string& path, const StockFiles& files,
+std::vector<labelling::LabelContent> billLabels(const std::string& path, const InputFiles& files,
                                                 Answer& out) {
     const std::string text = files.read(path, "la nomenclature");
     checkBillText(text, path);
@@ -185,7 +185,7 @@ labelling::SheetLayout layoutOf(const CommandLine& line) {
 
 }  // namespace
 
-int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
+int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files) {
     if (!line.words().empty()) {
         complain(
             "etiquettes ne prend pas de valeur seule : --serie, --valeurs, --stock ou "
@@ -200,11 +200,11 @@ int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks) {
                 complain("--nomenclature ne va pas avec " + std::string(other) + ".");
             }
         }
-        labels = billLabels(*bill, stocks, out);
+        labels = billLabels(*bill, files, out);
     } else {
-        const Drawer drawer = drawerOf(line, stocks);
-        for (const notation::Value& value : drawer.values) {
-            labels.push_back(labelling::labelOf(value, tolerancesOf(drawer.series)));
+        const PartSource source = partSourceOf(line, files);
+        for (const notation::Value& value : source.values) {
+            labels.push_back(labelling::labelOf(value, tolerancesOf(source.series)));
         }
     }
     const std::vector<labelling::Page> pages = labelling::drawSheet(labels, layout);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/bands_in_hand.h"
+#include "cli/band_reader.h"
 
 #include <algorithm>
 #include <array>

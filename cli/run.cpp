@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/commands.h"
+#include "cli/run.h"
 
 #include <algorithm>
 
-#include "cli/verbs.h"
+#include "cli/verbs/verbs.h"
 #include "cli/version.h"
 #include "strings/terminal.h"
 
@@ -25,8 +25,7 @@ std::string verbList() {
 
 }  // namespace
 
-int run(std::span<const std::string> arguments, Answer& out, Answer& err,
-        const StockFiles& stocks) {
+int run(std::span<const std::string> arguments, Answer& out, Answer& err, const InputFiles& files) {
     try {
         if (arguments.empty()) {
             help(err);
@@ -53,7 +52,7 @@ int run(std::span<const std::string> arguments, Answer& out, Answer& err,
         if (helpAsked && verbHelp(command, out)) {
             return Done;
         }
-        const int status = verb->run(CommandLine(rest, verb->options), out, stocks);
+        const int status = verb->run(CommandLine(rest, verb->options), out, files);
         for (const std::string& note : out.notes()) {
             err << Program << " : " << note << "\n";
         }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/drawer.h"
+#include "cli/part_source.h"
 
 #include <algorithm>
 #include <variant>
@@ -18,21 +18,21 @@ using notation::Value;
 // More values than this make the pair table too large to be quick.
 constexpr std::size_t MostValues = 2000;
 
-Drawer fromStock(const std::string& path, const StockFiles& stocks) {
+PartSource fromStock(const std::string& path, const InputFiles& files) {
     const bool standardInput = path == StandardInput;
-    Drawer drawer;
-    drawer.values =
-        stockValues(stocks.read(path, "le stock"), standardInput ? "entrée standard" : path);
-    drawer.described = standardInput ? "le stock lu sur l'entrée standard"
+    PartSource source;
+    source.values =
+        stockValues(files.read(path, "le stock"), standardInput ? "entrée standard" : path);
+    source.described = standardInput ? "le stock lu sur l'entrée standard"
                                      : "le stock " + strings::printable(path);
-    return drawer;
+    return source;
 }
 
 // "4k7,10k,220", or with semicolons where the values have decimal commas:
 // "4,7k;10k;220".
-Drawer fromList(const std::string& list) {
+PartSource fromList(const std::string& list) {
     const bool semicolons = list.find(';') != std::string::npos;
-    Drawer drawer;
+    PartSource source;
     std::string piece;
     for (std::size_t i = 0; i <= list.size(); ++i) {
         const bool end = i == list.size() || list[i] == ';' || (!semicolons && list[i] == ',');
@@ -47,18 +47,18 @@ Drawer fromList(const std::string& list) {
                          reasonFor(*problem, Quantity::Resistance) +
                          ". Exemples : --valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\".");
             }
-            drawer.values.push_back(std::get<Value>(read));
+            source.values.push_back(std::get<Value>(read));
         }
         piece.clear();
     }
-    if (drawer.values.empty()) {
+    if (source.values.empty()) {
         complain("--valeurs ne contient aucune valeur.");
     }
-    drawer.described = "les valeurs données";
-    return drawer;
+    source.described = "les valeurs données";
+    return source;
 }
 
-Drawer fromSeries(const CommandLine& line) {
+PartSource fromSeries(const CommandLine& line) {
     const std::string name = line.option("--serie").value_or("E24");
     std::string upper = name;
     std::transform(upper.begin(), upper.end(), upper.begin(),
@@ -73,20 +73,20 @@ Drawer fromSeries(const CommandLine& line) {
         complain("les limites sont à l'envers : --de " + low.french() + " est au-dessus de --a " +
                  high.french() + ".");
     }
-    Drawer drawer{
+    PartSource source{
         notation::valuesBetween(*series, low, high),
         "la série " + std::string(series->name) + " de " + low.french() + " à " + high.french(),
         series};
-    if (drawer.values.empty()) {
+    if (source.values.empty()) {
         complain("aucune valeur de la série " + std::string(series->name) + " entre " +
                  low.french() + " et " + high.french() + ".");
     }
-    return drawer;
+    return source;
 }
 
 }  // namespace
 
-Drawer drawerOf(const CommandLine& line, const StockFiles& stocks) {
+PartSource partSourceOf(const CommandLine& line, const InputFiles& files) {
     const bool stock = line.has("--stock");
     const bool list = line.has("--valeurs");
     if (stock || list) {
@@ -97,17 +97,17 @@ Drawer drawerOf(const CommandLine& line, const StockFiles& stocks) {
             }
         }
     }
-    Drawer drawer = stock  ? fromStock(*line.option("--stock"), stocks)
-                    : list ? fromList(*line.option("--valeurs"))
-                           : fromSeries(line);
-    std::sort(drawer.values.begin(), drawer.values.end());
-    drawer.values.erase(std::unique(drawer.values.begin(), drawer.values.end()),
-                        drawer.values.end());
-    if (drawer.values.size() > MostValues) {
-        complain(std::to_string(drawer.values.size()) + " valeurs, c'est trop : au plus " +
+    PartSource source = stock  ? fromStock(*line.option("--stock"), files)
+                        : list ? fromList(*line.option("--valeurs"))
+                               : fromSeries(line);
+    std::sort(source.values.begin(), source.values.end());
+    source.values.erase(std::unique(source.values.begin(), source.values.end()),
+                        source.values.end());
+    if (source.values.size() > MostValues) {
+        complain(std::to_string(source.values.size()) + " valeurs, c'est trop : au plus " +
                  std::to_string(MostValues) + ". Resserrez --de et --a.");
     }
-    return drawer;
+    return source;
 }
 
 }  // namespace cli

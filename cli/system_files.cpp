@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/command_line.h"
-#include "cli/stocks.h"
+#include "cli/input_files.h"
+#include "cli/options.h"
 #include "strings/terminal.h"
 
 namespace cli {
@@ -54,7 +54,7 @@ std::string fromFile(const std::string& path, std::string_view called) {
     return text;
 }
 
-class SystemStocks : public StockFiles {
+class SystemFiles : public InputFiles {
 public:
     [[nodiscard]] std::string read(const std::string& path,
                                    std::string_view called) const override {
@@ -64,9 +64,9 @@ public:
 
 }  // namespace
 
-const StockFiles& systemStocks() {
-    static const SystemStocks stocks;
-    return stocks;
+const InputFiles& systemFiles() {
+    static const SystemFiles files;
+    return files;
 }
 
 }  // namespace cli

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/bands_in_hand.h"
+#include "cli/band_reader.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/verbs.h"
+#include "cli/verbs/verbs.h"
 #include "notation/colour_code.h"
 #include "notation/series.h"
 #include "run_support.h"

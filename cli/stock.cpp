@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/stocks.h"
-
 #include <algorithm>
 
-#include "cli/command_line.h"
+#include "cli/input_files.h"
+#include "cli/options.h"
 #include "cli/readers.h"
 #include "notation/reading.h"
 #include "strings/terminal.h"

@@ -2,9 +2,9 @@
 // lire (read): colour bands or a surface-mount marking, read both ways.
 #include <variant>
 
-#include "cli/commands.h"
 #include "cli/readers.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "notation/marking.h"
 #include "strings/terminal.h"
@@ -125,7 +125,7 @@ int readMarking(const std::string& text, Answer& out) {
 
 }  // namespace
 
-int lire(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
+int lire(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     const std::vector<std::string>& words = line.words();
     if (words.size() == 1 && notation::looksLikeMarking(words.front())) {
         return readMarking(words.front(), out);

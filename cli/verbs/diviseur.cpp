@@ -9,10 +9,10 @@
 #include <cmath>
 #include <tuple>
 
-#include "cli/commands.h"
-#include "cli/drawer.h"
+#include "cli/part_source.h"
 #include "cli/readers.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "notation/french.h"
 #include "notation/reading.h"
@@ -237,7 +237,7 @@ std::string spreadText(const searches::Spread& spread, const Goal& goal) {
 }
 
 struct Settings {
-    const Drawer& drawer;
+    const PartSource& source;
     searches::Spread spread;
     PowerRule power;
 };
@@ -272,7 +272,7 @@ std::string powerLine(const searches::Divider& divider, std::pair<double, double
     for (const Leg& leg :
          {Leg{"R1", &divider.r1, across.first}, Leg{"R2", &divider.r2, across.second}}) {
         text += std::string(text.empty() ? "" : " ; ") + leg.name + " " +
-                partPowersText(*leg.network, settings.drawer.values, leg.volts, settings.power);
+                partPowersText(*leg.network, settings.source.values, leg.volts, settings.power);
     }
     return text;
 }
@@ -281,7 +281,7 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const searches::Divide
                  const Settings& settings) {
     const auto leg = [&](const searches::Network& network) {
         return network.partCount() == 0 ? notation::frenchApproximate(network.ohms()) + " (fixée)"
-                                        : networkText(network, settings.drawer.values);
+                                        : networkText(network, settings.source.values);
     };
     out << rank << ". R1 = " << leg(divider.r1) << " ; R2 = " << leg(divider.r2) << "\n";
     const double deviation = (divider.quantity - goal.wanted()) / goal.wanted() * 100;
@@ -298,7 +298,7 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const searches::Divide
             << " tirés de la sortie";
     }
     const auto [low, high] =
-        searches::worstCase(goal, divider, settings.drawer.values, settings.spread);
+        searches::worstCase(goal, divider, settings.source.values, settings.spread);
     out << "\n   au pire à " << spreadText(settings.spread, goal) << " : de " << shown(goal, low)
         << " à " << shown(goal, high) << "\n";
     if (!divider.otherTotals.empty()) {
@@ -322,9 +322,9 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const searches::Divide
     parts.erase(std::unique(parts.begin(), parts.end()), parts.end());
     const int tolerance = settings.spread.partsBasisPoints;
     for (const int part : parts) {
-        const Value& value = settings.drawer.values[static_cast<std::size_t>(part)];
+        const Value& value = settings.source.values[static_cast<std::size_t>(part)];
         out << "   " << value.french() << " : "
-            << usualBands(value, settings.drawer.series,
+            << usualBands(value, settings.source.series,
                           tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
             << "\n";
     }
@@ -332,7 +332,7 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const searches::Divide
 
 }  // namespace
 
-int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
+int diviseur(const CommandLine& line, Answer& out, const InputFiles& files) {
     if (line.words().empty() && !line.has("--gain") && !line.has("--rapport") &&
         !line.has("--reference") && !line.has("--ajustable")) {
         complain("quelles tensions ? Exemple : " + std::string(Program) + std::string(Example) +
@@ -345,10 +345,10 @@ int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     const int parts = line.count("--parties", 1, "nombre de parties par branche");
     const int howMany = line.count("--nombre", 3, "nombre de réponses");
     const Totals totals = totalsOf(line, goal);
-    const Drawer drawer = drawerOf(line, stocks);
+    const PartSource source = partSourceOf(line, files);
     searches::Spread spread;
     spread.partsBasisPoints = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
-                              : drawer.series != nullptr ? drawer.series->toleranceBasisPoints
+                              : source.series != nullptr ? source.series->toleranceBasisPoints
                                                          : 100;
     for (const char* option : {"--tolerance-entree", "--tolerance-reference"}) {
         if (const std::optional<std::string> text = line.option(option)) {
@@ -358,12 +358,12 @@ int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     if (const std::optional<std::string> most = line.option("--courant-broche-max")) {
         spread.pinCurrentUpTo = currentOf(*most, "courant de broche maximal", true);
     }
-    const Settings settings{drawer, spread, powerRuleOf(line)};
+    const Settings settings{source, spread, powerRuleOf(line)};
 
     const std::vector<searches::Divider> found = searches::bestDividers(
-        drawer.values, goal, parts, totals.lowest, totals.highest, howMany, given);
+        source.values, goal, parts, totals.lowest, totals.highest, howMany, given);
     if (found.empty()) {
-        complain("aucune paire de branches de " + drawer.described + " n'a un total R1 + R2 de " +
+        complain("aucune paire de branches de " + source.described + " n'a un total R1 + R2 de " +
                  notation::frenchApproximate(totals.lowest.ohms()) + " à " +
                  notation::frenchApproximate(totals.highest.ohms()) + ".");
     }
@@ -380,7 +380,7 @@ int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks) {
                                  : given.which == searches::GivenLeg::Which::R1
                                      ? "pour R2, R1 fixée"
                                      : "pour R1, R2 fixée";
-    out << "Avec " << drawer.described << ", " << (parts == 1 ? "1 partie" : "1 ou 2 parties")
+    out << "Avec " << source.described << ", " << (parts == 1 ? "1 partie" : "1 ou 2 parties")
         << " " << searched << ", R1 + R2 de " << notation::frenchApproximate(totals.lowest.ohms())
         << " à " << notation::frenchApproximate(totals.highest.ohms()) << " :\n";
     int rank = 0;

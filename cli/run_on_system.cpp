@@ -4,9 +4,9 @@
 #include <fstream>
 #include <ostream>
 
-#include "cli/command_line.h"
-#include "cli/commands.h"
-#include "cli/stocks.h"
+#include "cli/input_files.h"
+#include "cli/options.h"
+#include "cli/run.h"
 #include "strings/terminal.h"
 
 namespace cli {
@@ -26,7 +26,7 @@ int run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
         bool outIsTerminal) {
     Answer answer;
     Answer complaint;
-    int status = run(arguments, answer, complaint, systemStocks());
+    int status = run(arguments, answer, complaint, systemFiles());
     const std::string& file = answer.destination();
     const bool answered = status != BadInput;
     if (answered && !file.empty() && file != StandardInput) {

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/command_line.h"
+#include "cli/options.h"
 
 #include <algorithm>
 
 #include "strings/terminal.h"
 
 namespace cli {
-
-void complain(std::string message) {
-    throw Complaint{std::move(message)};
-}
 
 namespace {
 

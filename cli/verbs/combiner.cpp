@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // combiner (combine): the best networks of one to four standard resistors, or
 // of the values a person has, for any value.
-#include "cli/commands.h"
-#include "cli/drawer.h"
+#include "cli/part_source.h"
 #include "cli/readers.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "searches/power.h"
 #include "strings/terminal.h"
@@ -40,7 +40,7 @@ std::optional<Across> acrossOf(const CommandLine& line) {
 
 }  // namespace
 
-int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
+int combiner(const CommandLine& line, Answer& out, const InputFiles& files) {
     if (line.words().empty()) {
         complain("quelle valeur ? Exemple : " + std::string(Program) + " combiner 5,3k");
     }
@@ -51,24 +51,24 @@ int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks) {
     const Value target = valueOf(text);
     const int parts = line.count("--parties", 3, "nombre de parties");
     const int howMany = line.count("--nombre", 1, "nombre de réseaux");
-    const Drawer drawer = drawerOf(line, stocks);
+    const PartSource source = partSourceOf(line, files);
     const std::optional<Across> across = acrossOf(line);
     const PowerRule rule = powerRuleOf(line);
 
-    out << target.french() << " avec " << drawer.described << " :\n";
-    const auto best = searches::bestNetworks(drawer.values, target, parts, howMany);
+    out << target.french() << " avec " << source.described << " :\n";
+    const auto best = searches::bestNetworks(source.values, target, parts, howMany);
     for (std::size_t count = 1; count <= best.size(); ++count) {
         out << count << (count == 1 ? " partie :\n" : " parties :\n");
         for (const searches::Network& network : best[count - 1]) {
-            out << "  " << networkLine(network, drawer.values, target) << "\n";
+            out << "  " << networkLine(network, source.values, target) << "\n";
             if (across) {
                 out << "    puissance : "
-                    << partPowersText(network, drawer.values, across->volts(network.ohms()), rule)
+                    << partPowersText(network, source.values, across->volts(network.ohms()), rule)
                     << "\n";
             }
             for (const int part : network.distinctParts()) {
-                const Value& value = drawer.values[static_cast<std::size_t>(part)];
-                out << "    " << value.french() << " : " << usualBands(value, drawer.series)
+                const Value& value = source.values[static_cast<std::size_t>(part)];
+                out << "    " << value.french() << " : " << usualBands(value, source.series)
                     << "\n";
             }
         }

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <variant>
 
-#include "cli/commands.h"
 #include "cli/readers.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "notation/french.h"
 #include "notation/marking.h"
@@ -143,7 +143,7 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
 
 }  // namespace
 
-int trouver(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
+int trouver(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     if (line.words().empty()) {
         complain("quelle valeur ? Exemple : " + std::string(Program) + " trouver 4,7k");
     }

@@ -10,14 +10,14 @@
 #include <string_view>
 
 #include "cli/answer.h"
-#include "cli/command_line.h"
-#include "cli/stocks.h"
+#include "cli/input_files.h"
+#include "cli/options.h"
 
 namespace cli {
 
 // Runs a verb on its command line: the answer goes to `out`, a --stock is
-// read through `stocks`; bad input is a Complaint.
-using Run = int (*)(const CommandLine& line, Answer& out, const StockFiles& stocks);
+// read through `files`; bad input is a Complaint.
+using Run = int (*)(const CommandLine& line, Answer& out, const InputFiles& files);
 
 struct Verb {
     std::string_view name;           // French: lire
@@ -34,13 +34,13 @@ std::span<const Verb> verbs();
 // The verb called `name` under any of its names; nullptr for none.
 const Verb* verbNamed(std::string_view name);
 
-int lire(const CommandLine& line, Answer& out, const StockFiles& stocks);
-int trouver(const CommandLine& line, Answer& out, const StockFiles& stocks);
-int verifier(const CommandLine& line, Answer& out, const StockFiles& stocks);
-int vecteurs(const CommandLine& line, Answer& out, const StockFiles& stocks);
-int combiner(const CommandLine& line, Answer& out, const StockFiles& stocks);
-int diviseur(const CommandLine& line, Answer& out, const StockFiles& stocks);
-int led(const CommandLine& line, Answer& out, const StockFiles& stocks);
-int etiquettes(const CommandLine& line, Answer& out, const StockFiles& stocks);
+int lire(const CommandLine& line, Answer& out, const InputFiles& files);
+int trouver(const CommandLine& line, Answer& out, const InputFiles& files);
+int verifier(const CommandLine& line, Answer& out, const InputFiles& files);
+int vecteurs(const CommandLine& line, Answer& out, const InputFiles& files);
+int combiner(const CommandLine& line, Answer& out, const InputFiles& files);
+int diviseur(const CommandLine& line, Answer& out, const InputFiles& files);
+int led(const CommandLine& line, Answer& out, const InputFiles& files);
+int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files);
 
 }  // namespace cli

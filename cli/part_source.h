@@ -6,20 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/stocks.h"
+#include "cli/input_files.h"
+#include "cli/options.h"
 #include "notation/series.h"
 
 namespace cli {
 
-struct Drawer {
+struct PartSource {
     std::vector<notation::Value> values;       // sorted, without repeats
     std::string described;                     // "la série E24 de 1 Ω à 10 MΩ"
     const notation::Series* series = nullptr;  // nullptr for a person's own values
 };
 
 // --serie, --de and --a; or --stock FICHIER (- for standard input), read
-// through `stocks`; or --valeurs 4k7,10k,220.
-Drawer drawerOf(const CommandLine& line, const StockFiles& stocks);
+// through `files`; or --valeurs 4k7,10k,220.
+PartSource partSourceOf(const CommandLine& line, const InputFiles& files);
 
 }  // namespace cli

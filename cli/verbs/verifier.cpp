@@ -2,9 +2,9 @@
 // verifier (check): a measurement against a colour code.
 #include <algorithm>
 
-#include "cli/commands.h"
 #include "cli/readers.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "notation/french.h"
 
@@ -18,7 +18,7 @@ long double magnitude(long double percent) {
 
 }  // namespace
 
-int verifier(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
+int verifier(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     const std::optional<std::string> measured = line.option("--mesure");
     const notation::Reading reading = readingOf(line.words());
     if (!measured) {

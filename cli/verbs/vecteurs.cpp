@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vecteurs (vectors): the published test vectors, of the colour code or of
 // the markings.
-#include "cli/commands.h"
-#include "cli/verbs.h"
+#include "cli/run.h"
+#include "cli/verbs/verbs.h"
 #include "notation/marking.h"
 #include "notation/series.h"
 #include "strings/terminal.h"
 
 namespace cli {
 
-int vecteurs(const CommandLine& line, Answer& out, const StockFiles& /*stocks*/) {
+int vecteurs(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     if (!line.words().empty()) {
         complain("la commande vecteurs ne prend pas d'argument (" +
                  strings::quoted(line.words().front()) + ").");
