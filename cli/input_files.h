@@ -17,6 +17,9 @@ namespace cli {
 // beyond LargestStock for the parser to refuse it.
 inline constexpr std::size_t LargestStock = 1 << 20;
 inline constexpr std::size_t LongestStockLine = 256;
+// A bill of materials may list two hundred references on a line; anything
+// longer is no bill.
+inline constexpr std::size_t LongestBillLine = 4096;
 // The name that stands for standard input.
 inline constexpr std::string_view StandardInput = "-";
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/readers.h"
 
+#include <cmath>
 #include <variant>
 
 #include "cli/wording.h"
+#include "notation/french.h"
 #include "notation/reading.h"
 #include "strings/terminal.h"
+#include "strings/text.h"
 
 namespace cli {
 
@@ -33,7 +36,7 @@ std::string reasonFor(notation::ReadProblem problem, Quantity quantity) {
         case ReadProblem::SeveralSeparators:
             return "plus d'un séparateur décimal";
         case ReadProblem::TooManyDigits:
-            return "plus de 12 chiffres significatifs";
+            return "plus de " + std::to_string(notation::MostDigits) + " chiffres significatifs";
         case ReadProblem::Zero:
             return "une valeur nulle";
         case ReadProblem::EndlessFraction:
@@ -43,21 +46,36 @@ std::string reasonFor(notation::ReadProblem problem, Quantity quantity) {
             break;
     }
     const bool small = problem == ReadProblem::TooSmall;
+    // The ends of the reader's range, as its messages name them.
+    const auto end = [&](notation::Range range, std::string_view unit) {
+        return small ? "moins de " + notation::frenchQuantity(std::pow(10.0L, range.lowest), unit)
+                     : "plus de " +
+                           notation::frenchQuantity(999 * std::pow(10.0L, range.highest - 2), unit);
+    };
     switch (quantity) {
         case Quantity::Voltage:
-            return small ? "moins de 1 µV" : "plus de 999 kV";
+            return end(notation::VoltageRange, "V");
         case Quantity::Current:
-            return small ? "moins de 1 nA" : "plus de 999 A";
+            return end(notation::CurrentRange, "A");
         case Quantity::Power:
-            return small ? "moins de 1 mW" : "plus de 999 kW";
+            return end(notation::PowerRange, "W");
         case Quantity::Resistance:
         case Quantity::Number:
             break;
     }
-    return small ? "moins de 0,001 Ω" : "plus de 999 GΩ";
+    // Ohms as values are written: "0,001 Ω", never "1 mΩ".
+    const notation::Range range = notation::ResistanceRange;
+    return small ? "moins de " + notation::Value(1, range.lowest).french()
+                 : "plus de " + notation::Value(999, range.highest - 2).french();
 }
 
 namespace {
+
+// "black, brown, red": the first English names, to show they are taken.
+std::string englishExamples() {
+    const std::vector<std::string> names = englishColourNames();
+    return strings::joined(std::span(names).first(3), ", ");
+}
 
 std::string explain(const notation::BandProblem& problem, int bandCount) {
     using Kind = notation::BandProblem::Kind;
@@ -66,11 +84,12 @@ std::string explain(const notation::BandProblem& problem, int bandCount) {
         case Kind::TooFewBands:
         case Kind::TooManyBands:
             return std::to_string(bandCount) + (bandCount > 1 ? " bagues" : " bague") +
-                   " ; il en faut de 3 à 6.";
+                   " ; il en faut de " + std::to_string(notation::FewestBands) + " à " +
+                   std::to_string(notation::MostBands) + ".";
         case Kind::UnknownColour:
             return "couleur inconnue " + strings::quoted(problem.word) + band +
-                   ". Couleurs : " + colourList() +
-                   " ; les noms anglais (black, brown, red...) sont acceptés aussi.";
+                   ". Couleurs : " + colourList() + " ; les noms anglais (" + englishExamples() +
+                   "...) sont acceptés aussi.";
         case Kind::NotADigit:
             return problem.word + " ne peut pas être un chiffre" + band +
                    ". Chiffres : NOIR (0) à BLANC (9).";
@@ -112,7 +131,7 @@ Value valueOf(std::string_view text) {
     if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
         complain("valeur illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Resistance) +
-                 ". Exemples : 4700, 4,7k, 4.7k, 4k7, \"4,7 kΩ\", R47, 0,47.");
+                 ". Exemples : " + std::string(ValueExamples) + ".");
     }
     return std::get<Value>(read);
 }
@@ -144,7 +163,7 @@ double voltageOf(std::string_view text, std::string_view what) {
         }
         complain(std::string(what) + " illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Voltage) +
-                 ". Exemples : 5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V.");
+                 ". Exemples : " + std::string(VoltageExamples) + ".");
     }
     return std::get<notation::Voltage>(read).volts();
 }
@@ -167,7 +186,7 @@ double currentOf(std::string_view text, std::string_view what, bool signedCurren
         }
         complain(std::string(what) + " illisible " + strings::quoted(text) + " : " +
                  reasonFor(*problem, Quantity::Current) +
-                 ". Exemples : 20m, 20mA, \"20 mA\", 0,02, 50µ, 50u, 50µA.");
+                 ". Exemples : " + std::string(CurrentExamples) + ".");
     }
     const double amperes = std::get<notation::Current>(read).amperes();
     return negative ? -amperes : amperes;
@@ -205,7 +224,7 @@ PowerRule powerRuleOf(const CommandLine& line) {
         if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
             complain("puissance illisible " + strings::quoted(*text) + " : " +
                      reasonFor(*problem, Quantity::Power) +
-                     ". Exemples : 0,25, 250mW, 1/4, \"1/4 W\".");
+                     ". Exemples : " + std::string(PowerExamples) + ".");
         }
         rule.partsRating = std::get<notation::Power>(read).watts();
     }

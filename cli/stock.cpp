@@ -4,6 +4,7 @@
 #include "cli/input_files.h"
 #include "cli/options.h"
 #include "cli/readers.h"
+#include "cli/wording.h"
 #include "notation/reading.h"
 #include "strings/terminal.h"
 
@@ -11,8 +12,8 @@ namespace cli {
 
 std::vector<notation::Value> stockValues(std::string_view text, std::string_view name) {
     if (text.size() > LargestStock) {
-        complain("le stock " + strings::quoted(name) +
-                 " dépasse 1 Mio : ce n'est pas une liste de valeurs.");
+        complain("le stock " + strings::quoted(name) + " dépasse " + mebibytes(LargestStock) +
+                 " : ce n'est pas une liste de valeurs.");
     }
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {

@@ -10,6 +10,7 @@
 #include "notation/colour_code.h"
 #include "notation/french.h"
 #include "searches/power.h"
+#include "strings/text.h"
 
 namespace cli {
 
@@ -58,6 +59,18 @@ std::string coefficientList() {
            " ppm/°C";
 }
 
+std::vector<std::string> englishColourNames() {
+    std::vector<std::string> names;
+    for (const Colour colour : notation::AllColours) {
+        std::string spellings;
+        for (const std::string_view name : notation::englishNamesOf(colour)) {
+            spellings += (spellings.empty() ? "" : " ou ") + strings::asciiLowered(name);
+        }
+        names.push_back(spellings);
+    }
+    return names;
+}
+
 std::vector<int> codeTolerances() {
     std::vector<int> tolerances;
     for (const Colour colour : notation::AllColours) {
@@ -76,6 +89,10 @@ std::string toleranceSteps() {
         list += (list.empty() ? "" : ", ") + notation::frenchTolerance(tolerance).substr(2);
     }
     return list;
+}
+
+std::string mebibytes(std::size_t bytes) {
+    return std::to_string(bytes >> 20) + " Mio";
 }
 
 std::string seriesNames() {
@@ -132,10 +149,11 @@ std::string deviationText(long double percent) {
 std::optional<std::vector<Colour>> usualColours(const Value& value, const notation::Series* series,
                                                 std::optional<int> toleranceBasisPoints) {
     const bool threeDigits = series != nullptr ? series->digits == 3 : value.digits() > 2;
-    int tolerance = threeDigits ? 100 : 500;
+    int tolerance =
+        threeDigits ? notation::UsualThreeDigitTolerance : notation::UsualTwoDigitTolerance;
     if (toleranceBasisPoints) {
         tolerance = *toleranceBasisPoints;
-    } else if (series != nullptr && series->toleranceBasisPoints <= 1000) {
+    } else if (series != nullptr && series->toleranceBasisPoints <= notation::WidestBandTolerance) {
         tolerance = series->toleranceBasisPoints;
     }
     // 0,59 Ω has no multiplier in five bands but reads in four.

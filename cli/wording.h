@@ -16,10 +16,19 @@
 
 namespace cli {
 
+// Examples of what the readers take, for the help and the complaints.
+inline constexpr std::string_view ValueExamples = "4700, 4,7k, 4.7k, 4k7, \"4,7 kΩ\", R47, 0,47";
+inline constexpr std::string_view VoltageExamples = "5, 3,3, 3.3, 3V3, \"3,3 V\", 500mV, 12V";
+inline constexpr std::string_view CurrentExamples = "20m, 20mA, \"20 mA\", 0,02, 50µ, 50u, 50µA";
+inline constexpr std::string_view PowerExamples = "0,25, 250mW, 1/4, \"1/4 W\"";
+
 // The colours in the order of the code; those that mean something at a place.
 std::string colourList();
 std::string toleranceList();    // "marron ±1 %, rouge ±2 %, ..."
 std::string coefficientList();  // "noir 250, marron 100, ... ppm/°C"
+// Each colour's English names, in the order of the code: "black", ...,
+// "violet ou purple".
+std::vector<std::string> englishColourNames();
 // The tolerances the colour code has, widest first, in basis points.
 std::vector<int> codeTolerances();
 // "10 %, 5 %, 2 %, 1 %, 0,5 %, 0,25 %, 0,1 %, 0,05 %".
@@ -54,6 +63,9 @@ std::string usualBands(const notation::Value& value, const notation::Series* ser
 std::optional<std::vector<notation::Colour>> usualColours(
     const notation::Value& value, const notation::Series* series,
     std::optional<int> toleranceBasisPoints = std::nullopt);
+
+// "1 Mio": a size in whole mebibytes.
+std::string mebibytes(std::size_t bytes);
 
 // "0,8 V", as datasheets write a voltage; millivolts only below 0,1 V.
 std::string volts(double amount);

@@ -4,6 +4,10 @@
 # above its own, or Qt outside the window's binding. Run at configure time
 # by the root CMakeLists.txt and as a test (cmake -DROOT=... -P layers.cmake).
 
+if(CMAKE_SCRIPT_MODE_FILE)
+    cmake_minimum_required(VERSION 3.25)  # IN_LIST, as in the build
+endif()
+
 # Each layer, then the folders its files may include besides its own.
 set(layers
     "tables"

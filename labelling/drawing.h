@@ -55,8 +55,8 @@ struct LabelContent {
 
 // Tolerances of the strips of a label, in basis points.
 struct StripTolerances {
-    int four = 500;
-    int five = 100;
+    int four = notation::UsualTwoDigitTolerance;
+    int five = notation::UsualThreeDigitTolerance;
 };
 
 // The label of a value: its bands, its markings and, when given, the parts

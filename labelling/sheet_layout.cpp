@@ -6,7 +6,7 @@
 namespace labelling {
 
 std::optional<SheetLayout> gridLayout(PageSize page, int columns, int rows, double margin) {
-    if (columns < 1 || columns > 20 || rows < 1 || rows > 20 || !(margin >= 0)) {
+    if (columns < 1 || columns > MostAcross || rows < 1 || rows > MostAcross || !(margin >= 0)) {
         return std::nullopt;
     }
     const double width = (page.width - 2 * margin) / columns;

@@ -15,6 +15,9 @@ struct PageSize {
     double height;
 };
 
+// A grid has at most this many columns, and as many rows.
+inline constexpr int MostAcross = 20;
+
 // Smaller, a label holds neither its value nor its bands, in millimetres.
 inline constexpr double SmallestLabelSide = 10;
 
@@ -40,7 +43,8 @@ struct SheetLayout {
 };
 
 // `columns` × `rows` labels filling the page inside `margin` on every side;
-// nothing where the margins leave no room or the count is not 1 to 20 each way.
+// nothing where the margins leave no room or the count is not 1 to MostAcross
+// each way.
 std::optional<SheetLayout> gridLayout(PageSize page, int columns, int rows, double margin);
 // Labels of `width` × `height`, as many as fit inside `margin`, the block
 // centred on the page; nothing where not one fits.

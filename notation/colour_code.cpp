@@ -106,6 +106,16 @@ std::optional<Colour> parseColour(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<std::string_view> englishNamesOf(Colour colour) {
+    std::vector<std::string_view> names;
+    for (const Alias& alias : EnglishNames) {
+        if (alias.colour == colour) {
+            names.push_back(alias.name);
+        }
+    }
+    return names;
+}
+
 std::optional<int> digitOf(Colour colour) {
     return meaningOf(colour).digit;
 }
@@ -157,10 +167,10 @@ std::vector<Colour> coloursAt(int bands, int position) {
 
 Decoded decode(std::span<const Colour> colours) {
     const int count = static_cast<int>(colours.size());
-    if (count < 3) {
+    if (count < FewestBands) {
         return BandProblem{BandProblem::Kind::TooFewBands, 0, {}};
     }
-    if (count > 6) {
+    if (count > MostBands) {
         return BandProblem{BandProblem::Kind::TooManyBands, 0, {}};
     }
     const int digitBands = count >= 5 ? 3 : 2;
@@ -215,7 +225,7 @@ Decoded decode(std::span<const std::string> words) {
 }
 
 Encoded encode(const Value& value, int bands, int toleranceBasisPoints, int tempCoefficient) {
-    if (bands < 3 || bands > 6 || !value.isPositive()) {
+    if (bands < FewestBands || bands > MostBands || !value.isPositive()) {
         return EncodeProblem{EncodeProblem::Kind::BadBandCount};
     }
     const int digitBands = bands >= 5 ? 3 : 2;

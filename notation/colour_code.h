@@ -42,6 +42,19 @@ std::string_view swatchOf(Colour colour);
 // Any case: "marron", "MARRON", "Marron", and the English names ("brown",
 // "Grey" or "gray", "purple"); nothing for another word.
 std::optional<Colour> parseColour(std::string_view name);
+// The English names of a colour, in capitals: "VIOLET", "PURPLE".
+std::vector<std::string_view> englishNamesOf(Colour colour);
+
+// A code has from 3 to 6 bands.
+inline constexpr int FewestBands = 3;
+inline constexpr int MostBands = 6;
+
+// The tolerance a part has when its bands say nothing else: gold's 5 % for
+// two digits, brown's 1 % for three, in basis points.
+inline constexpr int UsualTwoDigitTolerance = 500;
+inline constexpr int UsualThreeDigitTolerance = 100;
+// Silver's 10 %: no wider tolerance has a band colour.
+inline constexpr int WidestBandTolerance = 1000;
 
 // What a colour means at each place; nothing where it cannot stand there.
 std::optional<int> digitOf(Colour colour);

@@ -53,7 +53,7 @@ Read<Decimal> readDecimal(std::string_view text, std::optional<int> power, Lette
     for (const char c : text) {
         if (c >= '0' && c <= '9') {
             seenDigit = true;
-            if ((significand != 0 || c != '0') && ++significantDigits > 12) {
+            if ((significand != 0 || c != '0') && ++significantDigits > MostDigits) {
                 return ReadProblem::TooManyDigits;
             }
             significand = significand * 10 + (c - '0');
@@ -81,18 +81,18 @@ Read<Decimal> readDecimal(std::string_view text, std::optional<int> power, Lette
 }
 
 // The reading as a `Quantity`, or a problem where its first digit stands
-// outside 10^lowest to 10^highest.
+// outside the range.
 template <typename Quantity>
-Read<Quantity> within(const Read<Decimal>& read, int lowest, int highest) {
+Read<Quantity> within(const Read<Decimal>& read, Range range) {
     if (const auto* problem = std::get_if<ReadProblem>(&read)) {
         return *problem;
     }
     const Decimal& decimal = std::get<Decimal>(read);
     const int magnitude = decimal.exponent() + decimal.digits() - 1;
-    if (magnitude > highest) {
+    if (magnitude > range.highest) {
         return ReadProblem::TooLarge;
     }
-    if (magnitude < lowest) {
+    if (magnitude < range.lowest) {
         return ReadProblem::TooSmall;
     }
     return Quantity(decimal.significand(), decimal.exponent());
@@ -126,7 +126,7 @@ Read<Value> readValue(std::string_view text) {
         text = trimmed(text.substr(0, text.size() - 1));
     }
     // "4k7", "R47": a letter may stand where the comma would.
-    return within<Value>(readDecimal(text, power, prefixPower), -3, 11);
+    return within<Value>(readDecimal(text, power, prefixPower), ResistanceRange);
 }
 
 Read<Decimal> readNumber(std::string_view text) {
@@ -145,7 +145,7 @@ Read<Voltage> readVoltage(std::string_view text) {
     const auto letter = [](char c) {
         return c == 'V' || c == 'v' ? std::optional<int>(0) : std::nullopt;
     };
-    return within<Voltage>(readDecimal(text, power, letter), -6, 5);
+    return within<Voltage>(readDecimal(text, power, letter), VoltageRange);
 }
 
 namespace {
@@ -174,7 +174,7 @@ Read<Current> readCurrent(std::string_view text) {
     text = trimmed(text);
     strip(text, "A");
     const std::optional<int> power = stripPrefix(text);
-    return within<Current>(readDecimal(text, power, NoLetter), -9, 2);
+    return within<Current>(readDecimal(text, power, NoLetter), CurrentRange);
 }
 
 Read<Power> readPower(std::string_view text) {
@@ -214,7 +214,7 @@ Read<Power> readPower(std::string_view text) {
                 scaled *= 10;
             }
             if (scaled % over == 0) {
-                return within<Power>(Decimal(scaled / over, -decimals), -3, 5);
+                return within<Power>(Decimal(scaled / over, -decimals), PowerRange);
             }
         }
         return ReadProblem::EndlessFraction;
@@ -224,7 +224,7 @@ Read<Power> readPower(std::string_view text) {
     if (power) {
         text = trimmed(text.substr(0, text.size() - 1));
     }
-    return within<Power>(readDecimal(text, power, NoLetter), -3, 5);
+    return within<Power>(readDecimal(text, power, NoLetter), PowerRange);
 }
 
 }  // namespace notation

@@ -10,12 +10,15 @@
 
 namespace notation {
 
+// Significant digits a reader keeps exact; more is no part's value.
+inline constexpr int MostDigits = 12;
+
 // Why a text is not what a reader wants.
 enum class ReadProblem {
     NoDigit,
     UnexpectedCharacter,
     SeveralSeparators,
-    TooManyDigits,  // more than 12 significant digits
+    TooManyDigits,  // more than MostDigits significant digits
     Zero,
     TooSmall,         // below the reader's range: 0,001 Ω, 1 µV
     TooLarge,         // above it: 999 GΩ, 999 kV
@@ -24,19 +27,30 @@ enum class ReadProblem {
 template <typename Quantity>
 using Read = std::variant<Quantity, ReadProblem>;
 
+// What a reader takes: a first digit from 10^lowest to 10^highest, so up to
+// 999 × 10^(highest - 2) in the words of its messages.
+struct Range {
+    int lowest;
+    int highest;
+};
+inline constexpr Range ResistanceRange{-3, 11};  // 0,001 Ω to 999 GΩ
+inline constexpr Range VoltageRange{-6, 5};      // 1 µV to 999 kV
+inline constexpr Range CurrentRange{-9, 2};      // 1 nA to 999 A
+inline constexpr Range PowerRange{-3, 5};        // 1 mW to 999 kW
+
 // A resistance as people write it: "4700", "4,7k", "4.7k", "4k7", "4,7 kΩ",
-// "4K7", "R47", "0,47", "2M2", "100R", "1,5 ohm"; from 0,001 Ω to 999 GΩ.
+// "4K7", "R47", "0,47", "2M2", "100R", "1,5 ohm"; within ResistanceRange.
 Read<Value> readValue(std::string_view text);
 // A plain decimal, "4,7" or "4.7": a gain, a quotient, a percentage.
 Read<Decimal> readNumber(std::string_view text);
 // A voltage as people write it: "5", "3,3", "3.3", "3V3", "3,3 V", "500mV",
-// "12V"; from 1 µV to 999 kV.
+// "12V"; within VoltageRange.
 Read<Voltage> readVoltage(std::string_view text);
 // A current as people write it: "20m", "20mA", "20 mA", "0,02", "50µ",
-// "50u", "50µA"; from 1 nA to 999 A.
+// "50u", "50µA"; within CurrentRange.
 Read<Current> readCurrent(std::string_view text);
 // A power as people write it: "0,25", "250mW", "1/4", "1/4 W" (a fraction of
-// a watt, as ratings are named); from 1 mW to 999 kW.
+// a watt, as ratings are named); within PowerRange.
 Read<Power> readPower(std::string_view text);
 
 }  // namespace notation

@@ -102,6 +102,9 @@ struct GivenLeg {
     double ohms = 0;
 };
 
+// A leg is one part, or a network of two.
+inline constexpr int MostLegParts = 2;
+
 // The `howMany` best pairs of legs of one to `partsPerLeg` (1 or 2) parts
 // each, with R1 + R2 from `lowestTotal` to `highestTotal`, best first: the
 // smallest deviation of the quantity, then the fewest parts, then the fewest

@@ -523,7 +523,7 @@ std::vector<std::vector<Network>> bestNetworks(std::span<const notation::Value> 
         }
         best.push_back(std::move(networks));
     };
-    maxParts = std::clamp(maxParts, 1, 4);
+    maxParts = std::clamp(maxParts, 1, MostNetworkParts);
     solve([&](NetworkPodium& podium) { search.onePart(podium); });
     if (maxParts >= 2) {
         solve([&](NetworkPodium& podium) { search.twoParts(podium); });

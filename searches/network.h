@@ -59,6 +59,9 @@ std::vector<std::vector<Network>> bestNetworks(std::span<const notation::Value> 
                                                const notation::Value& target, int maxParts,
                                                int howMany);
 
+// A network has at most this many parts.
+inline constexpr int MostNetworkParts = 4;
+
 // Deviations closer than this, relative to the target, count as equal: the
 // rounding of two ways of computing one value.
 inline constexpr double SameDeviation = 1e-12;

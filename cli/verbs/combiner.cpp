@@ -40,6 +40,19 @@ std::optional<Across> acrossOf(const CommandLine& line) {
 
 }  // namespace
 
+std::string combinerUsage() {
+    return "  combiner VALEUR [--serie E24] [--de 1] [--a 10M] [--parties 3] [--nombre 1]\n"
+           "  combiner VALEUR --stock FICHIER | --valeurs 4k7,10k,220\n"
+           "      [--tension U | --courant I] [--marge 50] [--puissance 1/4]\n"
+           "                                   (la puissance de chaque partie)\n"
+           "                                   (combine) meilleurs réseaux série-parallèle de 1 "
+           "à " +
+           std::to_string(searches::MostNetworkParts) +
+           "\n"
+           "                                   résistances d'une série ou d'un stock, avec leurs "
+           "bagues\n";
+}
+
 int combiner(const CommandLine& line, Answer& out, const InputFiles& files) {
     if (line.words().empty()) {
         complain("quelle valeur ? Exemple : " + std::string(Program) + " combiner 5,3k");

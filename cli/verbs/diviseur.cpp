@@ -325,12 +325,44 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const searches::Divide
         const Value& value = settings.source.values[static_cast<std::size_t>(part)];
         out << "   " << value.french() << " : "
             << usualBands(value, settings.source.series,
-                          tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
+                          tolerance <= notation::WidestBandTolerance ? std::optional(tolerance)
+                                                                     : std::nullopt)
             << "\n";
     }
 }
 
 }  // namespace
+
+std::string diviseurUsage() {
+    return "  diviseur VENTRÉE VSORTIE         (divider) pont diviseur : Vs = Ve × R2 / (R1 + "
+           "R2),\n"
+           "                                   R1 de l'entrée à la sortie, R2 de la sortie à la "
+           "masse\n"
+           "  diviseur --reference VREF VSORTIE\n"
+           "                                   contre-réaction d'un régulateur : Vs = Vréf × (1 + "
+           "R1 / R2)\n"
+           "  diviseur --ajustable VREF VSORTIE\n"
+           "                                   régulateur ajustable à trois broches :\n"
+           "                                   Vs = Vréf × (1 + R2 / R1) + Iadj × R2\n"
+           "  diviseur --gain G                amplificateur non inverseur : G = 1 + R1 / R2\n"
+           "  diviseur --rapport Q             le rapport R1 / R2 lui-même\n"
+           "      [--serie E24] [--de 1] [--a 10M] | --stock FICHIER | --valeurs 4k7,10k,220\n"
+           "      [--parties 1|" +
+           std::to_string(searches::MostLegParts) +
+           "] (par branche) [--nombre 3] [--total-min 1k] [--total-max 1M]\n"
+           "      [--tolerance T] (défaut : celle de la série, 1 % pour un stock)\n"
+           "      [--charge R] (de la sortie à la masse) [--fixe-r1 R | --fixe-r2 R]\n"
+           "      [--courant-broche I] [--courant-broche-max I] (pire cas de 0 à I)\n"
+           "      [--courant-max I] [--courant-min I] (tirés de l'entrée, ou de la sortie)\n"
+           "      [--tolerance-entree P | --tolerance-reference P] [--marge 50] (en %)\n"
+           "      [--puissance 1/4] (celle des parties)\n"
+           "                                   meilleures paires, avec l'écart, le total, le pire "
+           "cas\n"
+           "                                   à la tolérance et les bagues ; une paire aux mêmes\n"
+           "                                   valeurs à une puissance de dix près n'est donnée "
+           "qu'une\n"
+           "                                   fois. Tensions : 5, 3,3, 3V3, \"3,3 V\", 500mV\n";
+}
 
 int diviseur(const CommandLine& line, Answer& out, const InputFiles& files) {
     if (line.words().empty() && !line.has("--gain") && !line.has("--rapport") &&

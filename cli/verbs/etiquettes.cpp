@@ -10,6 +10,7 @@
 #include "cli/readers.h"
 #include "cli/run.h"
 #include "cli/verbs/verbs.h"
+#include "cli/wording.h"
 #include "labelling/bill_of_materials.h"
 #include "labelling/writers.h"
 #include "notation/french.h"
@@ -20,15 +21,11 @@ namespace cli {
 
 namespace {
 
-// A bill of materials may list two hundred references on a line; anything
-// longer is no bill.
-constexpr std::size_t LongestBillLine = 4096;
-
 // The tolerances a series' parts are sold at: its own where its strip has
 // that colour, else the usual gold of 4 bands and brown of 5.
 labelling::StripTolerances tolerancesOf(const notation::Series* series) {
     labelling::StripTolerances tolerances;
-    if (series != nullptr && series->toleranceBasisPoints <= 1000) {
+    if (series != nullptr && series->toleranceBasisPoints <= notation::WidestBandTolerance) {
         tolerances.four = series->toleranceBasisPoints;
     }
     if (series != nullptr && series->toleranceBasisPoints <= 200) {
@@ -45,8 +42,8 @@ std::string billName(const std::string& path) {
 // The bill's size and lines are checked as a stock's are.
 void checkBillText(std::string_view text, const std::string& path) {
     if (text.size() > LargestStock) {
-        complain("la nomenclature " + strings::quoted(path) +
-                 " dépasse 1 Mio : ce n'est pas une nomenclature.");
+        complain("la nomenclature " + strings::quoted(path) + " dépasse " +
+                 mebibytes(LargestStock) + " : ce n'est pas une nomenclature.");
     }
     for (int number = 1; !text.empty(); ++number) {
         const std::size_t end = std::min(text.find('\n'), text.size());
@@ -176,14 +173,31 @@ labelling::SheetLayout layoutOf(const CommandLine& line) {
     const std::optional<labelling::SheetLayout> layout =
         labelling::gridLayout(page, whole(across), whole(down), margin);
     if (!layout) {
-        complain("--grille " + strings::quoted(grid) +
-                 " : de 1 à 20 colonnes et de 1 à 20 lignes, qui " + "tiennent sur " +
+        complain("--grille " + strings::quoted(grid) + " : de 1 à " +
+                 std::to_string(labelling::MostAcross) + " colonnes et de 1 à " +
+                 std::to_string(labelling::MostAcross) + " lignes, qui tiennent sur " +
                  std::string(page.name) + " dans ces marges.");
     }
     return *layout;
 }
 
 }  // namespace
+
+std::string etiquettesUsage() {
+    return "  etiquettes [--serie E12] [--de 10] [--a 1M] | --valeurs 4k7,10k,220\n"
+           "      | --stock FICHIER | --nomenclature FICHIER.csv\n"
+           "      [--format svg|pdf] [--sortie FICHIER] [--page A4|Letter]\n"
+           "      [--grille 3x8 | --taille 48x17] [--marges 0] (en mm)\n"
+           "                                   (labels) étiquettes des tiroirs ou d'un kit : la "
+           "valeur,\n"
+           "                                   ses bagues en 4 et 5 avec l'initiale de chaque "
+           "couleur,\n"
+           "                                   ses marquages CMS et, d'une nomenclature (CSV "
+           "exporté\n"
+           "                                   par un logiciel de CAO), ses repères et leur "
+           "nombre.\n"
+           "                                   Le PDF ne s'écrit jamais dans un terminal\n";
+}
 
 int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files) {
     if (!line.words().empty()) {

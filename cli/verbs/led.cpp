@@ -71,12 +71,26 @@ void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish,
     out << " : de " << notation::frenchQuantity(std::max(lowest, 0.0), "A") << " à "
         << notation::frenchQuantity(highest, "A") << "\n";
     out << "   " << value.french() << " : "
-        << usualBands(value, source.series,
-                      tolerance <= 1000 ? std::optional(tolerance) : std::nullopt)
+        << usualBands(
+               value, source.series,
+               tolerance <= notation::WidestBandTolerance ? std::optional(tolerance) : std::nullopt)
         << "\n";
 }
 
 }  // namespace
+
+std::string ledUsage() {
+    return "  led VALIM VF COURANT [--leds N] [--serie E24] [--de 1] [--a 10M]\n"
+           "      | --stock FICHIER | --valeurs 47,68,100 [--tolerance T] [--tolerance-entree P]\n"
+           "      [--marge 50] [--puissance 1/4]\n"
+           "                                   résistance série d'une LED ou de N en série :\n"
+           "                                   R = (Valim − N × Vf) / I ; la valeur normalisée "
+           "au-dessus\n"
+           "                                   et celle en dessous, avec leur courant, leurs "
+           "puissances\n"
+           "                                   et leurs bagues. Courants : 20m, 20mA, \"20 mA\", "
+           "0,02, 50µA\n";
+}
 
 int led(const CommandLine& line, Answer& out, const InputFiles& files) {
     const Wish wish = wishOf(line);

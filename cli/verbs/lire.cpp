@@ -125,6 +125,17 @@ int readMarking(const std::string& text, Answer& out) {
 
 }  // namespace
 
+std::string lireUsage() {
+    return "  lire COULEUR...                  (read) valeur, tolérance et limites d'une "
+           "résistance\n"
+           "                                   de " +
+           std::to_string(notation::FewestBands) + " à " + std::to_string(notation::MostBands) +
+           " bagues, lue dans les deux sens\n"
+           "  lire MARQUAGE                    (read) marquage d'une résistance CMS (472, 4701, "
+           "4R7,\n"
+           "                                   01C), lu aussi retourné\n";
+}
+
 int lire(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     const std::vector<std::string>& words = line.words();
     if (words.size() == 1 && notation::looksLikeMarking(words.front())) {

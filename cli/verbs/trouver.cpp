@@ -63,8 +63,10 @@ int bandCountOf(const CommandLine& line) {
 
 int findBands(const CommandLine& line, const Value& value, Answer& out) {
     const int bands = bandCountOf(line);
-    const int tolerance = line.has("--tolerance") ? toleranceOf(*line.option("--tolerance"))
-                                                  : (bands == 4 ? 500 : 100);
+    const int tolerance =
+        line.has("--tolerance")
+            ? toleranceOf(*line.option("--tolerance"))
+            : (bands == 4 ? notation::UsualTwoDigitTolerance : notation::UsualThreeDigitTolerance);
     const int coefficient = coefficientOf(line);
     const notation::Series& series = *notation::seriesForTolerance(tolerance);
     if (series.digits == 3 && bands == 4) {
@@ -112,7 +114,7 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
                      " ne va pas avec --cms : un marquage n'a pas de bagues.");
         }
     }
-    const notation::Series& series = seriesOf(line, 500);
+    const notation::Series& series = seriesOf(line, notation::UsualTwoDigitTolerance);
     const std::vector<notation::Marking> markings = notation::markingsOf(value);
     const notation::Neighbours near = notation::neighbours(series, value);
     const bool standard = notation::coarsestSeriesHolding(value) != nullptr;
@@ -142,6 +144,18 @@ int findMarkings(const CommandLine& line, const Value& value, Answer& out) {
 }
 
 }  // namespace
+
+std::string trouverUsage() {
+    return "  trouver VALEUR [--bandes 4|5|6] [--tolerance T] [--coefficient PPM]\n"
+           "                                   (find) bagues d'une valeur normalisée, ou des "
+           "valeurs\n"
+           "                                   normalisées les plus proches avec l'écart\n"
+           "  trouver VALEUR --cms [--tolerance T]\n"
+           "                                   (find --smd) marquages CMS de la valeur, et des "
+           "valeurs\n"
+           "                                   normalisées les plus proches si elle n'en est pas "
+           "une\n";
+}
 
 int trouver(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     if (line.words().empty()) {

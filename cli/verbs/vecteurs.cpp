@@ -9,6 +9,12 @@
 
 namespace cli {
 
+std::string vecteursUsage() {
+    return "  vecteurs [--cms]                 (vectors) vecteurs de test CSV de toutes les "
+           "séries,\n"
+           "                                   en bagues ou en marquages CMS\n";
+}
+
 int vecteurs(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     if (!line.words().empty()) {
         complain("la commande vecteurs ne prend pas d'argument (" +

@@ -7,6 +7,7 @@
 // unknown verb or option, and the bash completion. A verb is one file and
 // one row.
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "cli/answer.h"
@@ -23,7 +24,7 @@ struct Verb {
     std::string_view name;           // French: lire
     std::string_view english;        // its English alias: read (led: the same)
     std::string_view otherSpelling;  // vérifier beside verifier; empty: none
-    std::string_view usage;          // its lines of --help
+    std::string (*usage)();          // its lines of --help
     Takes words;                     // what its words are, for the completion
     std::span<const Option> options;
     Run run;
@@ -33,6 +34,16 @@ struct Verb {
 std::span<const Verb> verbs();
 // The verb called `name` under any of its names; nullptr for none.
 const Verb* verbNamed(std::string_view name);
+
+// The lines of --help of each verb.
+std::string lireUsage();
+std::string trouverUsage();
+std::string verifierUsage();
+std::string vecteursUsage();
+std::string combinerUsage();
+std::string diviseurUsage();
+std::string ledUsage();
+std::string etiquettesUsage();
 
 int lire(const CommandLine& line, Answer& out, const InputFiles& files);
 int trouver(const CommandLine& line, Answer& out, const InputFiles& files);

@@ -18,6 +18,11 @@ long double magnitude(long double percent) {
 
 }  // namespace
 
+std::string verifierUsage() {
+    return "  verifier COULEUR... --mesure VALEUR\n"
+           "                                   (check) la mesure est-elle dans la tolérance ?\n";
+}
+
 int verifier(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {
     const std::optional<std::string> measured = line.option("--mesure");
     const notation::Reading reading = readingOf(line.words());
