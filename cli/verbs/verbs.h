@@ -21,13 +21,13 @@ namespace cli {
 using Run = int (*)(const CommandLine& line, Answer& out, const InputFiles& files);
 
 struct Verb {
-    std::string_view name;           // French: lire
-    std::string_view english;        // its English alias: read (led: the same)
-    std::string_view otherSpelling;  // vérifier beside verifier; empty: none
-    std::string (*usage)();          // its lines of --help
-    Takes words;                     // what its words are, for the completion
-    std::span<const Option> options;
-    Run run;
+    std::string_view name;                // French: lire
+    std::string_view english;             // its English alias: read (led: the same)
+    std::string_view otherSpelling = {};  // vérifier beside verifier; empty: none
+    std::string (*usage)() = nullptr;     // its lines of --help
+    Takes words = Takes::Nothing;         // what its words are, for the completion
+    std::span<const Option> options = {};
+    Run run = nullptr;
 };
 
 // Every verb, in the order the help and the complaints list them.

@@ -19,9 +19,9 @@
 
 namespace {
 
-class PastedStock : public cli::InputFiles {
+class PastedFile : public cli::InputFiles {
 public:
-    PastedStock(std::string name, std::string_view text)
+    PastedFile(std::string name, std::string_view text)
         : name_(std::move(name)), text_(text.substr(0, cli::LargestStock + 1)) {}
 
     [[nodiscard]] std::string read(const std::string& path,
@@ -42,7 +42,7 @@ private:
 std::string answered(const std::vector<std::string>& arguments, const cli::InputFiles& files) {
     cli::Answer out;
     cli::Answer err;
-    const int status = cli::run(arguments, out, err, stocks);
+    const int status = cli::run(arguments, out, err, files);
     std::string words;
     for (const std::string& word : arguments) {
         words += (words.empty() ? "" : ",") + logic::jsonString(word);
@@ -123,14 +123,14 @@ extern "C" {
 
 // The words of one command, a line each; the stock's name and text, if any.
 const char* tools_run(const char* arguments, const char* stockName, const char* stockText) {
-    return kept("[" + answered(lines(arguments), PastedStock(stockName, stockText)) + "]");
+    return kept("[" + answered(lines(arguments), PastedFile(stockName, stockText)) + "]");
 }
 
 // What a person has in hand: colours, a marking or a value.
 const char* tools_in_hand(const char* text) {
     std::string answers;
     for (const std::vector<std::string>& command : commandsForInHand(text)) {
-        answers += (answers.empty() ? "" : ",") + answered(command, PastedStock("", ""));
+        answers += (answers.empty() ? "" : ",") + answered(command, PastedFile("", ""));
     }
     return kept("[" + answers + "]");
 }
@@ -184,7 +184,7 @@ const char* tools_bands(const char* chosen) {
     const std::string missing = cli::stillToChoose(places);
     return kept(
         "{\"places\":[" + json + "],\"missing\":" + logic::jsonString(missing) +
-        ",\"answer\":" + (missing.empty() ? answered(command, PastedStock("", "")) : "null") + "}");
+        ",\"answer\":" + (missing.empty() ? answered(command, PastedFile("", "")) : "null") + "}");
 }
 
 // The bands to paint for what a person typed: its colours, or the bands the
