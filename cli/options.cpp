@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "strings/terminal.h"
+#include "strings/text.h"
 
 namespace cli {
 
@@ -96,11 +97,12 @@ const Option* CommandLine::find(std::string_view spelling) const {
 }
 
 std::string CommandLine::joinedWords() const {
-    std::string text;
-    for (const std::string& word : words_) {
-        text += (text.empty() ? "" : " ") + word;
-    }
-    return text;
+    // Empty words before the first one said are nothing.
+    const auto said = std::find_if(words_.begin(), words_.end(),
+                                   [](const std::string& word) { return !word.empty(); });
+    return strings::joined(std::span<const std::string>(words_).subspan(
+                               static_cast<std::size_t>(said - words_.begin())),
+                           " ");
 }
 
 std::optional<std::string> CommandLine::option(std::string_view name) const {

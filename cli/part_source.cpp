@@ -8,6 +8,7 @@
 #include "cli/wording.h"
 #include "notation/reading.h"
 #include "strings/terminal.h"
+#include "strings/text.h"
 
 namespace cli {
 
@@ -40,10 +41,11 @@ PartSource fromList(const std::string& list) {
             piece += list[i];
             continue;
         }
-        if (!trimmed(piece).empty()) {
+        if (!strings::trimmed(piece).empty()) {
             const notation::Read<Value> read = notation::readValue(piece);
             if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
-                complain("--valeurs : valeur illisible " + strings::quoted(trimmed(piece)) + " : " +
+                complain("--valeurs : valeur illisible " +
+                         strings::quoted(strings::trimmed(piece)) + " : " +
                          reasonFor(*problem, Quantity::Resistance) +
                          ". Exemples : --valeurs 4k7,10k,220 ou --valeurs \"4,7k;10k;220\".");
             }

@@ -15,17 +15,6 @@ namespace cli {
 using notation::Reading;
 using notation::Value;
 
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::string reasonFor(notation::ReadProblem problem, Quantity quantity) {
     using notation::ReadProblem;
     switch (problem) {

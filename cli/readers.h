@@ -18,9 +18,6 @@
 
 namespace cli {
 
-// The text without the blanks around it: spaces, tabs, a carriage return.
-std::string_view trimmed(std::string_view text);
-
 // What a reader was reading, for the wording of its problems.
 enum class Quantity { Resistance, Voltage, Current, Power, Number };
 

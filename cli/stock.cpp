@@ -7,6 +7,7 @@
 #include "cli/wording.h"
 #include "notation/reading.h"
 #include "strings/terminal.h"
+#include "strings/text.h"
 
 namespace cli {
 
@@ -15,10 +16,7 @@ std::vector<notation::Value> stockValues(std::string_view text, std::string_view
         complain("le stock " + strings::quoted(name) + " dépasse " + mebibytes(LargestStock) +
                  " : ce n'est pas une liste de valeurs.");
     }
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
-        text.remove_prefix(ByteOrderMark.size());
-    }
+    text = strings::withoutByteOrderMark(text);
     std::vector<notation::Value> values;
     for (int number = 1; !text.empty(); ++number) {
         const std::size_t end = std::min(text.find('\n'), text.size());
@@ -29,7 +27,7 @@ std::vector<notation::Value> stockValues(std::string_view text, std::string_view
             complain(where + " : ligne de plus de " + std::to_string(LongestStockLine) +
                      " octets ; un stock donne une valeur par ligne.");
         }
-        const std::string_view value = trimmed(line.substr(0, line.find('#')));
+        const std::string_view value = strings::trimmed(line.substr(0, line.find('#')));
         if (value.empty()) {
             continue;
         }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "strings/text.h"
+
 namespace notation {
 
 namespace {
@@ -60,10 +62,6 @@ const Meaning& meaningOf(Colour colour) {
     return Code[static_cast<std::size_t>(colour)];
 }
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 template <typename Field>
 std::optional<Colour> colourWith(Field field, int wanted) {
     for (const Meaning& meaning : Code) {
@@ -89,9 +87,7 @@ std::string_view swatchOf(Colour colour) {
 
 std::optional<Colour> parseColour(std::string_view name) {
     const auto sameWord = [name](std::string_view upperCase) {
-        return name.size() == upperCase.size() &&
-               std::equal(name.begin(), name.end(), upperCase.begin(),
-                          [](char a, char b) { return upper(a) == b; });
+        return name.size() == upperCase.size() && strings::startsWithIgnoringCase(name, upperCase);
     };
     for (const Meaning& meaning : Code) {
         if (sameWord(meaning.name)) {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "notation/series.h"
+#include "strings/text.h"
 
 namespace notation {
 
@@ -35,16 +36,6 @@ constexpr std::array<MultiplierLetter, 12> Letters{{
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string upperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
 }
 
 std::int64_t number(std::string_view digits) {
@@ -187,7 +178,7 @@ bool looksLikeMarking(std::string_view word) {
 }
 
 MarkingRead readMarking(std::string_view raw) {
-    const std::string text = upperCase(raw);
+    const std::string text = strings::asciiUppered(raw);
     const auto digits = std::count_if(text.begin(), text.end(), isDigit);
     const auto points = std::count(text.begin(), text.end(), 'R');
     const std::size_t length = text.size();

@@ -23,6 +23,14 @@ std::string asciiLowered(std::string_view text) {
     return low;
 }
 
+std::string asciiUppered(std::string_view text) {
+    std::string high(text);
+    for (char& c : high) {
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return high;
+}
+
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
         return false;

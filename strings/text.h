@@ -18,6 +18,7 @@ std::string_view trimmed(std::string_view text, std::string_view blanks = Blanks
 // A-Z as a-z; every other byte as it is.
 char asciiLower(char c);
 std::string asciiLowered(std::string_view text);
+std::string asciiUppered(std::string_view text);
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
 // The text without the UTF-8 byte-order mark a spreadsheet may put first.
 std::string_view withoutByteOrderMark(std::string_view text);

@@ -17,18 +17,11 @@
 #include "notation/colour_code.h"
 #include "notation/french.h"
 #include "notation/series.h"
+#include "strings/text.h"
 
 namespace {
 
 using cli::Takes;
-
-std::string joined(const std::vector<std::string>& words) {
-    std::string text;
-    for (const std::string& word : words) {
-        text += (text.empty() ? "" : " ") + word;
-    }
-    return text;
-}
 
 std::vector<std::string> verbNames(const cli::Verb& verb) {
     std::vector<std::string> names{std::string(verb.name)};
@@ -62,7 +55,7 @@ std::string colours() {
                                 "grey", "gray", "white", "gold", "silver"}) {
         names.emplace_back(english);
     }
-    return joined(names);
+    return strings::joined(names, " ");
 }
 
 // What Tab offers for an option's value; "-f" for file names; empty for
@@ -110,7 +103,7 @@ std::string offers(const cli::Option& option) {
             }
             break;
     }
-    return joined(words);
+    return strings::joined(words, " ");
 }
 
 std::string pattern(const std::vector<std::string>& names) {
@@ -123,12 +116,13 @@ std::string pattern(const std::vector<std::string>& names) {
 
 void writeTable(std::ostream& out) {
     for (const cli::Verb& verb : cli::verbs()) {
-        out << "verb " << joined(verbNames(verb)) << "\n";
+        out << "verb " << strings::joined(verbNames(verb), " ") << "\n";
         for (const cli::Option& option : verb.options) {
             if (option.takes != Takes::Nothing) {
                 out << "value " << verb.name << " " << option.name << " " << offers(option) << "\n";
             }
-            out << "option " << verb.name << " " << joined(optionNames(option)) << "\n";
+            out << "option " << verb.name << " " << strings::joined(optionNames(option), " ")
+                << "\n";
         }
     }
 }
@@ -165,7 +159,7 @@ _resistances_code() {
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
         _resistances_code_offer ")"
-        << joined(allVerbs) << R"( --help --version" "$current"
+        << strings::joined(allVerbs, " ") << R"( --help --version" "$current"
         return
     fi
 
@@ -197,7 +191,7 @@ _resistances_code() {
             }
             out << "            esac\n";
         }
-        out << "            options=\"" << joined(names) << "\"\n";
+        out << "            options=\"" << strings::joined(names, " ") << "\"\n";
         if (verb.words == Takes::Colours) {
             out << "            words=\"" << colours() << "\"\n";
         }

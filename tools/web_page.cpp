@@ -14,6 +14,7 @@
 
 #include "logic/form.h"
 #include "logic/snapshot.h"
+#include "strings/text.h"
 #include "tables/layout.h"
 #include "tables/screen_reader.h"
 
@@ -21,29 +22,6 @@ namespace {
 
 using tables::ControlLayout;
 using tables::Kind;
-
-std::string escaped(std::string_view text) {
-    std::string html;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                html += "&amp;";
-                break;
-            case '<':
-                html += "&lt;";
-                break;
-            case '>':
-                html += "&gt;";
-                break;
-            case '"':
-                html += "&quot;";
-                break;
-            default:
-                html += c;
-        }
-    }
-    return html;
-}
 
 std::string kindName(Kind kind) {
     switch (kind) {
@@ -90,7 +68,8 @@ public:
     // to a narrow screen.
     std::string window() {
         std::ostringstream html;
-        html << "<h1 id=\"caption\" class=\"caption\">" << escaped(tables::WindowCaption)
+        html << "<h1 id=\"caption\" class=\"caption\">"
+             << strings::xmlEscaped(tables::WindowCaption)
              << "</h1>\n<div id=\"fit\" class=\"fit\">\n<div id=\"window\" class=\"window\" "
                 "role=\"application\" aria-labelledby=\"caption\" style=\"width:"
              << tables::ClientWidth << "px;height:" << tables::ClientHeight
@@ -105,7 +84,7 @@ public:
     std::string menu() {
         return "<div id=\"menu\" class=\"menu\" role=\"menu\" hidden><div id=\"menu-about\" "
                "role=\"menuitem\" tabindex=\"-1\">" +
-               escaped(form_.proposde1.caption()) + "</div></div>\n";
+               strings::xmlEscaped(form_.proposde1.caption()) + "</div></div>\n";
     }
 
 private:
@@ -160,10 +139,10 @@ private:
         }
         html << "\"";
         if (const std::string spoken = spokenName(entry); !spoken.empty()) {
-            html << " aria-label=\"" << escaped(spoken) << "\"";
+            html << " aria-label=\"" << strings::xmlEscaped(spoken) << "\"";
         }
         if (!group.empty() && entry.kind != Kind::GroupBox) {
-            html << " aria-description=\"" << escaped(group) << "\"";
+            html << " aria-description=\"" << strings::xmlEscaped(group) << "\"";
         }
         if (tabStops_.contains(name)) {
             // A disabled list takes no focus, as in the Qt window.
@@ -174,8 +153,8 @@ private:
             case Kind::GroupBox: {
                 const auto& box = dynamic_cast<logic::GroupBox&>(*model);
                 html << " role=\"" << (box.radioButtons().empty() ? "group" : "radiogroup")
-                     << "\" aria-label=\"" << escaped(box.caption())
-                     << "\"><span class=\"group-caption\">" << escaped(box.caption())
+                     << "\" aria-label=\"" << strings::xmlEscaped(box.caption())
+                     << "\"><span class=\"group-caption\">" << strings::xmlEscaped(box.caption())
                      << "</span>\n";
                 children(html, entry.name, tables::withoutColon(box.caption()));
                 break;
@@ -183,9 +162,9 @@ private:
             case Kind::Label: {
                 const auto& label = dynamic_cast<logic::Label&>(*model);
                 if (!label.hint().empty()) {
-                    html << " title=\"" << escaped(label.hint()) << "\"";
+                    html << " title=\"" << strings::xmlEscaped(label.hint()) << "\"";
                 }
-                html << ">" << escaped(label.caption());
+                html << ">" << strings::xmlEscaped(label.caption());
                 break;
             }
             case Kind::ListBox:
@@ -193,8 +172,8 @@ private:
                 break;
             case Kind::Edit: {
                 const auto& edit = dynamic_cast<logic::Edit&>(*model);
-                html << (edit.readOnly() ? " readonly" : "") << " value=\"" << escaped(edit.text())
-                     << "\">\n";
+                html << (edit.readOnly() ? " readonly" : "") << " value=\""
+                     << strings::xmlEscaped(edit.text()) << "\">\n";
                 return;
             }
             case Kind::RadioButton: {
@@ -202,10 +181,10 @@ private:
                 html << " role=\"radio\" aria-checked=\"" << (radio.checked() ? "true" : "false")
                      << "\"";
                 if (spokenName(entry).empty()) {
-                    html << " aria-label=\"" << escaped(tables::withoutColon(radio.caption()))
-                         << "\"";
+                    html << " aria-label=\""
+                         << strings::xmlEscaped(tables::withoutColon(radio.caption())) << "\"";
                 }
-                html << ">" << escaped(radio.caption());
+                html << ">" << strings::xmlEscaped(radio.caption());
                 break;
             }
             case Kind::Image:
@@ -215,7 +194,8 @@ private:
             case Kind::PaintBox: {
                 const auto& box = dynamic_cast<logic::PaintBox&>(*model);
                 html << " role=\"img\" aria-label=\""
-                     << escaped(tables::bandDescription(entry.name, box.shownColour())) << "\">";
+                     << strings::xmlEscaped(tables::bandDescription(entry.name, box.shownColour()))
+                     << "\">";
                 break;
             }
         }
@@ -235,7 +215,7 @@ private:
                  << (row == list.itemIndex() ? "true" : "false")
                  << "\" style=\"height:" << entry.itemHeight
                  << "px;line-height:" << entry.itemHeight << "px\">"
-                 << escaped(list.items()[static_cast<std::size_t>(row)]) << "</div>";
+                 << strings::xmlEscaped(list.items()[static_cast<std::size_t>(row)]) << "</div>";
         }
     }
 
@@ -260,7 +240,7 @@ int main(int argc, char** argv) {
     for (const auto& [mark, text] :
          {std::pair{std::string("<!-- window -->"), writer.window()},
           std::pair{std::string("<!-- menu -->"), writer.menu()},
-          std::pair{std::string("<!-- caption -->"), escaped(tables::WindowCaption)}}) {
+          std::pair{std::string("<!-- caption -->"), strings::xmlEscaped(tables::WindowCaption)}}) {
         const std::size_t at = html.find(mark);
         if (at == std::string::npos) {
             std::fprintf(stderr, "web_page: no %s in %s\n", mark.c_str(), argv[1]);

@@ -46,7 +46,7 @@ const reader = (() => {
             return band;
         }));
         const said = read.answer ? [read.answer] : [{ arguments: [], status: 0, out: read.missing, err: '' }];
-        document.querySelector('#lecteur .answer').replaceChildren(...said.map(shown));
+        document.querySelector('#lecteur .answer').replaceChildren(...said.map(tools.shown));
         drawPalette();
     }
 

@@ -84,5 +84,5 @@ const tools = (() => {
         }));
     }
 
-    return { call, ask, answer, load, loaded: () => module !== null };
+    return { call, ask, shown, answer, load, loaded: () => module !== null };
 })();

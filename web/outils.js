@@ -10,33 +10,44 @@ const toolsPage = (() => {
     const words = (id) => value(id).split(/\s+/).filter((word) => word !== '');
     const chosen = (name) => document.querySelector(`input[name="${name}"]:checked`).value;
 
-    // The options a form's fields fill, in the page's order: a field counts
-    // where it is filled in and shown (what belongs to another way of asking,
-    // or to another source of parts, stays out of the question), and not
-    // where the field it gives way to (data-unless) is filled in.
-    function optionsOf(form) {
-        return [...document.getElementById(form).querySelectorAll('[data-option]')]
-            .filter((field) => field.value.trim() !== '' && !field.closest('[hidden]')
-                && !(field.dataset.unless && value(field.dataset.unless) !== ''))
-            .flatMap((field) => [field.dataset.option, field.value.trim()]);
-    }
+    // The options the fields fill, in the page's order: a field counts where
+    // it is filled in and shown (what belongs to another way of asking stays
+    // out of the question), and not where the field it gives way to
+    // (data-unless) is filled in.
+    const optionsIn = (fields) => fields
+        .filter((field) => field.value.trim() !== '' && !field.closest('[hidden]')
+            && !(field.dataset.unless && value(field.dataset.unless) !== ''))
+        .flatMap((field) => [field.dataset.option, field.value.trim()]);
+    // A form's own options, without those of the series its parts come from.
+    const optionsOf = (form) => optionsIn([...document.getElementById(form)
+        .querySelectorAll('[data-option]')].filter((field) => !field.closest('.from-serie')));
 
-    // A stock or a bill pasted or picked: the name it goes by, and its text.
+    // Where the parts come from: the series and its bounds, or a stock or a
+    // bill pasted or picked, with the name it goes by and its text; nothing
+    // for a form that has no parts.
     const pasted = {};
-    function stockOf(form) {
-        const from = chosen(`${form}-source`);
-        if (from === 'serie') {
+    function sourceOf(form) {
+        const source = document.querySelector(`input[name="${form}-source"]:checked`);
+        if (!source) {
             return { words: [], name: '', text: '' };
+        }
+        const from = source.value;
+        if (from === 'serie') {
+            return { words: optionsIn([...document.querySelectorAll(`#${form} .from-serie [data-option]`)]),
+                name: '', text: '' };
         }
         const name = pasted[form] || 'collé';
         return { words: [from === 'nomenclature' ? '--nomenclature' : '--stock', name], name,
             text: document.getElementById(`${form}-stock`).value };
     }
 
+    // The command's words, its options, then where its parts come from (a
+    // sheet of labels says first what it labels).
     function said(form, command) {
-        const stock = stockOf(form);
-        return tools.call('tools_run', [...command, ...optionsOf(form), ...stock.words].join('\n'),
-            stock.name, stock.text);
+        const source = sourceOf(form);
+        const words = form === 'etiquettes' ? [...command, ...source.words, ...optionsOf(form)]
+            : [...command, ...optionsOf(form), ...source.words];
+        return tools.call('tools_run', words.join('\n'), source.name, source.text);
     }
     const run = (form, command) => tools.answer(document.getElementById(form), said(form, command));
 
@@ -65,8 +76,8 @@ const toolsPage = (() => {
                 diviseur: [...words('diviseur-entree'), ...words('diviseur-sortie')],
                 reference: ['--reference', value('diviseur-reference'), ...words('diviseur-sortie')],
                 ajustable: ['--ajustable', value('diviseur-reference'), ...words('diviseur-sortie')],
-                gain: [],
-                rapport: [],
+                gain: ['--gain', value('diviseur-gain')],
+                rapport: ['--rapport', value('diviseur-rapport')],
             }[sorte]]);
         },
         led: () => run('led', ['led', ...words('led-alimentation'), ...words('led-tension'),

@@ -16,6 +16,7 @@
 #include "notation/french.h"
 #include "notation/reading.h"
 #include "strings/terminal.h"
+#include "strings/text.h"
 
 namespace cli {
 
@@ -113,7 +114,7 @@ std::vector<labelling::LabelContent> billLabels(const std::string& path, const I
 
 // A length in millimetres: "5", "2,5", "2.5".
 double millimetres(std::string_view text, std::string_view what) {
-    const notation::Read<notation::Decimal> read = notation::readNumber(trimmed(text));
+    const notation::Read<notation::Decimal> read = notation::readNumber(strings::trimmed(text));
     if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
         if (*problem == notation::ReadProblem::Zero) {
             return 0;
@@ -164,7 +165,7 @@ labelling::SheetLayout layoutOf(const CommandLine& line) {
     const std::string grid = line.option("--grille").value_or("3x8");
     const auto [across, down] = acrossAndDown(grid, "--grille");
     const auto whole = [&](std::string_view text) {
-        const notation::Read<notation::Decimal> read = notation::readNumber(trimmed(text));
+        const notation::Read<notation::Decimal> read = notation::readNumber(strings::trimmed(text));
         const auto* number = std::get_if<notation::Decimal>(&read);
         return number != nullptr && number->exponent() >= 0 && number->digits() <= 2
                    ? static_cast<int>(number->amount())
