@@ -1,29 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "cli/band_reader.h"
-#include "cli/verbs/verbs.h"
-#include "notation/colour_code.h"
-#include "notation/series.h"
 #include "run_support.h"
-#include "source_paths.h"
 
 namespace {
-
-using cli_test::BadInput;
-using cli_test::Outcome;
-using cli_test::run;
 
 TEST(Etiquettes, RefusesBadInputWithAClearFrenchMessage) {
     cli_test::expectRefused({
