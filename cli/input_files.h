@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A person's stock: the values they have in their drawers, one a line in a
-// file, on standard input, or pasted into the page.
+// The files a command reads, a stock or a bill of materials, and the limits
+// within which any of them is read.
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "notation/quantity.h"
 
 namespace cli {
 
@@ -39,10 +37,5 @@ public:
 
 // Regular files of the file system, and standard input for "-".
 const InputFiles& systemFiles();
-
-// The values of a stock's text, one a line in any spelling `trouver` takes,
-// with `#` comments and a byte-order mark skipped; `name` names it in
-// complaints.
-std::vector<notation::Value> stockValues(std::string_view text, std::string_view name);
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "cli/readers.h"
+#include "cli/stock.h"
 #include "cli/wording.h"
 #include "notation/reading.h"
 #include "strings/terminal.h"

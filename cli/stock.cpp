@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/stock.h"
+
 #include <algorithm>
 
 #include "cli/input_files.h"

@@ -10,6 +10,7 @@
 
 #include "cli/input_files.h"
 #include "cli/options.h"
+#include "cli/stock.h"
 #include "labelling/bill_of_materials.h"
 #include "strings/terminal.h"
 
