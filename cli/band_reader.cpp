@@ -114,8 +114,8 @@ std::vector<notation::Colour> bandsOfText(std::string_view text) {
         const notation::MarkingRead marking = notation::readMarking(words.front());
         if (const auto* meanings = std::get_if<std::vector<notation::Marking>>(&marking);
             meanings != nullptr && meanings->front().value.isPositive()) {
-            bands = usualColours(meanings->front().value, nullptr,
-                                 notation::usualToleranceOf(meanings->front().system));
+            bands = notation::usualColours(meanings->front().value, nullptr,
+                                           notation::usualToleranceOf(meanings->front().system));
             return bands.value_or(std::vector<notation::Colour>{});
         }
     }
@@ -125,7 +125,7 @@ std::vector<notation::Colour> bandsOfText(std::string_view text) {
     }
     const notation::Read<notation::Value> value = notation::readValue(joined);
     if (const auto* read = std::get_if<notation::Value>(&value)) {
-        bands = usualColours(*read, notation::coarsestSeriesHolding(*read));
+        bands = notation::usualColours(*read, notation::coarsestSeriesHolding(*read));
     }
     return bands.value_or(std::vector<notation::Colour>{});
 }

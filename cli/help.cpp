@@ -49,7 +49,7 @@ std::string wrappedList(std::string_view lead, const std::vector<std::string>& i
 // is the default of; the whole percents on one line, the fractions on the next.
 std::string toleranceLines() {
     std::string lines = "Tolérances :";
-    for (const int tolerance : codeTolerances()) {
+    for (const int tolerance : notation::codeTolerances()) {
         std::string item = notation::frenchTolerance(tolerance).substr(2);  // without "±"
         if (tolerance == notation::UsualTwoDigitTolerance) {
             item += " (défaut à 4 bagues)";

@@ -203,8 +203,8 @@ double percentOf(std::string_view text, std::string_view what) {
              " : un pourcentage de 0 à moins de 100. Exemples : 1, 0,5 %, ±2 %.");
 }
 
-PowerRule powerRuleOf(const CommandLine& line) {
-    PowerRule rule;
+searches::PowerRule powerRuleOf(const CommandLine& line) {
+    searches::PowerRule rule;
     if (const std::optional<std::string> margin = line.option("--marge")) {
         rule.margin = percentOf(*margin, "marge");
     }
@@ -233,7 +233,7 @@ int toleranceOf(const std::string& text) {
     const notation::Read<Value> percent = notation::readValue(number);
     if (const auto* read = std::get_if<Value>(&percent)) {
         const notation::Decimal basisPoints(read->significand(), read->exponent() + 2);
-        for (const int candidate : codeTolerances()) {
+        for (const int candidate : notation::codeTolerances()) {
             if (basisPoints == notation::Decimal(candidate, 0)) {
                 return candidate;
             }

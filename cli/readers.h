@@ -40,7 +40,7 @@ double percentOf(std::string_view text, std::string_view what);
 
 // --marge (how much of its rating a part may not burn; half when it is not
 // given) and --puissance (the rating of the parts at hand).
-PowerRule powerRuleOf(const CommandLine& line);
+searches::PowerRule powerRuleOf(const CommandLine& line);
 
 // "5%", "±5 %", "0,5": a tolerance that has a colour, in basis points.
 int toleranceOf(const std::string& text);

@@ -71,20 +71,9 @@ std::vector<std::string> englishColourNames() {
     return names;
 }
 
-std::vector<int> codeTolerances() {
-    std::vector<int> tolerances;
-    for (const Colour colour : notation::AllColours) {
-        if (const std::optional<int> tolerance = notation::toleranceOf(colour)) {
-            tolerances.push_back(*tolerance);
-        }
-    }
-    std::sort(tolerances.begin(), tolerances.end(), std::greater<>());
-    return tolerances;
-}
-
 std::string toleranceSteps() {
     std::string list;
-    for (const int tolerance : codeTolerances()) {
+    for (const int tolerance : notation::codeTolerances()) {
         // "±5 %" without its sign.
         list += (list.empty() ? "" : ", ") + notation::frenchTolerance(tolerance).substr(2);
     }
@@ -146,30 +135,9 @@ std::string deviationText(long double percent) {
     return ", écart " + notation::frenchDeviation(percent);
 }
 
-std::optional<std::vector<Colour>> usualColours(const Value& value, const notation::Series* series,
-                                                std::optional<int> toleranceBasisPoints) {
-    const bool threeDigits = series != nullptr ? series->digits == 3 : value.digits() > 2;
-    int tolerance =
-        threeDigits ? notation::UsualThreeDigitTolerance : notation::UsualTwoDigitTolerance;
-    if (toleranceBasisPoints) {
-        tolerance = *toleranceBasisPoints;
-    } else if (series != nullptr && series->toleranceBasisPoints <= notation::WidestBandTolerance) {
-        tolerance = series->toleranceBasisPoints;
-    }
-    // 0,59 Ω has no multiplier in five bands but reads in four.
-    const std::array<int, 2> counts = threeDigits ? std::array{5, 4} : std::array{4, 5};
-    for (const int bands : counts) {
-        const notation::Encoded encoded = notation::encode(value, bands, tolerance);
-        if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
-            return *colours;
-        }
-    }
-    return std::nullopt;
-}
-
 std::string usualBands(const Value& value, const notation::Series* series,
                        std::optional<int> toleranceBasisPoints) {
-    if (const auto colours = usualColours(value, series, toleranceBasisPoints)) {
+    if (const auto colours = notation::usualColours(value, series, toleranceBasisPoints)) {
         return notation::joined(*colours);
     }
     return value.digits() > 3 ? "pas de bagues pour plus de trois chiffres"
@@ -181,7 +149,7 @@ std::string volts(double amount) {
                          : notation::frenchQuantity(amount, "V");
 }
 
-std::string powerText(double watts, const PowerRule& rule) {
+std::string powerText(double watts, const searches::PowerRule& rule) {
     const std::optional<searches::Rating> rating = searches::ratingFor(watts, rule.margin);
     std::string text = notation::frenchQuantity(watts, "W") + " (" +
                        (rating ? rating->french() : std::string("plus de 5 W"));
@@ -198,7 +166,7 @@ std::string powerText(double watts, const PowerRule& rule) {
 
 std::string partPowersText(const searches::Network& network,
                            std::span<const notation::Value> available, double volts,
-                           const PowerRule& rule) {
+                           const searches::PowerRule& rule) {
     const std::vector<double> watts = searches::partPowers(network, available, volts);
     const std::vector<int> parts = network.occurrences();
     std::string text;

@@ -13,6 +13,7 @@
 #include "notation/quantity.h"
 #include "notation/series.h"
 #include "searches/network.h"
+#include "searches/power.h"
 
 namespace cli {
 
@@ -29,8 +30,6 @@ std::string coefficientList();  // "noir 250, marron 100, ... ppm/°C"
 // Each colour's English names, in the order of the code: "black", ...,
 // "violet ou purple".
 std::vector<std::string> englishColourNames();
-// The tolerances the colour code has, widest first, in basis points.
-std::vector<int> codeTolerances();
 // "10 %, 5 %, 2 %, 1 %, 0,5 %, 0,25 %, 0,1 %, 0,05 %".
 std::string toleranceSteps();
 // "E3, E6, E12, E24, E48, E96, E192".
@@ -59,10 +58,6 @@ std::string deviationText(long double percent);
 // asked for, else the series' own, else gold or brown.
 std::string usualBands(const notation::Value& value, const notation::Series* series,
                        std::optional<int> toleranceBasisPoints = std::nullopt);
-// The same bands as colours; nothing where neither count can write the value.
-std::optional<std::vector<notation::Colour>> usualColours(
-    const notation::Value& value, const notation::Series* series,
-    std::optional<int> toleranceBasisPoints = std::nullopt);
 
 // "1 Mio": a size in whole mebibytes.
 std::string mebibytes(std::size_t bytes);
@@ -70,21 +65,14 @@ std::string mebibytes(std::size_t bytes);
 // "0,8 V", as datasheets write a voltage; millivolts only below 0,1 V.
 std::string volts(double amount);
 
-// What a part may burn: the share of its rating kept free, and the rating of
-// the parts at hand, when it is given.
-struct PowerRule {
-    double margin = 0.5;
-    std::optional<double> partsRating;
-};
-
 // "97,4 µW (1/16 W)": a power, and the smallest common rating that carries it
 // burning at most `1 - margin` of itself; "(1/4 W, trop pour 1/8 W)" when the
 // parts at hand cannot carry it.
-std::string powerText(double watts, const PowerRule& rule);
+std::string powerText(double watts, const searches::PowerRule& rule);
 // "4,7 kΩ 2,61 mW (1/16 W), 1,2 kΩ ...": what each part of a network burns
 // with `volts` across it, in the order of its occurrences.
 std::string partPowersText(const searches::Network& network,
                            std::span<const notation::Value> available, double volts,
-                           const PowerRule& rule);
+                           const searches::PowerRule& rule);
 
 }  // namespace cli

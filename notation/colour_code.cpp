@@ -102,6 +102,17 @@ std::optional<Colour> parseColour(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<int> codeTolerances() {
+    std::vector<int> tolerances;
+    for (const Colour colour : AllColours) {
+        if (const std::optional<int> tolerance = toleranceOf(colour)) {
+            tolerances.push_back(*tolerance);
+        }
+    }
+    std::sort(tolerances.begin(), tolerances.end(), std::greater<>());
+    return tolerances;
+}
+
 std::vector<std::string_view> englishNamesOf(Colour colour) {
     std::vector<std::string_view> names;
     for (const Alias& alias : EnglishNames) {

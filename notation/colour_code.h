@@ -42,6 +42,8 @@ std::string_view swatchOf(Colour colour);
 // Any case: "marron", "MARRON", "Marron", and the English names ("brown",
 // "Grey" or "gray", "purple"); nothing for another word.
 std::optional<Colour> parseColour(std::string_view name);
+// The tolerances the code has, widest first, in basis points.
+std::vector<int> codeTolerances();
 // The English names of a colour, in capitals: "VIOLET", "PURPLE".
 std::vector<std::string_view> englishNamesOf(Colour colour);
 

@@ -175,4 +175,24 @@ std::string testVectorsCsv() {
     return csv;
 }
 
+std::optional<std::vector<Colour>> usualColours(const Value& value, const Series* series,
+                                                std::optional<int> toleranceBasisPoints) {
+    const bool threeDigits = series != nullptr ? series->digits == 3 : value.digits() > 2;
+    int tolerance = threeDigits ? UsualThreeDigitTolerance : UsualTwoDigitTolerance;
+    if (toleranceBasisPoints) {
+        tolerance = *toleranceBasisPoints;
+    } else if (series != nullptr && series->toleranceBasisPoints <= WidestBandTolerance) {
+        tolerance = series->toleranceBasisPoints;
+    }
+    // 0,59 Ω has no multiplier in five bands but reads in four.
+    const std::array<int, 2> counts = threeDigits ? std::array{5, 4} : std::array{4, 5};
+    for (const int bands : counts) {
+        const Encoded encoded = encode(value, bands, tolerance);
+        if (const auto* colours = std::get_if<std::vector<Colour>>(&encoded)) {
+            return *colours;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace notation

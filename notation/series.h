@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "notation/colour_code.h"
 #include "notation/quantity.h"
 
 namespace notation {
@@ -47,5 +48,13 @@ Neighbours neighbours(const Series& series, const Value& value);
 // with the colours in French. Values that a band count cannot encode (0,47 Ω
 // in five bands needs a multiplier of x0,001) are left out.
 std::string testVectorsCsv();
+
+// The bands a value is usually sold with: four for two digits up to E24,
+// five for three digits, the other count where the usual one cannot write
+// it; the tolerance band is the one asked for, else the series' own, else
+// gold or brown. Nothing where neither count can write the value.
+std::optional<std::vector<Colour>> usualColours(
+    const Value& value, const Series* series,
+    std::optional<int> toleranceBasisPoints = std::nullopt);
 
 }  // namespace notation

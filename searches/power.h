@@ -32,6 +32,13 @@ inline constexpr std::array<Rating, 9> CommonRatings{
 // above 5 W.
 std::optional<Rating> ratingFor(double watts, double margin);
 
+// What a part may burn: the share of its rating kept free, and the rating of
+// the parts at hand, when it is given.
+struct PowerRule {
+    double margin = 0.5;
+    std::optional<double> partsRating;
+};
+
 // The power in each part of a network with `volts` across it, in the order
 // of its occurrences; a network of no parts (a given value) is one part.
 std::vector<double> partPowers(const Network& network, std::span<const notation::Value> available,

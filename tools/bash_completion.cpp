@@ -75,7 +75,7 @@ std::string offers(const cli::Option& option) {
             }
             break;
         case Takes::Tolerance:
-            for (const int tolerance : cli::codeTolerances()) {
+            for (const int tolerance : notation::codeTolerances()) {
                 std::string step = notation::frenchTolerance(tolerance).substr(2);  // without "±"
                 step.erase(step.find(' '), 1);
                 words.push_back(step);

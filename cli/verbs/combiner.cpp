@@ -66,7 +66,7 @@ int combiner(const CommandLine& line, Answer& out, const InputFiles& files) {
     const int howMany = line.count("--nombre", 1, "nombre de réseaux");
     const PartSource source = partSourceOf(line, files);
     const std::optional<Across> across = acrossOf(line);
-    const PowerRule rule = powerRuleOf(line);
+    const searches::PowerRule rule = powerRuleOf(line);
 
     out << target.french() << " avec " << source.described << " :\n";
     const auto best = searches::bestNetworks(source.values, target, parts, howMany);

@@ -58,7 +58,7 @@ std::string spreadText(const searches::Spread& spread, const Goal& goal) {
 struct Settings {
     const PartSource& source;
     searches::Spread spread;
-    PowerRule power;
+    searches::PowerRule power;
 };
 
 // The voltage across each leg at the nominal point; nothing for a gain or a

@@ -48,7 +48,7 @@ Wish wishOf(const CommandLine& line) {
 
 void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish,
                  const PartSource& source, int tolerance, double inputFraction,
-                 const PowerRule& power) {
+                 const searches::PowerRule& power) {
     const auto ohms = static_cast<double>(value.ohms());
     const double current = wish.across() / ohms;
     const bool above = current > wish.current * (1 + searches::SameDeviation);
@@ -97,7 +97,7 @@ int led(const CommandLine& line, Answer& out, const InputFiles& files) {
     const double inputFraction = line.has("--tolerance-entree")
                                      ? percentOf(*line.option("--tolerance-entree"), "tolérance")
                                      : 0;
-    const PowerRule power = powerRuleOf(line);
+    const searches::PowerRule power = powerRuleOf(line);
     const PartSource source = partSourceOf(line, files);
     const int tolerance = line.has("--tolerance")    ? toleranceOf(*line.option("--tolerance"))
                           : source.series != nullptr ? source.series->toleranceBasisPoints
