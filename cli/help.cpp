@@ -48,7 +48,8 @@ std::string wrappedList(std::string_view lead, const std::vector<std::string>& i
 // "5 % (défaut à 4 bagues)": each tolerance of the code, with the bands it
 // is the default of; the whole percents on one line, the fractions on the next.
 std::string toleranceLines() {
-    std::string lines = "Tolérances :";
+    std::string wholes;
+    std::string fractions;
     for (const int tolerance : notation::codeTolerances()) {
         std::string item = notation::frenchTolerance(tolerance).substr(2);  // without "±"
         if (tolerance == notation::UsualTwoDigitTolerance) {
@@ -56,10 +57,10 @@ std::string toleranceLines() {
         } else if (tolerance == notation::UsualThreeDigitTolerance) {
             item += " (défaut à 5 et 6 bagues)";
         }
-        const bool fractionsStart = tolerance < 100 && lines.find('\n') == std::string::npos;
-        lines += (lines.back() == ':' ? " " : fractionsStart ? ",\n  " : ", ") + item;
+        std::string& line = tolerance >= 100 ? wholes : fractions;  // 1 % and above
+        line += (line.empty() ? "" : ", ") + item;
     }
-    return lines + ".\n";
+    return "Tolérances : " + wholes + ",\n  " + fractions + ".\n";
 }
 
 }  // namespace

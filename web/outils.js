@@ -33,8 +33,8 @@ const toolsPage = (() => {
         }
         const from = source.value;
         if (from === 'serie') {
-            return { words: optionsIn([...document.querySelectorAll(`#${form} .from-serie [data-option]`)]),
-                name: '', text: '' };
+            const fields = document.querySelectorAll(`#${form} .from-serie [data-option]`);
+            return { words: optionsIn([...fields]), name: '', text: '' };
         }
         const name = pasted[form] || 'collé';
         return { words: [from === 'nomenclature' ? '--nomenclature' : '--stock', name], name,

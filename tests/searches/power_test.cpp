@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "searches/power.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,12 +35,11 @@ TEST(Power, EachPartOfANetworkBurnsItsShare) {
     const std::vector<notation::Value> parts{notation::Value(1, 3)};
     const searches::Network series({searches::Join::Series, {0, 0}, {}}, 2000);
     const searches::Network parallel({searches::Join::Parallel, {0, 0}, {}}, 500);
-    for (const double watts : searches::partPowers(series, parts, 10)) {
-        EXPECT_DOUBLE_EQ(watts, 0.025);
-    }
-    for (const double watts : searches::partPowers(parallel, parts, 10)) {
-        EXPECT_DOUBLE_EQ(watts, 0.1);
-    }
+    using testing::DoubleEq;
+    EXPECT_THAT(searches::partPowers(series, parts, 10),
+                testing::ElementsAre(DoubleEq(0.025), DoubleEq(0.025)));
+    EXPECT_THAT(searches::partPowers(parallel, parts, 10),
+                testing::ElementsAre(DoubleEq(0.1), DoubleEq(0.1)));
 }
 
 }  // namespace
