@@ -78,7 +78,7 @@ def combiner_speed(driver, address, program):
     words = [["combiner", target, "--serie", "E96", "--parties", "4"] for target in TARGETS]
     page = driver.execute_script("""return arguments[0].map((words) => {
         const start = performance.now();
-        toolsPage.call('tools_run', words.join('\\n'), '', '');
+        toolsPage.run(words, '', new Uint8Array());
         return performance.now() - start; })""", words)
     native = []
     for command in words:

@@ -4,258 +4,367 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <set>
+#include <span>
+#include <utility>
 
-#include "notation/reading.h"
+#include "labelling/table_rows.h"
 #include "strings/text.h"
 
 namespace labelling {
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-std::string lowered(std::string_view text) {
-    std::string low = strings::asciiLowered(text);
-    // "Référence", "Quantité": the accented capitals are the only others.
-    for (const auto& [upper, lower] : {std::pair{"É", "é"}, std::pair{"È", "è"}}) {
-        for (std::size_t at = low.find(upper); at != std::string::npos; at = low.find(upper)) {
-            low.replace(at, std::string_view(upper).size(), lower);
+// A header cell as compared with the names below: lower case, blanks and
+// line breaks as one space, no colon or hash at the end.
+std::string headerName(std::string_view cell) {
+    std::string name;
+    for (const char c : strings::asciiLowered(cell)) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+        if (!blank) {
+            name += c;
+        } else if (!name.empty() && name.back() != ' ') {
+            name += ' ';
         }
     }
-    return low;
+    while (!name.empty() && (name.back() == ' ' || name.back() == ':' || name.back() == '#')) {
+        name.pop_back();
+    }
+    // "Référence", "Quantité", "Repère": the accented capitals are the only others.
+    for (const auto& [upper, lower] : {std::pair{"É", "é"}, std::pair{"È", "è"}}) {
+        for (std::size_t at = name.find(upper); at != std::string::npos; at = name.find(upper)) {
+            name.replace(at, std::string_view(upper).size(), lower);
+        }
+    }
+    return name;
 }
 
-// The rows of the text split at `separator`, quotes honoured (a doubled quote
-// is one, separators and line ends inside quotes are the field's), each with
-// the number of the line it starts on.
-struct Rows {
-    std::vector<Row> rows;
-    std::vector<int> lines;
-    bool unclosed = false;
+// What a column holds, each with its names, the likeliest first: a name
+// later in a list is taken only where no earlier one is in the header.
+enum class Role : unsigned char {
+    References,
+    Value,
+    Description,
+    Count,
+    Footprint,
+    Library,
+    NotFitted,
+    Fitted,
+    Tolerance,
+    Power
 };
 
-Rows split(std::string_view text, char separator) {
-    Rows split;
-    Row row;
-    std::string field;
-    bool quoted = false;
-    int line = 1;
-    int rowLine = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                line += c == '\n' ? 1 : 0;
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == separator) {
-            row.emplace_back(strings::trimmed(field));
-            field.clear();
-        } else if (c == '\n') {
-            row.emplace_back(strings::trimmed(field));
-            field.clear();
-            split.rows.push_back(std::move(row));
-            split.lines.push_back(rowLine);
-            row.clear();
-            rowLine = ++line;
-        } else {
-            field += c;
-        }
-    }
-    split.unclosed = quoted;
-    if (!field.empty() || !row.empty()) {
-        row.emplace_back(strings::trimmed(field));
-        split.rows.push_back(std::move(row));
-        split.lines.push_back(rowLine);
-    }
-    return split;
-}
+struct RoleNames {
+    Role role;
+    std::span<const std::string_view> names;
+};
+
+constexpr std::array<std::string_view, 14> ReferenceNames{
+    "reference",  "references", "reference(s)", "designator",        "designators",
+    "ref",        "refs",       "refdes",       "ref des",           "référence",
+    "références", "repère",     "repères",      "customer reference"};
+// EAGLE's parts list names its references "Part", and its grouped
+// exports "Parts"; in other tools "Part" names the library's part.
+constexpr std::array<std::string_view, 2> PartNames{"part", "parts"};
+constexpr std::array<std::string_view, 7> ValueNames{"value",       "valeur", "val", "comment",
+                                                     "designation", "name",   "nom"};
+constexpr std::array<std::string_view, 6> DescriptionNames{"description",
+                                                           "desc",
+                                                           "part description",
+                                                           "product description",
+                                                           "manufacturer description",
+                                                           "customer description"};
+constexpr std::array<std::string_view, 12> CountNames{
+    "qty",           "quantity", "qnty", "quantity per pcb",   "qty per pcb",
+    "qty per board", "quantité", "qté",  "quantité par carte", "qté par carte",
+    "count",         "order qty"};
+constexpr std::array<std::string_view, 7> FootprintNames{
+    "footprint", "package", "pattern", "case", "case/package", "empreinte", "boîtier"};
+constexpr std::array<std::string_view, 7> LibraryNames{"libpart", "lib part", "cmp name", "libref",
+                                                       "device",  "symbol",   "part"};
+constexpr std::array<std::string_view, 6> NotFittedNames{
+    "dnp", "dnf", "do not populate", "do not place", "not fitted", "exclude from board"};
+constexpr std::array<std::string_view, 4> FittedNames{"fitted", "populate", "populated", "monté"};
+constexpr std::array<std::string_view, 4> ToleranceNames{"tolerance", "tol", "tolérance",
+                                                         "précision"};
+constexpr std::array<std::string_view, 6> PowerNames{"power",  "wattage",   "power rating",
+                                                     "rating", "puissance", "watts"};
 
 struct Columns {
-    std::optional<std::size_t> references;
-    std::optional<std::size_t> value;
-    std::optional<std::size_t> count;
-    std::optional<std::size_t> footprint;
+    std::array<std::optional<std::size_t>, 10> at;
 
-    [[nodiscard]] bool found() const { return references && value; }
+    [[nodiscard]] std::optional<std::size_t> of(Role role) const {
+        return at[static_cast<std::size_t>(role)];
+    }
+    [[nodiscard]] bool found() const {
+        return of(Role::References) && (of(Role::Value) || of(Role::Description));
+    }
 };
 
 Columns columnsOf(const Row& row) {
-    constexpr std::array<std::string_view, 5> References{"reference", "references", "designator",
-                                                         "ref", "référence"};
-    constexpr std::array<std::string_view, 4> Counts{"qty", "quantity", "quantity per pcb",
-                                                     "quantité"};
+    std::vector<std::string> names;
+    names.reserve(row.size());
+    for (const std::string& cell : row) {
+        names.push_back(headerName(cell));
+    }
+    std::vector<bool> taken(row.size(), false);
     Columns columns;
-    std::optional<std::size_t> comment;
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        const std::string name = lowered(row[i]);
-        const auto among = [&](const auto& names) {
-            return std::find(names.begin(), names.end(), name) != names.end();
-        };
-        if (among(References) && !columns.references) {
-            columns.references = i;
-        } else if ((name == "value" || name == "valeur") && !columns.value) {
-            columns.value = i;
-        } else if (name == "comment" && !comment) {
-            comment = i;
-        } else if (among(Counts) && !columns.count) {
-            columns.count = i;
-        } else if (name == "footprint" && !columns.footprint) {
-            columns.footprint = i;
+    const auto claim = [&](Role role, std::span<const std::string_view> wanted) {
+        auto& place = columns.at[static_cast<std::size_t>(role)];
+        for (const std::string_view name : wanted) {
+            for (std::size_t i = 0; i < names.size() && !place; ++i) {
+                if (!taken[i] && names[i] == name) {
+                    place = i;
+                    taken[i] = true;
+                }
+            }
         }
-    }
-    if (!columns.value) {
-        columns.value = comment;
-    }
+    };
+    claim(Role::References, ReferenceNames);
+    claim(Role::References, PartNames);
+    claim(Role::Value, ValueNames);
+    claim(Role::Description, DescriptionNames);
+    claim(Role::Count, CountNames);
+    claim(Role::Footprint, FootprintNames);
+    claim(Role::Library, LibraryNames);
+    claim(Role::NotFitted, NotFittedNames);
+    claim(Role::Fitted, FittedNames);
+    claim(Role::Tolerance, ToleranceNames);
+    claim(Role::Power, PowerNames);
     return columns;
 }
 
-// "R1,R4,R9", "R1 R4 R9", "R1-R3": each reference, with its letters and number.
-struct Reference {
-    std::string letters;
-    long number;
-};
-
-std::optional<Reference> referenceOf(std::string_view text) {
-    std::size_t digits = 0;
-    while (digits < text.size() && std::isalpha(static_cast<unsigned char>(text[digits])) != 0) {
-        ++digits;
-    }
-    const std::string_view number = text.substr(digits);
-    if (digits == 0 || number.empty() || number.size() > 6 ||
-        !std::all_of(number.begin(), number.end(),
-                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
-        return std::nullopt;
-    }
-    return Reference{std::string(text.substr(0, digits)), std::stol(std::string(number))};
+bool isHeader(const Row& row) {
+    return columnsOf(row).found();
 }
 
-// Each reference of a field, ranges spelled out; nothing for a field that
-// does not start with a reference (a summary line, a note).
-std::optional<std::vector<std::string>> referencesOf(std::string_view field) {
-    std::vector<std::string> references;
-    std::string word;
-    const auto take = [&]() -> bool {
-        if (word.empty()) {
-            return true;
-        }
-        const std::size_t dash = word.find('-');
-        const auto first = referenceOf(std::string_view(word).substr(0, dash));
-        if (!first) {
-            return false;
-        }
-        if (dash == std::string::npos) {
-            references.push_back(word);
-        } else {
-            const auto last = referenceOf(std::string_view(word).substr(dash + 1));
-            if (!last || last->letters != first->letters || last->number < first->number ||
-                last->number - first->number > 999) {
-                return false;
-            }
-            for (long n = first->number; n <= last->number; ++n) {
-                references.push_back(first->letters + std::to_string(n));
+// Whether any of `words` is in `text`, in any case: a word of four letters or
+// fewer only as a whole word ("POT" in "R_POT_Small" but not in "SPOT").
+bool mentions(std::string_view text, std::span<const std::string_view> words) {
+    const std::string low = strings::asciiLowered(text);
+    for (const std::string_view word : words) {
+        for (std::size_t at = low.find(word); at != std::string::npos;
+             at = low.find(word, at + 1)) {
+            const auto letterAt = [&](std::size_t i) {
+                return i < low.size() && std::isalpha(static_cast<unsigned char>(low[i])) != 0;
+            };
+            if (word.size() > 4 ||
+                ((at == 0 || !letterAt(at - 1)) && !letterAt(at + word.size()))) {
+                return true;
             }
         }
-        word.clear();
-        return true;
+    }
+    return false;
+}
+
+enum class Kind : unsigned char { Fixed, Potentiometer, Network, Thermistor, Other };
+
+// What the parts of a line are, from their references' letters, then from
+// what the value, library, footprint and description say.
+Kind kindOf(std::span<const Reference> references, std::string_view said) {
+    constexpr std::array<std::string_view, 4> PotentiometerLetters{"RV", "VR", "POT", "TRIM"};
+    constexpr std::array<std::string_view, 3> NetworkLetters{"RN", "RA", "RM"};
+    constexpr std::array<std::string_view, 6> ThermistorLetters{"RT",  "TH",  "NTC",
+                                                                "PTC", "LDR", "RTH"};
+    const auto lettered = [&](std::span<const std::string_view> letters) {
+        return std::all_of(references.begin(), references.end(), [&](const Reference& reference) {
+            const std::string upper = strings::asciiUppered(reference.letters);
+            return std::find(letters.begin(), letters.end(), upper) != letters.end();
+        });
     };
-    for (const char c : std::string(field) + ' ') {
-        if (c == ',' || c == ' ' || c == ';' || c == '\t') {
-            // After a first reference, a word that is none stays in the
-            // field as written but names no part.
-            if (!take() && references.empty()) {
-                return std::nullopt;
-            }
-            word.clear();
-        } else {
-            word += c;
-        }
+    const bool resistors =
+        std::all_of(references.begin(), references.end(), [](const Reference& reference) {
+            return reference.letters == "R" || reference.letters == "r";
+        });
+    constexpr std::array<std::string_view, 8> PotentiometerWords{
+        "potentiometer", "trimmer", "trimpot", "pot", "trim", "r_pot", "rheostat", "potentiomètre"};
+    constexpr std::array<std::string_view, 7> NetworkWords{
+        "network", "array", "r_pack", "respack", "r_array", "réseau", "resistor pack"};
+    constexpr std::array<std::string_view, 8> ThermistorWords{
+        "thermistor", "ntc", "ptc", "ldr", "photoresistor", "photocell", "r_photo", "thermistance"};
+    if (lettered(PotentiometerLetters)) {
+        return Kind::Potentiometer;
     }
-    if (references.empty()) {
+    if (lettered(NetworkLetters)) {
+        return Kind::Network;
+    }
+    if (lettered(ThermistorLetters)) {
+        return Kind::Thermistor;
+    }
+    if (!resistors) {
+        return Kind::Other;
+    }
+    if (mentions(said, ThermistorWords)) {
+        return Kind::Thermistor;
+    }
+    if (mentions(said, PotentiometerWords)) {
+        return Kind::Potentiometer;
+    }
+    if (mentions(said, NetworkWords)) {
+        return Kind::Network;
+    }
+    return Kind::Fixed;
+}
+
+// A Fitted column's word for a part left off: "No", "0", "DNF"...
+bool saysLeftOff(std::string_view text) {
+    constexpr std::array<std::string_view, 9> Off{"no",  "n",   "0",          "false",   "non",
+                                                  "dnf", "dnp", "not fitted", "excluded"};
+    const std::string low = strings::asciiLowered(strings::trimmed(text));
+    return std::find(Off.begin(), Off.end(), low) != Off.end();
+}
+
+// A DNP column's word for a part left off: anything but nothing or a no.
+bool marksLeftOff(std::string_view text) {
+    constexpr std::array<std::string_view, 8> Fitted{"",      "no",  "n", "0",
+                                                     "false", "non", "-", "fitted"};
+    const std::string low = strings::asciiLowered(strings::trimmed(text));
+    return std::find(Fitted.begin(), Fitted.end(), low) == Fitted.end();
+}
+
+// The quantity column's whole number, where it holds one.
+std::optional<int> countIn(std::string_view text) {
+    text = strings::trimmed(text);
+    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        })) {
         return std::nullopt;
     }
-    return references;
+    return std::stoi(std::string(text));
 }
 
-bool isResistor(const std::string& reference) {
-    return (reference[0] == 'R' || reference[0] == 'r') &&
-           std::isdigit(static_cast<unsigned char>(reference[1])) != 0;
-}
+// Reads the lines of one layout of the file into `bom`.
+class BomReader {
+public:
+    explicit BomReader(Bom& bom) : bom_(bom) {}
 
-// "0R", "0", "0 Ω": the link of no resistance.
-bool isZeroLink(std::string_view value) {
-    const std::string low = lowered(strings::trimmed(value));
-    return low == "0" || low == "0r" || low == "0 ohm" || low == "0ω" || low == "0 ω" ||
-           low == "0r0" || low == "0,0" || low == "0.0";
-}
+    void read(const Rows& rows) {
+        std::optional<Columns> columns;
+        for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+            const Columns found = columnsOf(rows.rows[i]);
+            if (found.found()) {
+                columns = found;
+            } else if (columns) {
+                readLine(rows.rows[i], *columns, rows.lines[i]);
+            }
+        }
+    }
+
+private:
+    void readLine(const Row& row, const Columns& columns, int line) {
+        const auto field = [&](Role role) -> std::string_view {
+            const std::optional<std::size_t> column = columns.of(role);
+            return column && *column < row.size() ? std::string_view(row[*column])
+                                                  : std::string_view();
+        };
+        const std::string_view written = field(Role::References);
+        std::optional<std::vector<Reference>> references = referencesIn(written);
+        if (!references) {
+            return;  // a note or a summary, not a part
+        }
+        const std::size_t listed = references->size();
+        // Parts already read (KiCad lists each part again, collated) are not
+        // counted twice.
+        std::erase_if(*references, [&](const Reference& reference) {
+            return !seen_.insert(reference.text()).second;
+        });
+        if (references->empty()) {
+            return;
+        }
+        const std::string_view value = field(Role::Value);
+        const std::string_view description = field(Role::Description);
+        const std::string said = std::string(value) + ' ' + std::string(field(Role::Library)) +
+                                 ' ' + std::string(field(Role::Footprint)) + ' ' +
+                                 std::string(description);
+        const int parts = static_cast<int>(references->size());
+        switch (kindOf(*references, said)) {
+            case Kind::Other:
+                ++bom_.skipped;
+                return;
+            case Kind::Potentiometer:
+                bom_.notFixed.potentiometers += parts;
+                return;
+            case Kind::Network:
+                bom_.notFixed.networks += parts;
+                return;
+            case Kind::Thermistor:
+                bom_.notFixed.thermistors += parts;
+                return;
+            case Kind::Fixed:
+                break;
+        }
+        const std::optional<int> quantity = countIn(field(Role::Count));
+        const bool notFitted = marksLeftOff(field(Role::NotFitted)) ||
+                               saysLeftOff(field(Role::Fitted)) || quantity == 0 ||
+                               saysNotFitted(value);
+        if (notFitted) {
+            bom_.notFitted += parts;
+            return;
+        }
+        std::optional<PartValue> read = readPartValue(value);
+        if (!read && !description.empty()) {
+            read = readPartValue(description);
+            if (read && read->package.empty()) {
+                read->package = packageIn(description);
+            }
+        }
+        if (!read) {
+            bom_.unreadable.push_back({line, std::string(strings::trimmed(written, " \t\r,;")),
+                                       std::string(value.empty() ? description : value)});
+            return;
+        }
+        if (read->package.empty()) {
+            read->package = packageIn(field(Role::Footprint));
+        }
+        if (!read->tolerance) {
+            read->tolerance = toleranceIn(field(Role::Tolerance));
+        }
+        if (read->power.empty()) {
+            read->power = powerIn(field(Role::Power));
+        }
+        // A quantity that disagrees with references some of which were read
+        // already is not this line's.
+        const bool whole = quantity && listed == references->size();
+        bom_.resistors.push_back(
+            {*std::move(read), *std::move(references), whole ? *quantity : parts, line});
+    }
+
+    Bom& bom_;
+    std::set<std::string> seen_;
+};
 
 }  // namespace
 
 std::variant<Bom, BomFault> readBillOfMaterials(std::string_view text) {
     text = strings::withoutByteOrderMark(text);
-    // The separator is the one that finds a header.
+    // The separator is the first that finds a header. Fields are quoted with
+    // '"', or with "'" where no field is in '"' and some are in "'" (one of
+    // KiCad's formats).
+    const auto inSingleQuotes = [](const Rows& rows) {
+        return std::any_of(rows.rows.begin(), rows.rows.end(), [](const Row& row) {
+            return std::any_of(row.begin(), row.end(), [](const std::string& field) {
+                return field.size() > 1 && field.front() == '\'' && field.back() == '\'';
+            });
+        });
+    };
     for (const char separator : {',', ';', '\t'}) {
-        const Rows rows = split(text, separator);
-        const auto header = std::find_if(rows.rows.begin(), rows.rows.end(),
-                                         [](const Row& row) { return columnsOf(row).found(); });
-        if (header == rows.rows.end()) {
+        Rows rows = delimitedRows(text, separator, '"');
+        if (rows.quoted == 0 && inSingleQuotes(rows)) {
+            rows = delimitedRows(text, separator, '\'');
+        }
+        if (std::none_of(rows.rows.begin(), rows.rows.end(), isHeader)) {
             continue;
         }
         if (rows.unclosed) {
             return BomFault::UnclosedQuote;
         }
-        const Columns columns = columnsOf(*header);
-        const auto fieldOf = [](const Row& row, std::optional<std::size_t> column) {
-            return column && *column < row.size() ? row[*column] : std::string();
-        };
         Bom bom;
-        for (auto row = header + 1; row != rows.rows.end(); ++row) {
-            const int line = rows.lines[static_cast<std::size_t>(row - rows.rows.begin())];
-            const bool blank = std::all_of(row->begin(), row->end(),
-                                           [](const std::string& field) { return field.empty(); });
-            if (blank) {
-                break;
-            }
-            const std::string written = fieldOf(*row, columns.references);
-            const std::optional<std::vector<std::string>> references = referencesOf(written);
-            if (!references) {
-                continue;  // a note or a summary, not a part
-            }
-            if (!std::all_of(references->begin(), references->end(), isResistor)) {
-                ++bom.skipped;
-                continue;
-            }
-            const std::string value = fieldOf(*row, columns.value);
-            std::optional<notation::Value> read;
-            if (isZeroLink(value)) {
-                read = notation::Value(0, 0);
-            } else if (const notation::Read<notation::Value> ohms =
-                           notation::readValue(strings::trimmed(value));
-                       std::holds_alternative<notation::Value>(ohms)) {
-                read = std::get<notation::Value>(ohms);
-            }
-            if (!read) {
-                bom.unreadable.push_back({line, written, value});
-                continue;
-            }
-            int count = static_cast<int>(references->size());
-            const std::string quantity = fieldOf(*row, columns.count);
-            if (!quantity.empty() && quantity.size() < 7 &&
-                std::all_of(quantity.begin(), quantity.end(), [](char c) {
-                    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-                })) {
-                count = std::stoi(quantity);
-            }
-            bom.resistors.push_back(
-                {*read, *references, written, count, fieldOf(*row, columns.footprint), line});
-        }
+        BomReader(bom).read(rows);
+        return bom;
+    }
+    if (const std::optional<Rows> rows = alignedRows(text, isHeader)) {
+        Bom bom;
+        BomReader(bom).read(*rows);
         return bom;
     }
     return BomFault::NoHeader;

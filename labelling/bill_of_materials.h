@@ -1,51 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The resistors of a bill of materials, as EDA tools and assembly houses
-// export it in CSV: a header row naming the columns in any order and case,
-// commas, semicolons or tabs, quoted fields, grouped references.
+// The resistors of a bill of materials, as EDA tools, assembly houses,
+// distributors and people write it: a header row naming the columns in any
+// order and case, commas, semicolons or tabs, quoted fields, grouped
+// references, or columns aligned with spaces (EAGLE's parts list).
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
-#include "notation/quantity.h"
+#include "labelling/part_value.h"
+#include "labelling/references.h"
 
 namespace labelling {
 
-// One line of resistors: a value and the parts that carry it.
+// One line of resistors: what they are and the parts that carry it.
 struct BomResistor {
-    notation::Value value;                // zero for a zero-ohm link ("0R")
-    std::vector<std::string> references;  // ranges spelled out: "R1-R3" is R1, R2, R3
-    std::string written;                  // the references as the file writes them
-    int count;                            // the quantity column's, else the references'
-    std::string footprint;
-    int line;  // 1 for the file's first
+    PartValue value;
+    std::vector<Reference> references;  // runs spelled out: "R1-R3" is R1, R2, R3
+    int count;                          // the quantity column's, else the references'
+    int line;                           // 1 for the file's first
 };
 
 // A line whose references are resistors but whose value does not read.
 struct BomUnreadable {
     int line;
     std::string references;  // as the file writes them
-    std::string value;
+    std::string value;       // the value, else the description
+};
+
+// Parts whose reference starts with R that are no fixed resistor, counted by
+// kind: they get no label.
+struct NotFixedResistors {
+    int potentiometers = 0;  // and trimmers
+    int networks = 0;
+    int thermistors = 0;  // and light-dependent resistors
+
+    [[nodiscard]] bool any() const { return potentiometers + networks + thermistors > 0; }
 };
 
 struct Bom {
     std::vector<BomResistor> resistors;
     std::vector<BomUnreadable> unreadable;
-    int skipped = 0;  // lines of other parts: capacitors, chips, connectors...
+    int skipped = 0;    // lines of other parts: capacitors, chips, connectors...
+    int notFitted = 0;  // resistors marked DNP, DNF, not fitted or 0 to fit
+    NotFixedResistors notFixed;
 };
 
 // Why a text is no bill of materials at all.
 enum class BomFault { NoHeader, UnclosedQuote };
 
-// The header is the first row naming a references column (Reference,
-// References, Designator, Ref, Référence) and a value column (Value, Valeur,
-// or Comment, as assembly houses name it); the quantity (Qty, Quantity,
-// Quantity Per PCB, Quantité) and Footprint are read where present. A blank
-// row ends the table: a summary ("Component Count:") may follow. A line is a
-// resistor when every reference is R and a number.
+// The header is the first row naming a references column (Reference(s),
+// Designator, Ref, RefDes, Part(s), Référence...) and a value (Value,
+// Comment, Designation, Name...) or a description column; lines before it
+// are a preamble. A later header starts another table (KiCad's collated
+// one), whose parts already read are not read again. A line is of resistors
+// when every reference is R and a number.
 std::variant<Bom, BomFault> readBillOfMaterials(std::string_view text);
 
 }  // namespace labelling

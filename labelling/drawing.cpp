@@ -50,17 +50,21 @@ void drawStrip(Page& page, std::span<const notation::Colour> bands, double x, do
     }
 }
 
-// The parts' references that fit on a line of `room` characters, the count
-// after them: "R1, R4, R9 (3)", or "R1, R2, R3… (40)".
+// The parts' references that fit on a line of `room` characters, each whole,
+// the count after them: "R1, R4, R9 (3)", or "R1, R2-R7… (40)"; the first
+// is written even where it alone is too long.
 std::string partsLine(const LabelContent& label, std::size_t room) {
     const std::string count = " (" + std::to_string(label.count) + ")";
+    constexpr std::string_view More = "…";
     std::string line;
-    for (const std::string& part : label.parts) {
-        const std::size_t comma = line.empty() ? 0 : 2;
-        if (line.size() + comma + part.size() + count.size() > room) {
-            return line.append("…").append(count);
+    for (std::size_t i = 0; i < label.parts.size(); ++i) {
+        const std::string_view separator = line.empty() ? "" : ", ";
+        const std::size_t after = i + 1 == label.parts.size() ? 0 : 1;  // "…" is one character
+        if (!line.empty() &&
+            line.size() + separator.size() + label.parts[i].size() + after + count.size() > room) {
+            return line.append(More).append(count);
         }
-        line.append(comma == 0 ? "" : ", ").append(part);
+        line.append(separator).append(label.parts[i]);
     }
     return line.append(count);
 }
@@ -92,10 +96,13 @@ void drawLabel(Page& page, const LabelContent& label, double x, double y, double
         markings += (markings.empty() ? "CMS " : "  ") + marking;
     }
     const double bottom = y + height - pad;
+    // About half an em a character in a sans.
+    const auto room = static_cast<std::size_t>((width - 2 * pad) / (infoSize * 0.55));
+    if (!label.details.empty() && markings.size() + 2 + label.details.size() <= room) {
+        markings += (markings.empty() ? "" : "  ") + label.details;
+    }
     text(markings, x + pad, label.parts.empty() ? bottom : bottom - infoSize * 1.25, infoSize);
     if (!label.parts.empty()) {
-        // About half an em a character in a sans.
-        const auto room = static_cast<std::size_t>((width - 2 * pad) / (infoSize * 0.55));
         text(partsLine(label, room), x + pad, bottom, infoSize);
     }
 }

@@ -22,6 +22,30 @@ const tools = (() => {
         return JSON.parse(module.ccall(name, 'string', words.map(() => 'string'), words));
     }
 
+    // Bytes in the module's memory for the length of one call: a file may be
+    // larger than the stack, and UTF-16 holds zero bytes a string would end at.
+    function withBytes(bytes, use) {
+        const at = module._malloc(Math.max(bytes.length, 1));
+        module.HEAPU8.set(bytes, at);
+        try {
+            return use(at);
+        } finally {
+            module._free(at);
+        }
+    }
+
+    // A command's words, and the stock or bill it reads: its name and bytes.
+    function run(words, name, bytes) {
+        return withBytes(bytes, (at) => JSON.parse(module.ccall('tools_run', 'string',
+            ['string', 'string', 'number', 'number'], [words.join('\n'), name, at, bytes.length])));
+    }
+
+    // A picked file's text, as the tool reads it; null where it cannot.
+    function textOf(bytes) {
+        return withBytes(bytes, (at) => JSON.parse(module.ccall('tools_text_of', 'string',
+            ['number', 'number'], [at, bytes.length])));
+    }
+
     function ask(question) {
         if (module === null) {
             waiting.push(question);
@@ -84,5 +108,5 @@ const tools = (() => {
         }));
     }
 
-    return { call, ask, shown, answer, load, loaded: () => module !== null };
+    return { call, run, textOf, ask, shown, answer, load, loaded: () => module !== null };
 })();

@@ -26,19 +26,22 @@ const toolsPage = (() => {
     // bill pasted or picked, with the name it goes by and its text; nothing
     // for a form that has no parts.
     const pasted = {};
+    const unread = {};  // a picked file the tool cannot read, sent as it is for the tool to say so
     function sourceOf(form) {
         const source = document.querySelector(`input[name="${form}-source"]:checked`);
         if (!source) {
-            return { words: [], name: '', text: '' };
+            return { words: [], name: '', bytes: new Uint8Array() };
         }
         const from = source.value;
         if (from === 'serie') {
             const fields = document.querySelectorAll(`#${form} .from-serie [data-option]`);
-            return { words: optionsIn([...fields]), name: '', text: '' };
+            return { words: optionsIn([...fields]), name: '', bytes: new Uint8Array() };
         }
         const name = pasted[form] || 'collé';
+        const bytes = unread[form] || new TextEncoder().encode(
+            document.getElementById(`${form}-stock`).value);
         return { words: [from === 'nomenclature' ? '--nomenclature' : '--stock', name], name,
-            text: document.getElementById(`${form}-stock`).value };
+            bytes };
     }
 
     // The command's words, its options, then where its parts come from (a
@@ -47,7 +50,7 @@ const toolsPage = (() => {
         const source = sourceOf(form);
         const words = form === 'etiquettes' ? [...command, ...source.words, ...optionsOf(form)]
             : [...command, ...optionsOf(form), ...source.words];
-        return tools.call('tools_run', words.join('\n'), source.name, source.text);
+        return tools.run(words, source.name, source.bytes);
     }
     const run = (form, command) => tools.answer(document.getElementById(form), said(form, command));
 
@@ -110,12 +113,24 @@ const toolsPage = (() => {
             document.getElementById(`${form}-fichier`).addEventListener('change', async (event) => {
                 const [file] = event.target.files;
                 if (file) {
-                    document.getElementById(`${form}-stock`).value = await file.text();
-                    pasted[form] = file.name;
+                    // Its text as the tool reads it (a bill may be UTF-16 or
+                    // Windows-1252), to be read and changed here.
+                    const bytes = new Uint8Array(await file.arrayBuffer());
+                    tools.ask(() => {
+                        const text = tools.textOf(bytes);
+                        document.getElementById(`${form}-stock`).value = text ?? '';
+                        pasted[form] = file.name;
+                        if (text === null) {
+                            unread[form] = bytes;
+                        } else {
+                            delete unread[form];
+                        }
+                    });
                 }
             });
             document.getElementById(`${form}-stock`).addEventListener('input', () => {
                 delete pasted[form];
+                delete unread[form];
             });
         }
     }
@@ -138,5 +153,5 @@ const toolsPage = (() => {
 
     bind();
     tools.load(ready);
-    return { call: tools.call };
+    return { call: tools.call, run: tools.run };
 })();

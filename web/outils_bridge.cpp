@@ -2,7 +2,10 @@
 // The bench tools for the page: resistances-code's own verbs, run on the
 // words of the page's forms, their answers returned as JSON. The stock a
 // person pasted or picked is the one file the verbs may read. Only functions
-// with C names cross into JavaScript.
+// with C names cross into JavaScript; a file's bytes cross as they are, so
+// that the tool reads UTF-16 and Windows-1252 as it does on the command line.
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "notation/colour_code.h"
 #include "notation/marking.h"
 #include "notation/series.h"
+#include "strings/encoding.h"
 #include "strings/terminal.h"
 #include "tables/palette.h"
 
@@ -121,9 +125,19 @@ const char* kept(std::string text) {
 
 extern "C" {
 
-// The words of one command, a line each; the stock's name and text, if any.
-const char* tools_run(const char* arguments, const char* stockName, const char* stockText) {
-    return kept("[" + answered(lines(arguments), PastedFile(stockName, stockText)) + "]");
+// The words of one command, a line each; the name and bytes of the stock or
+// bill picked or pasted, if any.
+const char* tools_run(const char* arguments, const char* fileName, const char* bytes, int length) {
+    const std::string_view file(bytes, static_cast<std::size_t>(std::max(length, 0)));
+    return kept("[" + answered(lines(arguments), PastedFile(fileName, file)) + "]");
+}
+
+// A picked file's text as the tool reads it (UTF-8, UTF-16 or Windows-1252),
+// to show where it can be read and changed; null where it is none of them.
+const char* tools_text_of(const char* bytes, int length) {
+    const std::optional<std::string> text =
+        strings::utf8Of(std::string_view(bytes, static_cast<std::size_t>(std::max(length, 0))));
+    return kept(text ? logic::jsonString(*text) : "null");
 }
 
 // What a person has in hand: colours, a marking or a value.

@@ -15,6 +15,7 @@
 #include "labelling/writers.h"
 #include "notation/french.h"
 #include "notation/reading.h"
+#include "strings/encoding.h"
 #include "strings/terminal.h"
 #include "strings/text.h"
 
@@ -47,67 +48,132 @@ void checkBillText(std::string_view text, const std::string& path) {
                  mebibytes(LargestStock) + " : ce n'est pas une nomenclature.");
     }
     for (int number = 1; !text.empty(); ++number) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
+        // Old Mac files end their lines with a lone CR.
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
         if (end > LongestBillLine) {
             complain(billName(path) + ", ligne " + std::to_string(number) + " : ligne de plus de " +
                      std::to_string(LongestBillLine) + " octets ; ce n'est pas une nomenclature.");
         }
-        text.remove_prefix(std::min(end + 1, text.size()));
+        const bool crlf = text.substr(end).starts_with("\r\n");
+        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
     }
 }
 
-// One label a value, in the order the bill first gives it, with every part
-// that carries it; what was not labelled is noted on the error stream.
-std::vector<labelling::LabelContent> billLabels(const std::string& path, const InputFiles& files,
-                                                Answer& out) {
-    const std::string text = files.read(path, "la nomenclature");
-    checkBillText(text, path);
-    const auto read = labelling::readBillOfMaterials(text);
-    if (const auto* fault = std::get_if<labelling::BomFault>(&read)) {
-        complain("la nomenclature " + strings::quoted(path) +
-                 (*fault == labelling::BomFault::UnclosedQuote
-                      ? " a un guillemet jamais refermé."
-                      : " n'a pas de ligne d'en-tête nommant les repères (Reference, "
-                        "Designator, Ref) et les valeurs (Value, Valeur, Comment)."));
+// The tolerances of a label's strips: the bill's where it writes one with a
+// band colour, else the usual gold and brown.
+labelling::StripTolerances tolerancesFrom(std::optional<int> written) {
+    const std::vector<int> colours = notation::codeTolerances();
+    if (!written || std::find(colours.begin(), colours.end(), *written) == colours.end() ||
+        *written > notation::WidestBandTolerance) {
+        return {};
     }
-    const labelling::Bom& bill = std::get<labelling::Bom>(read);
-    const std::string named = billName(path);
+    return {*written, *written};
+}
+
+// "2 résistances non montées", "1 réseau de résistances": a count and its noun.
+std::string counted(int count, std::string_view one, std::string_view several) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : several);
+}
+
+// What the bill holds that gets no label, one note a reason.
+void noteLeftOut(const labelling::Bom& bill, const std::string& named, Answer& out) {
     for (const labelling::BomUnreadable& line : bill.unreadable) {
         out.note(named + ", ligne " + std::to_string(line.line) + " : valeur illisible " +
                  strings::quoted(line.value) + " pour " + strings::printable(line.references) +
                  ", sans étiquette.");
     }
-    if (bill.skipped > 0) {
-        out.note(named + " : " + std::to_string(bill.skipped) +
-                 (bill.skipped == 1 ? " ligne ignorée, qui n'est pas une résistance."
-                                    : " lignes ignorées, qui ne sont pas des résistances."));
+    if (bill.notFitted > 0) {
+        out.note(named + " : " +
+                 counted(bill.notFitted, "résistance non montée (DNP)",
+                         "résistances non montées (DNP)") +
+                 ", sans étiquette.");
     }
+    if (bill.notFixed.any()) {
+        std::vector<std::string> kinds;
+        const labelling::NotFixedResistors& parts = bill.notFixed;
+        if (parts.potentiometers > 0) {
+            kinds.push_back(counted(parts.potentiometers, "potentiomètre ou ajustable",
+                                    "potentiomètres ou ajustables"));
+        }
+        if (parts.networks > 0) {
+            kinds.push_back(
+                counted(parts.networks, "réseau de résistances", "réseaux de résistances"));
+        }
+        if (parts.thermistors > 0) {
+            kinds.push_back(counted(parts.thermistors, "thermistance ou photorésistance",
+                                    "thermistances ou photorésistances"));
+        }
+        out.note(named + " : pas de résistance fixe, sans étiquette : " +
+                 strings::joined(kinds, ", ") + ".");
+    }
+    if (bill.skipped > 0) {
+        out.note(named + " : " +
+                 counted(bill.skipped, "ligne ignorée, qui n'est pas une résistance.",
+                         "lignes ignorées, qui ne sont pas des résistances."));
+    }
+}
+
+// One label a value and tolerance, in the order the bill first gives it,
+// with every part that carries it; what was not labelled is noted on the
+// error stream.
+std::vector<labelling::LabelContent> billLabels(const std::string& path, const InputFiles& files,
+                                                Answer& out) {
+    const std::optional<std::string> text = strings::utf8Of(files.read(path, "la nomenclature"));
+    if (!text) {
+        complain("la nomenclature " + strings::quoted(path) +
+                 " n'est ni en UTF-8, ni en UTF-16, ni en Windows-1252 : enregistrez-la en "
+                 "UTF-8 (« CSV UTF-8 » dans un tableur).");
+    }
+    checkBillText(*text, path);
+    const auto read = labelling::readBillOfMaterials(*text);
+    if (const auto* fault = std::get_if<labelling::BomFault>(&read)) {
+        complain("la nomenclature " + strings::quoted(path) +
+                 (*fault == labelling::BomFault::UnclosedQuote
+                      ? " a un guillemet jamais refermé."
+                      : " n'a pas de ligne d'en-tête nommant les repères (Reference, "
+                        "Designator, Ref, Part) et les valeurs (Value, Comment, Designation) "
+                        "ou leur description."));
+    }
+    const labelling::Bom& bill = std::get<labelling::Bom>(read);
+    noteLeftOut(bill, billName(path), out);
     if (bill.resistors.empty()) {
         complain("la nomenclature " + strings::quoted(path) +
                  " ne donne aucune résistance lisible.");
     }
-    // Several lines of one value (two footprints, say) share its label.
-    std::vector<std::pair<notation::Value, std::vector<const labelling::BomResistor*>>> values;
-    for (const labelling::BomResistor& resistor : bill.resistors) {
-        const auto same = std::find_if(values.begin(), values.end(), [&](const auto& seen) {
-            return seen.first == resistor.value;
+    // Several lines of one part (two footprints, say) share its label; the
+    // same value at another tolerance is another part.
+    struct Group {
+        const labelling::PartValue* part;
+        std::vector<labelling::Reference> references;
+        int count = 0;
+        std::vector<std::string> details;  // packages, then powers, each once
+    };
+    std::vector<Group> groups;
+    for (const labelling::BomResistor& line : bill.resistors) {
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& seen) {
+            return seen.part->resistance == line.value.resistance &&
+                   seen.part->tolerance == line.value.tolerance;
         });
-        if (same == values.end()) {
-            values.push_back({resistor.value, {&resistor}});
-        } else {
-            same->second.push_back(&resistor);
+        if (group == groups.end()) {
+            group = groups.insert(groups.end(), Group{&line.value, {}, 0, {}});
+        }
+        group->references.insert(group->references.end(), line.references.begin(),
+                                 line.references.end());
+        group->count += line.count;
+        for (const std::string& detail : {line.value.package, line.value.power}) {
+            if (!detail.empty() && std::find(group->details.begin(), group->details.end(),
+                                             detail) == group->details.end()) {
+                group->details.push_back(detail);
+            }
         }
     }
     std::vector<labelling::LabelContent> labels;
-    for (const auto& [value, lines] : values) {
-        std::vector<std::string> references;  // as the bill writes them: "R1-R3"
-        int count = 0;
-        for (const labelling::BomResistor* line : lines) {
-            references.push_back(line->written);
-            count += line->count;
-        }
-        labels.push_back(
-            labelling::labelOf(value, labelling::StripTolerances{}, references, count));
+    for (const Group& group : groups) {
+        labelling::LabelContent label =
+            labelling::labelOf(group.part->resistance, tolerancesFrom(group.part->tolerance),
+                               labelling::compactReferences(group.references), group.count);
+        label.details = strings::printable(strings::joined(group.details, ", "));
+        labels.push_back(std::move(label));
     }
     return labels;
 }
@@ -186,8 +252,8 @@ labelling::SheetLayout layoutOf(const CommandLine& line) {
 
 std::string etiquettesUsage() {
     return "  etiquettes [--serie E12] [--de 10] [--a 1M] | --valeurs 4k7,10k,220\n"
-           "      | --stock FICHIER | --nomenclature FICHIER.csv\n"
-           "      [--format svg|pdf] [--sortie FICHIER] [--page A4|Letter]\n"
+           "      | --stock FICHIER | --nomenclature (--bom) FICHIER.csv\n"
+           "      [--format svg|pdf] [--sortie (--output) FICHIER] [--page A4|Letter]\n"
            "      [--grille 3x8 | --taille 48x17] [--marges 0] (en mm)\n"
            "                                   (labels) étiquettes des tiroirs ou d'un kit : la "
            "valeur,\n"
