@@ -10,9 +10,8 @@
 namespace cli {
 
 std::string vecteursUsage() {
-    return "  vecteurs [--cms]                 (vectors) vecteurs de test CSV de toutes les "
-           "séries,\n"
-           "                                   en bagues ou en marquages CMS\n";
+    return "  vecteurs [--cms]                 (vectors [--smd]) vecteurs de test CSV de toutes\n"
+           "                                   les séries, en bagues ou en marquages CMS\n";
 }
 
 int vecteurs(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {

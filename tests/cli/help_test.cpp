@@ -35,6 +35,19 @@ TEST(HelpAndVersion, InFrenchForTheToolAndForEachVerb) {
     }
 }
 
+// Each verb's help names its options under every name the completion offers.
+TEST(HelpAndVersion, EachVerbNamesItsOptionsUnderEveryName) {
+    for (const cli::Verb& verb : cli::verbs()) {
+        const Outcome help = run({std::string(verb.name), "--help"});
+        for (const cli::Option& option : verb.options) {
+            for (const std::string_view name : {option.name, option.alias}) {
+                EXPECT_TRUE(name.empty() || help.out.find(name) != std::string::npos)
+                    << verb.name << " --help lacks " << name;
+            }
+        }
+    }
+}
+
 // Every verb and option of the table, under each of its names, in both
 // manual pages.
 TEST(ManualPages, NameEveryVerbAndOption) {

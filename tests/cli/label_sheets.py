@@ -103,6 +103,11 @@ done = subprocess.run([TOOL, 'etiquettes', '--format', 'pdf'], stdout=terminal,
                       stderr=subprocess.PIPE, check=False, timeout=60)
 check(done.returncode == 2 and b'terminal' in done.stderr, f'PDF on a terminal: {done.stderr}')
 
+# Bytes in no encoding a spreadsheet saves: refused with the file's name.
+status, svg, err = run('--nomenclature', '-', stdin=b'Designator,Value\nR1,10k\x81\n')
+check(status == 2 and svg == b'' and '« - »' in err and 'ni en UTF-8, ni en UTF-16, ni en '
+      'Windows-1252' in err, f'no encoding: {err}')
+
 # Nothing to label: refused, with why.
 status, svg, err = run('--nomenclature', '-', stdin=b'Designator,Comment\nC1,100n\nU1,NE555\n')
 check(status == 2 and svg == b'' and 'aucune résistance lisible' in err, f'no resistor: {err}')
