@@ -163,7 +163,7 @@ enum class Kind : unsigned char { Fixed, Potentiometer, Network, Thermistor, Oth
 // what the value, library, footprint and description say.
 Kind kindOf(std::span<const Reference> references, std::string_view said) {
     constexpr std::array<std::string_view, 4> PotentiometerLetters{"RV", "VR", "POT", "TRIM"};
-    constexpr std::array<std::string_view, 3> NetworkLetters{"RN", "RA", "RM"};
+    constexpr std::array<std::string_view, 2> NetworkLetters{"RN", "RA"};
     constexpr std::array<std::string_view, 6> ThermistorLetters{"RT",  "TH",  "NTC",
                                                                 "PTC", "LDR", "RTH"};
     const auto lettered = [&](std::span<const std::string_view> letters) {
