@@ -25,6 +25,7 @@ enum class Takes {
     Coefficient,  // a temperature coefficient the colour code has, in ppm/°C
     Count,        // a whole number from `low` to `high`
     Choice,       // one of the words of `choices`
+    Sheet,        // a sticker sheet's product code: L7160
 };
 
 struct Option {

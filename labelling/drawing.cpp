@@ -69,41 +69,47 @@ std::string partsLine(const LabelContent& label, std::size_t room) {
     return line.append(count);
 }
 
-void drawLabel(Page& page, const LabelContent& label, double x, double y, double width,
-               double height) {
+// A label's content within `area`, the part of the label it may print on.
+void drawLabel(Page& page, const LabelContent& label, const Area& area) {
     const auto text = [&](std::string words, double left, double baseline, double size) {
         if (words.empty()) {
             return;
         }
         page.push_back(Shape::words(std::move(words), left, baseline, size));
     };
-    page.push_back(Shape::box(x, y, width, height));  // where to cut
-    const double pad = std::min(width, height) * 0.06;
-    const double valueSize = std::min(height * 0.24, width * 0.11);
-    text(label.value, x + pad, y + pad + valueSize * 0.8, valueSize);
-    const double smallSize = height * 0.08;
-    const double stripTop = y + height * 0.42;
-    const double stripHeight = height * 0.17;
-    const double stripWidth = (width - 3 * pad) / 2;
-    const double fiveLeft = x + 2 * pad + stripWidth;
-    text(label.fourCaption, x + pad, stripTop - smallSize * 0.4, smallSize);
+    // An outline's stroke is centred on its edge: half of it stays inside too.
+    constexpr double HalfStroke = 0.1;
+    const double x = area.x + HalfStroke;
+    const double y = area.y + HalfStroke;
+    const double width = area.width - 2 * HalfStroke;
+    const double height = area.height - 2 * HalfStroke;
+    const double gap = std::min(width, height) * 0.05;
+    const double valueSize = std::min(height * 0.26, width * 0.12);
+    text(label.value, x, y + valueSize * 0.75, valueSize);
+    const double smallSize = height * 0.085;
+    const double stripTop = y + height * 0.38;
+    const double stripHeight = height * 0.18;
+    const double stripWidth = (width - gap) / 2;
+    const double fiveLeft = x + gap + stripWidth;
+    text(label.fourCaption, x, stripTop - smallSize * 0.4, smallSize);
     text(label.fiveCaption, fiveLeft, stripTop - smallSize * 0.4, smallSize);
-    drawStrip(page, label.fourBands, x + pad, stripTop, stripWidth, stripHeight, smallSize);
+    drawStrip(page, label.fourBands, x, stripTop, stripWidth, stripHeight, smallSize);
     drawStrip(page, label.fiveBands, fiveLeft, stripTop, stripWidth, stripHeight, smallSize);
-    const double infoSize = height * 0.09;
+    const double infoSize = height * 0.1;
     std::string markings;
     for (const std::string& marking : label.markings) {
         markings += (markings.empty() ? "CMS " : "  ") + marking;
     }
-    const double bottom = y + height - pad;
+    // Baselines leave room for the descenders of a sans, a fifth of an em.
+    const double bottom = y + height - infoSize * 0.22;
     // About half an em a character in a sans.
-    const auto room = static_cast<std::size_t>((width - 2 * pad) / (infoSize * 0.55));
+    const auto room = static_cast<std::size_t>(width / (infoSize * 0.55));
     if (!label.details.empty() && markings.size() + 2 + label.details.size() <= room) {
         markings += (markings.empty() ? "" : "  ") + label.details;
     }
-    text(markings, x + pad, label.parts.empty() ? bottom : bottom - infoSize * 1.25, infoSize);
+    text(markings, x, label.parts.empty() ? bottom : bottom - infoSize * 1.2, infoSize);
     if (!label.parts.empty()) {
-        text(partsLine(label, room), x + pad, bottom, infoSize);
+        text(partsLine(label, room), x, bottom, infoSize);
     }
 }
 
@@ -138,15 +144,102 @@ LabelContent labelOf(const notation::Value& value, StripTolerances tolerances,
     return label;
 }
 
-std::vector<Page> drawSheet(std::span<const LabelContent> labels, const SheetLayout& layout) {
+Area contentArea(const SheetLayout& layout, const SheetOptions& options, int place) {
+    const double edge = options.printerEdge;
+    const double left = std::max(layout.xOf(place) + SafeInset, edge);
+    const double top = std::max(layout.yOf(place) + SafeInset, edge);
+    const double right =
+        std::min(layout.xOf(place) + layout.labelWidth - SafeInset, layout.page.width - edge);
+    const double bottom =
+        std::min(layout.yOf(place) + layout.labelHeight - SafeInset, layout.page.height - edge);
+    return {left, top, right - left, bottom - top};
+}
+
+bool contentFits(const SheetLayout& layout, const SheetOptions& options) {
+    for (int place = 0; place < layout.perPage(); ++place) {
+        const Area area = contentArea(layout, options, place);
+        if (!(area.width >= SmallestContentSide && area.height >= SmallestContentSide)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// Everything moved by the printer's offset.
+void shifted(Page& page, const SheetOptions& options) {
+    for (Shape& shape : page) {
+        shape.x += options.shiftAcross;
+        shape.y += options.shiftDown;
+    }
+}
+
+// A line as a thin inked box.
+Shape line(double x, double y, double width, double height) {
+    constexpr double Thin = 0.1;
+    return Shape::box(x - (width == 0 ? Thin / 2 : 0), y - (height == 0 ? Thin / 2 : 0),
+                      std::max(width, Thin), std::max(height, Thin), std::string(Ink));
+}
+
+}  // namespace
+
+Page testPage(const SheetLayout& layout, const SheetOptions& options) {
+    Page page;
+    constexpr double Arm = 3;  // of a corner's cross, each way
+    for (int place = 0; place < layout.perPage(); ++place) {
+        const double x = layout.xOf(place);
+        const double y = layout.yOf(place);
+        page.push_back(Shape::box(x, y, layout.labelWidth, layout.labelHeight));
+        for (const double cornerX : {x, x + layout.labelWidth}) {
+            for (const double cornerY : {y, y + layout.labelHeight}) {
+                page.push_back(line(cornerX - Arm, cornerY, 2 * Arm, 0));
+                page.push_back(line(cornerX, cornerY - Arm, 0, 2 * Arm));
+            }
+        }
+    }
+    // A tick a millimetre, longer each 5, numbered each 10, from the paper's edges.
+    const double middleX = layout.page.width / 2;
+    const double middleY = layout.page.height / 2;
+    for (int mm = 0; mm <= static_cast<int>(layout.page.width); ++mm) {
+        const double length = mm % 10 == 0 ? 4 : mm % 5 == 0 ? 2.5 : 1.5;
+        page.push_back(line(mm, middleY, 0, length));
+        if (mm % 10 == 0 && mm > 0) {
+            page.push_back(Shape::words(std::to_string(mm), mm, middleY + 7, 2.5, true));
+        }
+    }
+    for (int mm = 0; mm <= static_cast<int>(layout.page.height); ++mm) {
+        const double length = mm % 10 == 0 ? 4 : mm % 5 == 0 ? 2.5 : 1.5;
+        page.push_back(line(middleX, mm, length, 0));
+        if (mm % 10 == 0 && mm > 0) {
+            page.push_back(Shape::words(std::to_string(mm), middleX + 5, mm + 0.9, 2.5));
+        }
+    }
+    page.push_back(line(0, middleY, layout.page.width, 0));
+    page.push_back(line(middleX, 0, 0, layout.page.height));
+    shifted(page, options);
+    return page;
+}
+
+std::vector<Page> drawSheet(std::span<const LabelContent> labels, const SheetLayout& layout,
+                            const SheetOptions& options) {
     std::vector<Page> pages;
+    const auto perPage = static_cast<std::size_t>(layout.perPage());
+    const auto skipped = static_cast<std::size_t>(std::max(options.skipped, 0));
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        const auto place = static_cast<int>(i % static_cast<std::size_t>(layout.perPage()));
-        if (place == 0) {
+        const std::size_t position = skipped + i;
+        const auto place = static_cast<int>(position % perPage);
+        if (place == 0 || i == 0) {
             pages.emplace_back();
         }
-        drawLabel(pages.back(), labels[i], layout.xOf(place), layout.yOf(place), layout.labelWidth,
-                  layout.labelHeight);
+        if (options.outlines) {
+            pages.back().push_back(Shape::box(layout.xOf(place), layout.yOf(place),
+                                              layout.labelWidth, layout.labelHeight));
+        }
+        drawLabel(pages.back(), labels[i], contentArea(layout, options, place));
+    }
+    for (Page& page : pages) {
+        shifted(page, options);
     }
     return pages;
 }

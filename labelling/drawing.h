@@ -65,7 +65,43 @@ struct StripTolerances {
 LabelContent labelOf(const notation::Value& value, StripTolerances tolerances,
                      std::span<const std::string> parts = {}, int count = 0);
 
-// The pages of labels, as many as they need.
-std::vector<Page> drawSheet(std::span<const LabelContent> labels, const SheetLayout& layout);
+// A label's content keeps this far inside its edges, in millimetres: a die
+// cut is seldom truer than a millimetre.
+inline constexpr double SafeInset = 1.5;
+// Most printers print nothing this close to the paper's edges.
+inline constexpr double UsualPrinterEdge = 4;
+// Less room than this each way holds no label's content.
+inline constexpr double SmallestContentSide = SmallestLabelSide - 2 * SafeInset;
+
+// How a sheet is printed.
+struct SheetOptions {
+    int skipped = 0;         // positions of the first page already used
+    double shiftAcross = 0;  // a printer's measured offset, added to everything
+    double shiftDown = 0;
+    double printerEdge = UsualPrinterEdge;  // nothing printed closer to the paper's edges
+    bool outlines = false;                  // each label's outline drawn
+};
+
+// The part of a label its content prints on: SafeInset inside its edges and
+// printerEdge inside the paper's, the label itself never moved.
+struct Area {
+    double x;
+    double y;
+    double width;
+    double height;
+};
+Area contentArea(const SheetLayout& layout, const SheetOptions& options, int place);
+// Whether every place of the page leaves its content SmallestContentSide each way.
+bool contentFits(const SheetLayout& layout, const SheetOptions& options);
+
+// A page to check a printer against a sheet, on plain paper held to the
+// light over it: every label's outline, a cross at each corner, and rulers in
+// millimetres across and down the middle of the paper.
+Page testPage(const SheetLayout& layout, const SheetOptions& options);
+
+// The pages of labels, as many as they need, the first `options.skipped`
+// places of the first page left empty.
+std::vector<Page> drawSheet(std::span<const LabelContent> labels, const SheetLayout& layout,
+                            const SheetOptions& options = {});
 
 }  // namespace labelling

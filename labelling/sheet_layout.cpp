@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labelling/sheet_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace labelling {
@@ -14,7 +15,7 @@ std::optional<SheetLayout> gridLayout(PageSize page, int columns, int rows, doub
     if (!(width >= SmallestLabelSide && height >= SmallestLabelSide)) {
         return std::nullopt;
     }
-    return SheetLayout{page, columns, rows, width, height, margin, margin};
+    return SheetLayout{page, columns, rows, width, height, margin, margin, width, height};
 }
 
 std::optional<SheetLayout> sizedLayout(PageSize page, double width, double height, double margin) {
@@ -32,7 +33,37 @@ std::optional<SheetLayout> sizedLayout(PageSize page, double width, double heigh
                        width,
                        height,
                        (page.width - columns * width) / 2,
-                       (page.height - rows * height) / 2};
+                       (page.height - rows * height) / 2,
+                       width,
+                       height};
+}
+
+std::variant<SheetLayout, SheetProblem> measuredLayout(PageSize page, const SheetMeasures& measures,
+                                                       int columns, int rows) {
+    // A hundredth of a millimetre over is a rounding in the maker's figures.
+    constexpr double Slack = 0.01;
+    const SheetMeasures& m = measures;
+    if (!(m.width >= SmallestLabelSide && m.height >= SmallestLabelSide)) {
+        return SheetProblem::TooSmall;
+    }
+    if (!(m.pitchAcross >= m.width - Slack && m.pitchDown >= m.height - Slack)) {
+        return SheetProblem::PitchBelowSize;
+    }
+    const auto most = [&](double start, double size, double pitch, double extent) {
+        return static_cast<int>(std::floor((extent + Slack - start - size) / pitch)) + 1;
+    };
+    columns = columns > 0 ? columns
+                          : std::min(most(m.left, m.width, m.pitchAcross, page.width), MostAcross);
+    rows = rows > 0 ? rows : std::min(most(m.top, m.height, m.pitchDown, page.height), MostAcross);
+    const SheetLayout layout{page,   columns, rows,          m.width,    m.height,
+                             m.left, m.top,   m.pitchAcross, m.pitchDown};
+    const double right = layout.xOf(columns - 1) + m.width;
+    const double bottom = layout.yOf(columns * rows - 1) + m.height;
+    if (columns < 1 || rows < 1 || columns > MostAcross || rows > MostAcross || !(m.left >= 0) ||
+        !(m.top >= 0) || right > page.width + Slack || bottom > page.height + Slack) {
+        return SheetProblem::OffThePaper;
+    }
+    return layout;
 }
 
 }  // namespace labelling

@@ -14,6 +14,7 @@
 
 #include "cli/verbs/verbs.h"
 #include "cli/wording.h"
+#include "labelling/sticker_sheets.h"
 #include "notation/colour_code.h"
 #include "notation/french.h"
 #include "notation/series.h"
@@ -96,6 +97,11 @@ std::string offers(const cli::Option& option) {
         }
         case Takes::Choice:
             return std::string(option.choices);
+        case Takes::Sheet:
+            for (const labelling::StickerSheet& sheet : labelling::stickerSheets()) {
+                words.emplace_back(sheet.code);
+            }
+            break;
         case Takes::Count:
             // A few whole numbers are worth offering; a long range is not.
             for (int n = option.low; n <= option.high && option.high - option.low < 8; ++n) {

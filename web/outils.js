@@ -15,9 +15,11 @@ const toolsPage = (() => {
     // out of the question), and not where the field it gives way to
     // (data-unless) is filled in.
     const optionsIn = (fields) => fields
-        .filter((field) => field.value.trim() !== '' && !field.closest('[hidden]')
+        .filter((field) => (field.type === 'checkbox' ? field.checked : field.value.trim() !== '')
+            && !field.closest('[hidden]')
             && !(field.dataset.unless && value(field.dataset.unless) !== ''))
-        .flatMap((field) => [field.dataset.option, field.value.trim()]);
+        .flatMap((field) => (field.type === 'checkbox' ? [field.dataset.option]
+            : [field.dataset.option, field.value.trim()]));
     // A form's own options, without those of the series its parts come from.
     const optionsOf = (form) => optionsIn([...document.getElementById(form)
         .querySelectorAll('[data-option]')].filter((field) => !field.closest('.from-serie')));
@@ -54,8 +56,8 @@ const toolsPage = (() => {
     }
     const run = (form, command) => tools.answer(document.getElementById(form), said(form, command));
 
-    function labels() {
-        const answers = said('etiquettes', ['etiquettes']);
+    function labels(test = false) {
+        const answers = said('etiquettes', ['etiquettes', ...(test ? ['--essai'] : [])]);
         // The notes of a bill of materials, or the complaint; the sheet itself is a picture.
         tools.answer(document.getElementById('etiquettes'), answers.filter((one) => one.err));
         if (answers[0].status === 0) {
@@ -101,6 +103,10 @@ const toolsPage = (() => {
             for (const part of document.querySelectorAll('#diviseur [data-for]')) {
                 part.hidden = !part.dataset.for.split(' ').includes(sorte);
             }
+            const planche = chosen('etiquettes-sorte');
+            for (const part of document.querySelectorAll('#etiquettes [data-for]')) {
+                part.hidden = !part.dataset.for.split(' ').includes(planche);
+            }
             for (const form of ['combiner', 'diviseur', 'led', 'etiquettes']) {
                 const stock = chosen(`${form}-source`) !== 'serie';
                 document.querySelector(`#${form} .from-serie`).hidden = stock;
@@ -108,6 +114,9 @@ const toolsPage = (() => {
             }
         };
         document.addEventListener('change', showChosen);
+        document.getElementById('etiquettes-essai').addEventListener('click', () => {
+            tools.ask(() => labels(true));
+        });
         showChosen();
         for (const form of ['combiner', 'diviseur', 'led', 'etiquettes']) {
             document.getElementById(`${form}-fichier`).addEventListener('change', async (event) => {
@@ -137,6 +146,11 @@ const toolsPage = (() => {
 
     function ready() {
         // Every series the tool knows, the one shown until now still chosen.
+        for (const select of document.querySelectorAll('select.sheets')) {
+            const shown = select.value;
+            select.replaceChildren(...tools.call('tools_sheets').map(([code, line]) =>
+                new Option(line, code, false, code === shown)));
+        }
         const series = tools.call('tools_series');
         for (const select of document.querySelectorAll('select.series')) {
             const shown = select.value;

@@ -13,6 +13,8 @@
 #include "cli/band_reader.h"
 #include "cli/options.h"
 #include "cli/run.h"
+#include "cli/verbs/etiquettes_sheet.h"
+#include "labelling/sticker_sheets.h"
 #include "logic/json_string.h"
 #include "notation/colour_code.h"
 #include "notation/marking.h"
@@ -205,6 +207,17 @@ const char* tools_bands(const char* chosen) {
 // tool gives its value; none when it has none.
 const char* tools_bands_of(const char* text) {
     return kept(namesJson(cli::bandsOfText(text)));
+}
+
+// The sticker sheets the tool knows: each one's code and the line that
+// describes it, for the labels' choice of sheet.
+const char* tools_sheets() {
+    std::string sheets;
+    for (const labelling::StickerSheet& sheet : labelling::stickerSheets()) {
+        sheets += (sheets.empty() ? "[" : ",[") + logic::jsonString(sheet.code) + "," +
+                  logic::jsonString(cli::stickerSheetLine(sheet)) + "]";
+    }
+    return kept("[" + sheets + "]");
 }
 
 // The series' names, coarsest first, for the forms' choices.

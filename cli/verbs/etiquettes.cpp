@@ -9,6 +9,7 @@
 #include "cli/part_source.h"
 #include "cli/readers.h"
 #include "cli/run.h"
+#include "cli/verbs/etiquettes_sheet.h"
 #include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "labelling/bill_of_materials.h"
@@ -178,83 +179,16 @@ std::vector<labelling::LabelContent> billLabels(const std::string& path, const I
     return labels;
 }
 
-// A length in millimetres: "5", "2,5", "2.5".
-double millimetres(std::string_view text, std::string_view what) {
-    const notation::Read<notation::Decimal> read = notation::readNumber(strings::trimmed(text));
-    if (const auto* problem = std::get_if<notation::ReadProblem>(&read)) {
-        if (*problem == notation::ReadProblem::Zero) {
-            return 0;
-        }
-        complain(std::string(what) + " illisible " + strings::quoted(text) + " : " +
-                 reasonFor(*problem, Quantity::Number) + ".");
-    }
-    return static_cast<double>(std::get<notation::Decimal>(read).amount());
-}
-
-// "3x8", "48x17", "48,5 × 16,9": two numbers, the first across.
-std::pair<std::string_view, std::string_view> acrossAndDown(std::string_view text,
-                                                            std::string_view option) {
-    for (const std::string_view times : {"x", "X", "×"}) {
-        if (const std::size_t at = text.find(times); at != std::string_view::npos) {
-            return {text.substr(0, at), text.substr(at + times.size())};
-        }
-    }
-    complain(std::string(option) + " " + strings::quoted(text) + " : deux nombres séparés par x, " +
-             (option == "--grille" ? "colonnes puis lignes : 3x8." : "en mm : 48x17."));
-}
-
-labelling::SheetLayout layoutOf(const CommandLine& line) {
-    // The table of verbs lets through only its choices.
-    const labelling::PageSize page =
-        line.option("--page") == "Letter" ? labelling::Letter : labelling::A4;
-    const double margin = millimetres(line.option("--marges").value_or("0"), "--marges");
-    if (line.has("--grille") && line.has("--taille")) {
-        complain("--grille ne va pas avec --taille : l'une ou l'autre.");
-    }
-    if (const std::optional<std::string> size = line.option("--taille")) {
-        const auto [across, down] = acrossAndDown(*size, "--taille");
-        const double width = millimetres(across, "--taille");
-        const double height = millimetres(down, "--taille");
-        if (std::min(width, height) < labelling::SmallestLabelSide) {
-            complain("--taille " + strings::quoted(*size) + " : une étiquette a au moins " +
-                     notation::frenchNumber(labelling::SmallestLabelSide) + " mm de côté.");
-        }
-        const std::optional<labelling::SheetLayout> layout =
-            labelling::sizedLayout(page, width, height, margin);
-        if (!layout) {
-            complain("--taille " + strings::quoted(*size) +
-                     " : pas une étiquette de cette taille ne tient sur " + std::string(page.name) +
-                     " dans ces marges.");
-        }
-        return *layout;
-    }
-    const std::string grid = line.option("--grille").value_or("3x8");
-    const auto [across, down] = acrossAndDown(grid, "--grille");
-    const auto whole = [&](std::string_view text) {
-        const notation::Read<notation::Decimal> read = notation::readNumber(strings::trimmed(text));
-        const auto* number = std::get_if<notation::Decimal>(&read);
-        return number != nullptr && number->exponent() >= 0 && number->digits() <= 2
-                   ? static_cast<int>(number->amount())
-                   : 0;
-    };
-    const std::optional<labelling::SheetLayout> layout =
-        labelling::gridLayout(page, whole(across), whole(down), margin);
-    if (!layout) {
-        complain("--grille " + strings::quoted(grid) + " : de 1 à " +
-                 std::to_string(labelling::MostAcross) + " colonnes et de 1 à " +
-                 std::to_string(labelling::MostAcross) + " lignes, qui tiennent sur " +
-                 std::string(page.name) + " dans ces marges.");
-    }
-    return *layout;
-}
-
 }  // namespace
 
 std::string etiquettesUsage() {
     return "  etiquettes [--serie E12] [--de 10] [--a 1M] | --valeurs 4k7,10k,220\n"
            "      | --stock FICHIER | --nomenclature (--bom) FICHIER.csv\n"
-           "      [--format svg|pdf] [--sortie (--output) FICHIER] [--page A4|Letter]\n"
-           "      [--grille 3x8 | --taille 48x17] [--marges 0] (en mm)\n"
+           "      [--format svg|pdf] [--sortie (--output) FICHIER]\n"
+           "      [--planche L7160 | [--page A4|Letter] [--grille 3x8 | --taille 48x17] [--marges "
+           "0]\n"
+           "      | --taille 63,5x38,1 [--pas 66,04x38,1] [--origine 7,21x15,15] [--grille 3x7]]\n"
+           "      [--debut N] [--decalage DX,DY] [--bord-imprimante 4] [--contours] (en mm)\n"
            "                                   (labels) étiquettes des tiroirs ou d'un kit : la "
            "valeur,\n"
            "                                   ses bagues en 4 et 5 avec l'initiale de chaque "
@@ -263,32 +197,46 @@ std::string etiquettesUsage() {
            "exporté\n"
            "                                   par un logiciel de CAO), ses repères et leur "
            "nombre.\n"
-           "                                   Le PDF ne s'écrit jamais dans un terminal\n";
+           "                                   Le PDF ne s'écrit jamais dans un terminal\n"
+           "  etiquettes --planches            les planches connues de --planche\n"
+           "  etiquettes --essai [la planche]  une page de contours, de croix et de règles\n"
+           "                                   pour régler l'imprimante sur une planche\n";
 }
 
 int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files) {
+    if (line.has("--planches")) {
+        out << stickerSheetList();
+        return Done;
+    }
     if (!line.words().empty()) {
         complain(
             "etiquettes ne prend pas de valeur seule : --serie, --valeurs, --stock ou "
             "--nomenclature.");
     }
     const bool pdf = line.option("--format") == "pdf";
-    const labelling::SheetLayout layout = layoutOf(line);
-    std::vector<labelling::LabelContent> labels;
-    if (const std::optional<std::string> bill = line.option("--nomenclature")) {
-        for (const std::string_view other : {"--serie", "--de", "--a", "--valeurs", "--stock"}) {
-            if (line.has(other)) {
-                complain("--nomenclature ne va pas avec " + std::string(other) + ".");
+    const labelling::SheetLayout layout = sheetLayoutOf(line);
+    const labelling::SheetOptions options = sheetOptionsOf(line, layout);
+    std::vector<labelling::Page> pages;
+    if (line.has("--essai")) {
+        pages.push_back(labelling::testPage(layout, options));
+    } else {
+        std::vector<labelling::LabelContent> labels;
+        if (const std::optional<std::string> bill = line.option("--nomenclature")) {
+            for (const std::string_view other :
+                 {"--serie", "--de", "--a", "--valeurs", "--stock"}) {
+                if (line.has(other)) {
+                    complain("--nomenclature ne va pas avec " + std::string(other) + ".");
+                }
+            }
+            labels = billLabels(*bill, files, out);
+        } else {
+            const PartSource source = partSourceOf(line, files);
+            for (const notation::Value& value : source.values) {
+                labels.push_back(labelling::labelOf(value, tolerancesOf(source.series)));
             }
         }
-        labels = billLabels(*bill, files, out);
-    } else {
-        const PartSource source = partSourceOf(line, files);
-        for (const notation::Value& value : source.values) {
-            labels.push_back(labelling::labelOf(value, tolerancesOf(source.series)));
-        }
+        pages = labelling::drawSheet(labels, layout, options);
     }
-    const std::vector<labelling::Page> pages = labelling::drawSheet(labels, layout);
     if (pdf) {
         const std::optional<std::string> document = labelling::pdfOf(pages, layout);
         if (!document) {

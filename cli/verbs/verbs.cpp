@@ -85,7 +85,7 @@ constexpr std::array<Option, 10> LedOptions{{
     Marge,
     Puissance,
 }};
-constexpr std::array<Option, 12> EtiquettesOptions{{
+constexpr std::array<Option, 21> EtiquettesOptions{{
     Serie,
     De,
     A,
@@ -94,10 +94,19 @@ constexpr std::array<Option, 12> EtiquettesOptions{{
     {.name = "--nomenclature", .alias = "--bom", .takes = Takes::File},
     {.name = "--format", .takes = Takes::Choice, .choices = "svg pdf"},
     {.name = "--sortie", .alias = "--output", .takes = Takes::File},
+    {.name = "--planche", .takes = Takes::Sheet},
+    {.name = "--planches", .takes = Takes::Nothing},
     {.name = "--page", .takes = Takes::Choice, .choices = "A4 Letter"},
     {.name = "--grille"},
     {.name = "--taille"},
+    {.name = "--pas"},
+    {.name = "--origine"},
     {.name = "--marges"},
+    {.name = "--debut", .takes = Takes::Count, .low = 0, .high = 400},
+    {.name = "--decalage"},
+    {.name = "--bord-imprimante"},
+    {.name = "--contours", .takes = Takes::Nothing},
+    {.name = "--essai", .takes = Takes::Nothing},
 }};
 constexpr std::array<Option, 1> VerifierOptions{{{.name = "--mesure"}}};
 constexpr std::array<Option, 1> VecteursOptions{{Cms}};

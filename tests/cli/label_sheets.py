@@ -4,6 +4,7 @@
 PDF; bills of materials as exporters write them, with their labels and notes.
 Usage: label_sheets.py RESISTANCES_CODE BILLS_FOLDER"""
 import pty
+import re
 import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -18,9 +19,9 @@ def check(condition, message):
     failures.extend([] if condition else [message])
 
 
-def run(*arguments, stdin=b''):
-    done = subprocess.run([TOOL, 'etiquettes', *arguments], input=stdin, capture_output=True,
-                          check=False)
+def run(*arguments, stdin=b'', outlines=True):
+    done = subprocess.run([TOOL, 'etiquettes', *(['--contours'] if outlines else []), *arguments],
+                          input=stdin, capture_output=True, check=False)
     return done.returncode, done.stdout, done.stderr.decode()
 
 
@@ -63,6 +64,70 @@ for asked, across, down, count in ((['--taille', '48x17', '--marges', '10', '--p
         check(all(abs(step - size) <= 0.1 for step in steps), f'{asked}: {key} steps {steps}')
     texts = plain(pdf_text([*E24, *asked]))
     check(all(plain(t) in texts for l in labels for t in l['texts']), f'{asked}: PDF texts')
+
+def rendered(arguments, dpi, outlines=True):
+    """The first page as PDF rendered in grey by poppler: a function from a
+    point in millimetres to its grey, 0 black to 255 white."""
+    status, pdf, err = run(*arguments, '--format', 'pdf', outlines=outlines)
+    check(status == 0, f'{arguments}: {err}')
+    pgm = subprocess.run(['pdftoppm', '-gray', '-r', str(dpi), '-singlefile', '-'],
+                         input=pdf, capture_output=True, check=True).stdout
+    _, width, height, _, pixels = pgm.split(maxsplit=4)
+    width, height = int(width), int(height)
+
+    def grey(x, y):
+        column, row = int(x / 25.4 * dpi), int(y / 25.4 * dpi)
+        inside = 0 <= column < width and 0 <= row < height
+        return pixels[row * width + column] if inside else 255
+    return grey
+
+
+# Every named sheet: each label where its template puts it, within 0.1 mm, in
+# the SVG and in the PDF (its outline's ink at the edge, paper on both sides).
+def length(text):
+    for unit, millimetres in (('mm', 1), ('in', 25.4)):
+        if text.endswith(unit):
+            return float(text[:-len(unit)]) * millimetres
+    return float(text or 0) * 25.4 / 72
+
+
+templates = (Path(__file__).parent / 'sticker_sheets.txt').read_text(encoding='utf-8').split('\n')
+templates = [line for line in templates if line and not line.startswith('#')]
+for head, rectangle, layout in zip(templates[::3], templates[1::3], templates[2::3]):
+    code = head.split()[0]
+    text = lambda element, name: re.search(f' {name}="([^"]*)"', element).group(1)
+    attribute = lambda element, name: length(text(element, name))
+    width, height = attribute(rectangle, 'width'), attribute(rectangle, 'height')
+    columns, rows = int(text(layout, 'nx')), int(text(layout, 'ny'))
+    corners = [(attribute(layout, 'x0') + c * attribute(layout, 'dx'),
+                attribute(layout, 'y0') + r * attribute(layout, 'dy'))
+               for r in range(rows) for c in range(columns)]
+    sheet = ['--planche', code, '--serie', 'E96', '--de', '1', '--a', '10M']
+    status, svg, err = run(*sheet)
+    drawn = [(label['x'], label['y']) for label in labels_of(svg, width) if label['page'] == 0]
+    check(status == 0 and len(drawn) == len(corners) and all(
+        abs(x - ex) <= 0.1 and abs(y - ey) <= 0.1 for (x, y), (ex, ey) in zip(drawn, corners)),
+        f'{code}: SVG labels at {drawn[:3]}..., template {corners[:3]}...')
+    grey = rendered(sheet, 600)
+    for x, y in corners:
+        for edge, across in (((x, y + height / 2), (1, 0)), ((x + width / 2, y), (0, 1))):
+            at = lambda d: grey(edge[0] + across[0] * d, edge[1] + across[1] * d)
+            inked = min(at(d) for d in (-0.04, 0, 0.04)) < 160
+            paper = all(at(d) > 200 for d in (-0.16, 0.16, 0.5, 1))
+            check(inked and paper, f'{code}: PDF outline not within 0.1 mm of {edge}')
+
+# A full-bleed sheet prints nothing within 4 mm of the paper's edges, nor
+# within 1.5 mm of each label's (give or take the pixel a glyph's edge
+# spreads into).
+grey = rendered(['--planche', '3474', '--serie', 'E96', '--de', '1', '--a', '10M'], 300,
+                outlines=False)
+step = 25.4 / 300
+inked = [(x * step, y * step) for x in range(2480) for y in range(3508)
+         if grey(x * step, y * step) < 250 and (
+             min(x * step, y * step, 210 - x * step, 297 - y * step) < 4 - step
+             or min(abs(x * step - 70 * round(x * step / 70)),
+                    abs(y * step - 37 * round(y * step / 37))) < 1.5 - step)]
+check(not inked, f'ink in the safe margins at {inked[:5]}')
 
 # Bills of materials as each exporter writes them: the labels (value, first
 # caption, references and count, package and power) and the notes, from the

@@ -176,9 +176,15 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
                                               "250mW",
                                               "999A"};
     std::vector<std::string> words = vocabulary;
-    words.insert(words.end(), {"etiquettes", "labels", "--nomenclature", "--format", "svg", "pdf",
-                               "--sortie", "--page", "A4", "Letter", "--grille", "3x8", "20x20",
-                               "--taille", "48x17", "0x0", "--marges", "5"});
+    words.insert(words.end(), {"etiquettes", "labels",     "--nomenclature", "--format",
+                               "svg",        "pdf",        "--sortie",       "--page",
+                               "A4",         "Letter",     "--grille",       "3x8",
+                               "20x20",      "--taille",   "48x17",          "0x0",
+                               "--marges",   "5",          "--planche",      "L7160",
+                               "5167",       "--planches", "--pas",          "66,04x38,1",
+                               "--origine",  "7,21x15,15", "--debut",        "23",
+                               "--decalage", "-0,5x1",     "1.5,-2",         "--bord-imprimante",
+                               "--contours", "--essai"});
     words.insert(words.end(), stocks.begin(), stocks.end());
     words.push_back(sheet);
     std::mt19937 random(20261208);

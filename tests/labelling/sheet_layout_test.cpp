@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <variant>
 #include <vector>
 
 namespace {
@@ -24,6 +25,15 @@ TEST(SheetLayout, AGridFillsThePageAndSizedLabelsAreCentred) {
     EXPECT_EQ(sized->columns, 4);
     EXPECT_DOUBLE_EQ(sized->left * 2 + 4 * 48, labelling::Letter.width);
     EXPECT_FALSE(labelling::sizedLayout(labelling::A4, 300, 17, 0));
+
+    // A sheet by its measures holds as many labels as its paper, or refuses.
+    const labelling::SheetMeasures measured{63.5, 38.1, 66.04, 38.1, 7.21, 15.15};
+    const auto sheet = labelling::measuredLayout(labelling::A4, measured, 0, 0);
+    ASSERT_TRUE(std::holds_alternative<labelling::SheetLayout>(sheet));
+    EXPECT_EQ(std::get<labelling::SheetLayout>(sheet).perPage(), 21);
+    EXPECT_EQ(std::get<labelling::SheetProblem>(
+                  labelling::measuredLayout(labelling::Letter, measured, 3, 7)),
+              labelling::SheetProblem::OffThePaper);
 }
 
 }  // namespace

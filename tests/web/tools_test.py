@@ -8,14 +8,18 @@ meet it: axe-core at desktop and phone sizes in light and
 dark, a phone's screen (no sideways scroll, text of 16 px, targets of 44 px),
 the keyboard, a second visit offline, and the page opened from a file.
 Usage: tools_test.py BUILD_DIR/web RESISTANCES_CODE [QUESTIONS] [SEED]"""
+import base64
 import json
 import os
 import random
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ElementTree
 
 import browser
+
+SVG = "{http://www.w3.org/2000/svg}"
 
 browser.require_browser()
 from selenium.webdriver.common.by import By  # noqa: E402
@@ -431,10 +435,53 @@ def scenarios(driver, address, folder, program):
         "return [...document.querySelectorAll('#feuille text')].map((t) => t.textContent)")
     check(picked.startswith("ID\tName\tDesignator") and "10k\u03a9" in picked
           and "R11-R13 (3)" in texts, f"etiquettes: a UTF-16 bill picked: {texts[:12]}")
+    true_size(driver, program)
     check(driver.execute_script(
         "return [...document.querySelectorAll('.answer')].every("
         "(a) => a.getAttribute('role') === 'status' && a.getAttribute('aria-live') === 'polite')"),
         "an answer is not announced")
+
+
+def true_size(driver, program):
+    """A named sheet on A4 and one on Letter, printed by Chromium's own print
+    to PDF: each label's outline within 0.2 mm of where the tool puts it."""
+    choose(driver, "etiquettes-source", "serie")
+    choose(driver, "etiquettes-sorte", "planche")
+    if not driver.find_element(By.ID, "etiquettes-contours").is_selected():
+        driver.find_element(By.ID, "etiquettes-contours").click()
+    for code in ("L7160", "5160"):
+        Select(driver.find_element(By.ID, "etiquettes-planche")).select_by_value(code)
+        driver.find_element(By.CSS_SELECTOR, "#etiquettes button").click()
+        printed = base64.b64decode(driver.execute_cdp_cmd(
+            "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True})["data"])
+        status, svg = native(program, ["etiquettes", "--serie", "E12", "--planche", code,
+                                       "--contours"], None)
+        shapes = ElementTree.fromstring(svg).find(f"{SVG}g")
+        boxes = [{k: float(shape.get(k)) for k in ("x", "y", "width", "height")}
+                 for shape in shapes if shape.get("fill") == "none"]
+        widest = max(box["width"] for box in boxes)
+        labels = [box for box in boxes if box["width"] == widest]
+        pgm = subprocess.run(["pdftoppm", "-gray", "-r", "300", "-f", "1", "-l", "1",
+                              "-singlefile", "-"], input=printed, capture_output=True).stdout
+        _, width, height, _, pixels = pgm.split(maxsplit=4)
+        width, height = int(width), int(height)
+
+        def grey(x, y):
+            column, row = int(x / 25.4 * 300), int(y / 25.4 * 300)
+            return pixels[row * width + column] if 0 <= column < width and 0 <= row < height else 255
+
+        astray = []
+        for box in labels:
+            for x, y, across in ((box["x"], box["y"] + box["height"] / 2, True),
+                                 (box["x"] + box["width"] / 2, box["y"], False)):
+                at = lambda d: grey(x + d, y) if across else grey(x, y + d)
+                if not (min(at(d / 20) for d in range(-4, 5)) < 160
+                        and all(at(d) > 200 for d in (-0.4, 0.4))):
+                    astray.append((round(x, 2), round(y, 2)))
+        page = (round(width / 300 * 25.4), round(height / 300 * 25.4))
+        check(status == 0 and len(labels) > 10 and not astray
+              and page == {"L7160": (210, 297), "5160": (216, 279)}[code],
+              f"printed {code} on {page} mm: outlines off at {astray[:4]} of {len(labels)}")
 
 
 PHONE_CHECK = """
