@@ -116,6 +116,14 @@ for head, rectangle, layout in zip(templates[::3], templates[1::3], templates[2:
             paper = all(at(d) > 200 for d in (-0.16, 0.16, 0.5, 1))
             check(inked and paper, f'{code}: PDF outline not within 0.1 mm of {edge}')
 
+# A printer's offset moves every label; a test page holds one of each.
+status, svg, err = run('--planche', 'L7160', '--serie', 'E12', '--decalage', '1x-0,5')
+moved = [(label['x'], label['y']) for label in labels_of(svg, 63.5) if label['page'] == 0]
+status, svg, err = run('--planche', 'L7160', '--essai')
+tried = labels_of(svg, 63.5)
+check(moved[:2] == [(8.21, 14.65), (74.25, 14.65)] and len(tried) == 21
+      and {label['page'] for label in tried} == {0}, f'offset {moved[:2]}, test page {len(tried)}')
+
 # A full-bleed sheet prints nothing within 4 mm of the paper's edges, nor
 # within 1.5 mm of each label's (give or take the pixel a glyph's edge
 # spreads into).

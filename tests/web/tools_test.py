@@ -491,7 +491,7 @@ const small = [...document.querySelectorAll('body *')].filter((e) =>
     && parseFloat(getComputedStyle(e).fontSize) < 16).map((e) => e.tagName + '#' + e.id);
 const targets = [...document.querySelectorAll('a, button, input, select, textarea, [role=option]')]
     .filter((e) => e.offsetParent !== null)
-    .map((e) => [e, e.type === 'radio' ? e.closest('label') : e])
+    .map((e) => [e, ['radio', 'checkbox'].includes(e.type) ? e.closest('label') : e])
     .filter(([, t]) => t.getBoundingClientRect().height < 44 || t.getBoundingClientRect().width < 44)
     .map(([e]) => e.tagName + '#' + (e.id || e.value));
 return [document.documentElement.scrollWidth - seen, small, targets];
