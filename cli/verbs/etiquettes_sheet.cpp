@@ -117,6 +117,11 @@ labelling::SheetLayout measuredSheet(const CommandLine& line, labelling::PageSiz
         line.has("--pas") ? lengths(*line.option("--pas"), "--pas") : std::pair{width, height};
     const auto [columns, rows] =
         line.has("--grille") ? countsOf(*line.option("--grille")) : std::pair{0, 0};
+    if (line.has("--grille") && (columns < 1 || rows < 1)) {
+        complain("--grille " + strings::quoted(*line.option("--grille")) + " : de 1 à " +
+                 std::to_string(labelling::MostAcross) + " colonnes et de 1 à " +
+                 std::to_string(labelling::MostAcross) + " lignes.");
+    }
     labelling::SheetMeasures measures{width, height, pitchAcross, pitchDown, 0, 0};
     if (line.has("--origine")) {
         std::tie(measures.left, measures.top) = lengths(*line.option("--origine"), "--origine");

@@ -23,6 +23,8 @@ TEST(Etiquettes, RefusesBadInputWithAClearFrenchMessage) {
           "--grille", "4x7"},
          "ces étiquettes ne tiennent pas sur A4 : la dernière dépasse du papier, ou la première "
          "commence avant lui."},
+        {{"etiquettes", "--taille", "63,5x38,1", "--origine", "7x15", "--grille", "3xsept"},
+         "--grille « 3xsept » : de 1 à 20 colonnes et de 1 à 20 lignes."},
         {{"etiquettes", "--taille", "63,5x38,1", "--pas", "60x38,1"},
          "--pas « 60x38,1 » : le pas va d'une étiquette à la suivante, il est au moins sa taille "
          "(63,5x38,1)."},
