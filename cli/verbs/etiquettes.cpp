@@ -7,15 +7,14 @@
 #include <variant>
 
 #include "cli/part_source.h"
-#include "cli/readers.h"
 #include "cli/run.h"
 #include "cli/verbs/etiquettes_sheet.h"
 #include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "labelling/bill_of_materials.h"
 #include "labelling/writers.h"
-#include "notation/french.h"
-#include "notation/reading.h"
+#include "notation/colour_code.h"
+#include "notation/series.h"
 #include "strings/encoding.h"
 #include "strings/terminal.h"
 #include "strings/text.h"
