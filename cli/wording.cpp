@@ -153,7 +153,7 @@ std::string powerText(double watts, const searches::PowerRule& rule) {
     const std::optional<searches::Rating> rating = searches::ratingFor(watts, rule.margin);
     std::string text = notation::frenchQuantity(watts, "W") + " (" +
                        (rating ? rating->french() : std::string("plus de 5 W"));
-    if (rule.partsRating && watts > *rule.partsRating * (1 - rule.margin)) {
+    if (rule.partsRating && !searches::carries(*rule.partsRating, watts, rule.margin)) {
         const auto named = std::find_if(
             searches::CommonRatings.begin(), searches::CommonRatings.end(),
             [&](const searches::Rating& common) { return common.watts() == *rule.partsRating; });

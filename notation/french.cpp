@@ -103,12 +103,18 @@ Decimal sixDigits(long double amount) {
 }  // namespace
 
 std::string frenchNumber(long double amount) {
+    if (amount < 0) {
+        return "-" + frenchNumber(-amount);
+    }
     return sixDigits(amount).french();
 }
 
 std::string frenchQuantity(long double amount, std::string_view unit) {
     static constexpr std::array<std::string_view, 8> Prefixes{"p", "n", "µ", "m",
                                                               "",  "k", "M", "G"};
+    if (amount < 0) {
+        return "-" + frenchQuantity(-amount, unit);
+    }
     const Decimal rounded = sixDigits(amount);
     const int magnitude = rounded.exponent() + rounded.digits() - 1;
     const int step = std::clamp((magnitude + 120) / 3 - 40, -4, 3);  // floor(magnitude / 3)

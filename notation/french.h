@@ -20,7 +20,8 @@ std::string frenchDeviation(long double percent);
 std::string frenchApproximate(long double ohms);
 
 // A computed quantity rounded to six significant digits: "3,16667", and with
-// an SI prefix before its unit: "1,2 V", "500 µA", "3,30001 V".
+// an SI prefix before its unit: "1,2 V", "500 µA", "3,30001 V"; signed:
+// "-2 µA".
 std::string frenchNumber(long double amount);
 std::string frenchQuantity(long double amount, std::string_view unit);
 

@@ -35,7 +35,7 @@ Goal Goal::withPinCurrent(double amperes) const {
 double Goal::quantity(double r1, double r2, double given, double pinCurrent) const {
     switch (kind_) {
         case Kind::Divider: {
-            const double lower = std::isinf(load_) ? r2 : r2 * load_ / (r2 + load_);
+            const double lower = lowerLeg(r2);
             return given * lower / (r1 + lower);
         }
         case Kind::Feedback:
@@ -56,7 +56,7 @@ double Goal::r1For(double r2, double quantity) const {
             if (!(quantity > 0)) {
                 return Infinity;
             }
-            const double lower = std::isinf(load_) ? r2 : r2 * load_ / (r2 + load_);
+            const double lower = lowerLeg(r2);
             return atLeastZero(lower * (given_ / quantity - 1));
         }
         case Kind::Feedback: {
@@ -96,28 +96,73 @@ std::pair<double, double> Goal::quotientsWithin(double deviation) const {
     return std::minmax(a, b);
 }
 
+double Goal::lowerLeg(double r2) const {
+    return std::isinf(load_) ? r2 : r2 * load_ / (r2 + load_);
+}
+
+double Goal::drawn(double r1, double r2) const {
+    switch (kind_) {
+        case Kind::Divider:
+            return given_ / (r1 + lowerLeg(r2));
+        case Kind::Feedback:
+            return given_ / r2 + pinCurrent_;
+        case Kind::Adjustable:
+            return given_ / r1;
+        case Kind::Gain:
+        case Kind::Ratio:
+            break;
+    }
+    return 0;
+}
+
 namespace {
 
-notation::Value boundOf(double ohms, bool upwards) {
-    const int exponent = static_cast<int>(std::floor(std::log10(ohms))) - 11;
-    const double scaled = ohms / std::pow(10.0, exponent);
-    return {static_cast<std::int64_t>(upwards ? std::ceil(scaled) : std::floor(scaled)), exponent};
-}
+// Bounds on a current are met up to the rounding of the last digits, so that
+// a total typed to match a current counts.
+constexpr double CurrentRounding = 1e-12;
 
 }  // namespace
 
-std::pair<notation::Value, notation::Value> totalsDrawing(const Goal& goal, notation::Value lowest,
-                                                          notation::Value highest,
-                                                          std::optional<double> mostAmperes,
-                                                          std::optional<double> leastAmperes) {
-    const double across = goal.kind() == Goal::Kind::Divider ? goal.given() : goal.wanted();
-    if (mostAmperes) {
-        lowest = std::max(lowest, boundOf(across / *mostAmperes, true));
+bool Draw::allows(double amperes) const {
+    return (!most || amperes <= *most * (1 + CurrentRounding)) &&
+           (!least || amperes >= *least * (1 - CurrentRounding));
+}
+
+std::pair<double, double> Draw::r1Range(const Goal& goal, double r2) const {
+    double low = 0;
+    double high = Infinity;
+    switch (goal.kind()) {
+        case Goal::Kind::Divider: {
+            // Vin / (R1 + R2 ∥ RL): less as R1 grows.
+            const double lower = goal.lowerLeg(r2);
+            if (most) {
+                low = goal.given() / *most - lower;
+            }
+            if (least) {
+                high = goal.given() / *least - lower;
+            }
+            break;
+        }
+        case Goal::Kind::Adjustable:
+            // Vref / R1.
+            if (most) {
+                low = goal.given() / *most;
+            }
+            if (least) {
+                high = goal.given() / *least;
+            }
+            break;
+        case Goal::Kind::Feedback:
+            // Vref / R2 + I, whatever R1.
+            if (!allows(goal.drawn(1, r2))) {
+                return {Infinity, 0};
+            }
+            break;
+        case Goal::Kind::Gain:
+        case Goal::Kind::Ratio:
+            break;
     }
-    if (leastAmperes) {
-        highest = std::min(highest, boundOf(across / *leastAmperes, false));
-    }
-    return {lowest, highest};
+    return {std::max(0.0, low * (1 - CurrentRounding)), high * (1 + CurrentRounding)};
 }
 
 namespace {

@@ -69,6 +69,13 @@ public:
     // Whether what the legs give depends on R1 / R2 alone: no load, no pin
     // current. Then the quotients within a deviation bound the search.
     [[nodiscard]] bool onQuotientAlone() const;
+
+    // The current the pair draws: from the input of a divider, into R1 and on
+    // through R2 and the load; from the output of a regulator, through R1
+    // (the pin's own current included); none for a gain or a quotient.
+    [[nodiscard]] double drawn(double r1, double r2) const;
+    // What sits below the output of a divider: R2, or R2 ∥ RL with a load.
+    [[nodiscard]] double lowerLeg(double r2) const;
     [[nodiscard]] std::pair<double, double> quotientsWithin(double deviation) const;
 
 private:
@@ -80,6 +87,21 @@ private:
     double wanted_;
     double load_ = std::numeric_limits<double>::infinity();
     double pinCurrent_ = 0;
+};
+
+// Bounds on the current the pair draws, held by every answer at its own
+// output, with its load and pin current.
+struct Draw {
+    std::optional<double> most;
+    std::optional<double> least;
+
+    [[nodiscard]] bool bounded() const { return most.has_value() || least.has_value(); }
+    // Within the bounds, give or take a rounding of the last digits.
+    [[nodiscard]] bool allows(double amperes) const;
+    // The R1 with which `goal` draws within the bounds, this R2 kept: the
+    // current moves one way as R1 grows, or not at all. Crossed where no R1
+    // does.
+    [[nodiscard]] std::pair<double, double> r1Range(const Goal& goal, double r2) const;
 };
 
 struct Divider {
@@ -115,20 +137,48 @@ inline constexpr int MostLegParts = 2;
 // and the other powers of ten as its other totals. With a given leg, only the
 // other is searched. `available` must be sorted, without repeats, and hold at
 // most PairIndex::MostParts values (more is a std::length_error); nothing when
-// no pair fits.
+// no pair fits. Every answer draws within `draw`.
 std::vector<Divider> bestDividers(std::span<const notation::Value> available, const Goal& goal,
                                   int partsPerLeg, const notation::Value& lowestTotal,
                                   const notation::Value& highestTotal, int howMany,
-                                  const GivenLeg& given = {});
+                                  const GivenLeg& given = {}, const Draw& draw = {});
 
-// The totals R1 + R2 within [lowest, highest] that draw at most `mostAmperes`
-// and at least `leastAmperes` across the pair (from the input of a divider,
-// from the output of a regulator), each bound written with twelve digits and
-// rounded inwards. May come back crossed, when no total meets them all.
-std::pair<notation::Value, notation::Value> totalsDrawing(const Goal& goal, notation::Value lowest,
-                                                          notation::Value highest,
-                                                          std::optional<double> mostAmperes,
-                                                          std::optional<double> leastAmperes);
+// Everything a search is asked, in one place.
+struct DividerQuestion {
+    std::span<const notation::Value> available;
+    Goal goal;
+    int partsPerLeg = 1;
+    notation::Value lowestTotal;
+    notation::Value highestTotal;
+    GivenLeg given{};
+    Draw draw{};
+    // The total that ties are broken towards; the geometric middle of the
+    // bounds when not given.
+    std::optional<double> middleTotal{};
+};
+
+std::vector<Divider> bestDividers(const DividerQuestion& question, int howMany);
+
+// A bound of the question that keeps its best answer from a better one.
+enum class Bound : unsigned char {
+    LowestTotal,
+    HighestTotal,
+    MostCurrent,
+    LeastCurrent,
+    GivenLeg,
+    All
+};
+
+struct Relaxed {
+    Bound bound;
+    Divider best;  // the best answer without that bound
+};
+
+// The bounds whose relaxation alone gives a better best answer than
+// `bestDeviation` (|quantity - wanted|), each with that answer; where none
+// alone does, all of them together, when that does; nothing otherwise. The
+// totals relax to whatever the parts can make, a given leg to a searched one.
+std::vector<Relaxed> boundsHoldingBack(const DividerQuestion& question, double bestDeviation);
 
 // How far each input of a divider may stray: each part (a given leg too) by
 // its tolerance, the goal's input or reference by its own, the pin current

@@ -73,14 +73,15 @@ using DividerPodium = Podium<Candidate, DividerOrder>;
 
 class Search {
 public:
-    Search(const PairIndex& legs, const Goal& goal, const GivenLeg& given, double lowestTotal,
-           double highestTotal)
+    Search(const PairIndex& legs, const Goal& goal, const GivenLeg& given, const Draw& draw,
+           double lowestTotal, double highestTotal, double middleTotal)
         : legs_(legs),
           goal_(goal),
           given_(given),
+          draw_(draw),
           lowest_(lowestTotal),
           highest_(highestTotal),
-          middle_(std::sqrt(lowestTotal * highestTotal)) {}
+          middle_(middleTotal) {}
 
     void run(DividerPodium& podium) const {
         switch (given_.which) {
@@ -135,8 +136,14 @@ private:
             if (ohms < r2Range.first || ohms > r2Range.second) {
                 continue;
             }
+            const auto [fewest, most] = draw_.r1Range(goal_, ohms);
+            const double low = std::max(lowest_ - ohms, fewest);
+            const double high = std::min(highest_ - ohms, most);
+            if (!(low <= high)) {
+                continue;
+            }
             legs_.offerAround(
-                goal_.r1For(ohms, goal_.wanted()), lowest_ - ohms, highest_ - ohms, podium,
+                goal_.r1For(ohms, goal_.wanted()), low, high, podium,
                 [&](double r1) { return goal_.quantity(r1, ohms); },
                 [&](std::size_t r1) { return candidate(r1, r2, legs_.value(r1), ohms); });
         }
@@ -149,7 +156,9 @@ private:
         for (std::size_t at = 0; at < legs_.entries(); ++at) {
             const double ohms = legs_.value(at);
             const double total = ohms + given_.ohms;
-            if (total < lowest_ || total > highest_) {
+            if (total < lowest_ || total > highest_ ||
+                !draw_.allows(r1Given ? goal_.drawn(given_.ohms, ohms)
+                                      : goal_.drawn(ohms, given_.ohms))) {
                 continue;
             }
             podium.offer(made(ohms), [&] {
@@ -199,6 +208,7 @@ private:
     const PairIndex& legs_;
     const Goal& goal_;
     const GivenLeg& given_;
+    const Draw& draw_;
     double lowest_;
     double highest_;
     double middle_;
@@ -221,14 +231,14 @@ Network legOf(const PairIndex& legs, std::size_t at, std::span<const double> ohm
 
 }  // namespace
 
-std::vector<Divider> bestDividers(std::span<const notation::Value> available, const Goal& goal,
-                                  int partsPerLeg, const notation::Value& lowestTotal,
-                                  const notation::Value& highestTotal, int howMany,
-                                  const GivenLeg& given) {
+std::vector<Divider> bestDividers(const DividerQuestion& question, int howMany) {
+    const std::span<const notation::Value> available = question.available;
+    const Goal& goal = question.goal;
+    const GivenLeg& given = question.given;
     PairIndex::refuseMoreThanItHolds(available.size());
     std::vector<Divider> best;
-    const auto lowest = static_cast<double>(lowestTotal.ohms());
-    const auto highest = static_cast<double>(highestTotal.ohms());
+    const auto lowest = static_cast<double>(question.lowestTotal.ohms());
+    const auto highest = static_cast<double>(question.highestTotal.ohms());
     if (available.empty() || !(lowest > 0) || highest < lowest) {
         return best;
     }
@@ -237,11 +247,13 @@ std::vector<Divider> bestDividers(std::span<const notation::Value> available, co
     for (const notation::Value& value : available) {
         ohms.push_back(static_cast<double>(value.ohms()));
     }
-    const PairIndex legs(
-        ohms, partsPerLeg >= 2 ? PairIndex::Entries::PairsAndSingles : PairIndex::Entries::Singles);
+    const PairIndex legs(ohms, question.partsPerLeg >= 2 ? PairIndex::Entries::PairsAndSingles
+                                                         : PairIndex::Entries::Singles);
     // The bounds widened by a rounding, so that 6,8 kΩ + 3,2 kΩ is within 10 kΩ.
     constexpr double Rounding = 1e-12;
-    const Search search(legs, goal, given, lowest * (1 - Rounding), highest * (1 + Rounding));
+    const Search search(legs, goal, given, question.draw, lowest * (1 - Rounding),
+                        highest * (1 + Rounding),
+                        question.middleTotal.value_or(std::sqrt(lowest * highest)));
     // A load, a pin current or a given leg make the scale of the legs matter.
     const bool scaleFree = goal.onQuotientAlone() && given.which == GivenLeg::Which::None;
     DividerPodium podium(goal.wanted(), goal.wanted() * SameDeviation, howMany,
@@ -258,7 +270,8 @@ std::vector<Divider> bestDividers(std::span<const notation::Value> available, co
             const double factor = std::pow(10.0, k);
             const double total = (kept.r1Ohms + kept.r2Ohms) * factor;
             if (k != 0 && total >= lowest * (1 - Rounding) && total <= highest * (1 + Rounding) &&
-                legs.holds(kept.r1Ohms * factor) && legs.holds(kept.r2Ohms * factor)) {
+                legs.holds(kept.r1Ohms * factor) && legs.holds(kept.r2Ohms * factor) &&
+                question.draw.allows(goal.drawn(kept.r1Ohms * factor, kept.r2Ohms * factor))) {
                 otherTotals.push_back(total);
             }
         }
@@ -266,6 +279,14 @@ std::vector<Divider> bestDividers(std::span<const notation::Value> available, co
                         std::move(otherTotals)});
     }
     return best;
+}
+
+std::vector<Divider> bestDividers(std::span<const notation::Value> available, const Goal& goal,
+                                  int partsPerLeg, const notation::Value& lowestTotal,
+                                  const notation::Value& highestTotal, int howMany,
+                                  const GivenLeg& given, const Draw& draw) {
+    return bestDividers({available, goal, partsPerLeg, lowestTotal, highestTotal, given, draw},
+                        howMany);
 }
 
 }  // namespace searches

@@ -8,9 +8,17 @@ std::string Rating::french() const {
                             : std::to_string(numerator) + "/" + std::to_string(denominator) + " W";
 }
 
+bool carries(double ratingWatts, double watts, double margin) {
+    // The powers come from typed decimals through binary arithmetic, which
+    // leaves 31,25 mW a hair above half of 1/16 W: a part per billion is
+    // rounding, not power.
+    constexpr double Rounding = 1e-9;
+    return watts <= ratingWatts * (1 - margin) * (1 + Rounding);
+}
+
 std::optional<Rating> ratingFor(double watts, double margin) {
     for (const Rating& rating : CommonRatings) {
-        if (watts <= rating.watts() * (1 - margin)) {
+        if (carries(rating.watts(), watts, margin)) {
             return rating;
         }
     }

@@ -31,6 +31,9 @@ inline constexpr std::array<Rating, 9> CommonRatings{
 // most `1 - margin` of its rating (a margin of 0,5: half of it); nothing
 // above 5 W.
 std::optional<Rating> ratingFor(double watts, double margin);
+// Whether a part of `ratingWatts` carries `watts` keeping `margin` of its
+// rating free; a power exactly at the share allowed fits.
+bool carries(double ratingWatts, double watts, double margin);
 
 // What a part may burn: the share of its rating kept free, and the rating of
 // the parts at hand, when it is given.

@@ -43,7 +43,8 @@ std::optional<Across> acrossOf(const CommandLine& line) {
 std::string combinerUsage() {
     return "  combiner VALEUR [--serie E24] [--de 1] [--a 10M] [--parties 3] [--nombre 1]\n"
            "  combiner VALEUR --stock FICHIER | --valeurs 4k7,10k,220\n"
-           "      [--tension U | --courant I] [--marge 50] [--puissance 1/4]\n"
+           "      [--tension U | --courant I] [--puissance 1/4]\n"
+           "      [--marge 50] (% de la puissance nominale gardé libre)\n"
            "                                   (la puissance de chaque partie)\n"
            "                                   (combine) meilleurs réseaux série-parallèle de 1 "
            "à " +

@@ -12,6 +12,7 @@
 #include "cli/part_source.h"
 #include "cli/readers.h"
 #include "cli/run.h"
+#include "cli/verbs/diviseur_bounds.h"
 #include "cli/verbs/diviseur_question.h"
 #include "cli/verbs/verbs.h"
 #include "cli/wording.h"
@@ -26,20 +27,6 @@ namespace {
 
 using notation::Value;
 using searches::Goal;
-
-// What the pair gives, as the person asked for it.
-std::string shown(const Goal& goal, double quantity) {
-    switch (goal.kind()) {
-        case Goal::Kind::Divider:
-        case Goal::Kind::Feedback:
-        case Goal::Kind::Adjustable:
-            return volts(quantity);
-        case Goal::Kind::Gain:
-        case Goal::Kind::Ratio:
-            break;
-    }
-    return notation::frenchNumber(quantity);
-}
 
 // What the worst case spans: "±5 %, référence ±1 %, courant de broche de 0 à 100 µA".
 std::string spreadText(const searches::Spread& spread, const Goal& goal) {
@@ -106,15 +93,10 @@ void writeAnswer(Answer& out, int rank, const Goal& goal, const searches::Divide
     const double deviation = (divider.quantity - goal.wanted()) / goal.wanted() * 100;
     out << "   " << shown(goal, divider.quantity) << deviationText(deviation) << " ; total "
         << notation::frenchApproximate(divider.total());
-    if (goal.kind() == Goal::Kind::Divider) {
+    if (goal.kind() != Goal::Kind::Gain && goal.kind() != Goal::Kind::Ratio) {
         out << ", "
-            << notation::frenchQuantity((goal.given() - divider.quantity) / divider.r1.ohms(), "A")
-            << " tirés de l'entrée";
-    } else if (goal.kind() == Goal::Kind::Feedback || goal.kind() == Goal::Kind::Adjustable) {
-        const double r1Volts =
-            goal.kind() == Goal::Kind::Feedback ? divider.quantity - goal.given() : goal.given();
-        out << ", " << notation::frenchQuantity(r1Volts / divider.r1.ohms(), "A")
-            << " tirés de la sortie";
+            << notation::frenchQuantity(goal.drawn(divider.r1.ohms(), divider.r2.ohms()), "A")
+            << (goal.kind() == Goal::Kind::Divider ? " tirés de l'entrée" : " tirés de la sortie");
     }
     const auto [low, high] =
         searches::worstCase(goal, divider, settings.source.values, settings.spread);
@@ -173,7 +155,8 @@ std::string diviseurUsage() {
            "      [--charge R] (de la sortie à la masse) [--fixe-r1 R | --fixe-r2 R]\n"
            "      [--courant-broche I] [--courant-broche-max I] (pire cas de 0 à I)\n"
            "      [--courant-max I] [--courant-min I] (tirés de l'entrée, ou de la sortie)\n"
-           "      [--tolerance-entree P | --tolerance-reference P] [--marge 50] (en %)\n"
+           "      [--tolerance-entree P | --tolerance-reference P]\n"
+           "      [--marge 50] (% de sa puissance nominale que chaque partie garde libre)\n"
            "      [--puissance 1/4] (celle des parties)\n"
            "                                   meilleures paires, avec l'écart, le total, le pire "
            "cas\n"
@@ -212,12 +195,12 @@ int diviseur(const CommandLine& line, Answer& out, const InputFiles& files) {
     }
     const Settings settings{source, spread, powerRuleOf(line)};
 
-    const std::vector<searches::Divider> found = searches::bestDividers(
-        source.values, goal, parts, totals.lowest, totals.highest, howMany, given);
+    const searches::DividerQuestion question{source.values,  goal,  parts,      totals.lowest,
+                                             totals.highest, given, totals.draw};
+    const std::vector<searches::Divider> found = searches::bestDividers(question, howMany);
     if (found.empty()) {
-        complain("aucune paire de branches de " + source.described + " n'a un total R1 + R2 de " +
-                 notation::frenchApproximate(totals.lowest.ohms()) + " à " +
-                 notation::frenchApproximate(totals.highest.ohms()) + ".");
+        complain("aucune paire de branches de " + source.described + " n'a " +
+                 boundsText(goal, totals) + "." + whatWouldAnswer(question, totals));
     }
     out << asked.headline << "\n";
     if (std::isfinite(goal.load())) {
@@ -233,12 +216,12 @@ int diviseur(const CommandLine& line, Answer& out, const InputFiles& files) {
                                      ? "pour R2, R1 fixée"
                                      : "pour R1, R2 fixée";
     out << "Avec " << source.described << ", " << (parts == 1 ? "1 partie" : "1 ou 2 parties")
-        << " " << searched << ", R1 + R2 de " << notation::frenchApproximate(totals.lowest.ohms())
-        << " à " << notation::frenchApproximate(totals.highest.ohms()) << " :\n";
+        << " " << searched << ", " << boundsText(goal, totals) << " :\n";
     int rank = 0;
     for (const searches::Divider& divider : found) {
         writeAnswer(out, ++rank, goal, divider, settings);
     }
+    writeShortfall(out, question, totals, found.front(), spread.partsBasisPoints);
     return Done;
 }
 

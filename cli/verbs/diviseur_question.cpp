@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <tuple>
 
 #include "cli/readers.h"
@@ -154,25 +156,72 @@ Goal withCircuit(const CommandLine& line, Goal goal) {
     return goal;
 }
 
+namespace {
+
+const Value DefaultLowest(1, 3);
+const Value DefaultHighest(1, 6);
+
+// A total of twelve digits at or near `ohms`, rounded up or down.
+Value roundedTotal(double ohms, bool upwards) {
+    const int exponent = static_cast<int>(std::floor(std::log10(ohms))) - 11;
+    const double scaled = ohms / std::pow(10.0, exponent);
+    return {static_cast<std::int64_t>(upwards ? std::ceil(scaled) : std::floor(scaled)), exponent};
+}
+
+}  // namespace
+
 Totals totalsOf(const CommandLine& line, const Goal& goal) {
-    Totals totals{valueOf(line.option("--total-min").value_or("1k")),
-                  valueOf(line.option("--total-max").value_or("1M"))};
-    if (totals.highest < totals.lowest) {
-        complain("les totaux sont à l'envers : --total-min " + totals.lowest.french() +
-                 " est au-dessus de --total-max " + totals.highest.french() + ".");
-    }
+    Totals totals;
+    totals.lowest = DefaultLowest;
+    totals.highest = DefaultHighest;
     const auto amperes = [&](const char* option, std::string_view what) {
         const std::optional<std::string> text = line.option(option);
         return text ? std::optional(currentOf(*text, what)) : std::nullopt;
     };
-    std::tie(totals.lowest, totals.highest) = searches::totalsDrawing(
-        goal, totals.lowest, totals.highest, amperes("--courant-max", "courant maximal"),
-        amperes("--courant-min", "courant minimal"));
-    if (totals.highest < totals.lowest) {
-        complain("les courants et les totaux se contredisent : R1 + R2 devrait être d'au moins " +
-                 notation::frenchApproximate(totals.lowest.ohms()) + " et d'au plus " +
-                 notation::frenchApproximate(totals.highest.ohms()) +
-                 ". Voyez --total-min, --total-max, --courant-max et --courant-min.");
+    totals.draw = {amperes("--courant-max", "courant maximal"),
+                   amperes("--courant-min", "courant minimal")};
+    if (totals.draw.most && totals.draw.least && *totals.draw.most < *totals.draw.least) {
+        complain("les courants sont à l'envers : --courant-min " +
+                 notation::frenchQuantity(*totals.draw.least, "A") +
+                 " est au-dessus de --courant-max " +
+                 notation::frenchQuantity(*totals.draw.most, "A") + ".");
+    }
+    // The bounds the person set on the totals, a current's at the wished output.
+    const double across = goal.kind() == Goal::Kind::Divider ? goal.given() : goal.wanted();
+    std::optional<double> ownLowest;
+    std::optional<double> ownHighest;
+    if (const std::optional<std::string> text = line.option("--total-min")) {
+        totals.lowest = valueOf(*text);
+        totals.lowestFrom = "--total-min";
+        ownLowest = static_cast<double>(totals.lowest.ohms());
+    }
+    if (const std::optional<std::string> text = line.option("--total-max")) {
+        totals.highest = valueOf(*text);
+        totals.highestFrom = "--total-max";
+        ownHighest = static_cast<double>(totals.highest.ohms());
+    }
+    // A default moves out of the way below, so only two of the person's own cross.
+    if (ownLowest && ownHighest && totals.highest < totals.lowest) {
+        complain("les totaux sont à l'envers : --total-min " + totals.lowest.french() +
+                 " est au-dessus de --total-max " + totals.highest.french() + ".");
+    }
+    if (totals.draw.most) {
+        ownLowest = std::max(ownLowest.value_or(0), across / *totals.draw.most);
+    }
+    if (totals.draw.least) {
+        ownHighest = std::min(ownHighest.value_or(std::numeric_limits<double>::infinity()),
+                              across / *totals.draw.least);
+    }
+    constexpr double Decade = 10;
+    if (totals.lowestFrom.empty() && ownHighest &&
+        *ownHighest < static_cast<double>(DefaultLowest.ohms()) * Decade) {
+        totals.lowest = roundedTotal(*ownHighest / Decade, false);
+        totals.lowestYielded = true;
+    }
+    if (totals.highestFrom.empty() && ownLowest &&
+        *ownLowest > static_cast<double>(DefaultHighest.ohms()) / Decade) {
+        totals.highest = roundedTotal(*ownLowest * Decade, true);
+        totals.highestYielded = true;
     }
     return totals;
 }

@@ -27,12 +27,20 @@ void refuseWhatDoesNotApply(const CommandLine& line, searches::Goal::Kind kind);
 // The goal with its load and its pin current.
 searches::Goal withCircuit(const CommandLine& line, searches::Goal goal);
 
-// The totals the search may use: --total-min and --total-max, narrowed by
-// the current the divider may draw (from the input, or from the output of a
-// regulator), written as a value with up to twelve digits, rounded inwards.
+// The totals the search may use and the current the pair may draw. A total
+// not given is a default, 1 kΩ to 1 MΩ, which yields to the person's own
+// bounds (a total, or the total a current bound means at the wished output)
+// where it would leave less than a decade between them.
 struct Totals {
     notation::Value lowest;
     notation::Value highest;
+    // Where each end comes from: the option that gave it, or nothing for a
+    // default; and whether that default was moved.
+    std::string_view lowestFrom;
+    std::string_view highestFrom;
+    bool lowestYielded = false;
+    bool highestYielded = false;
+    searches::Draw draw;
 };
 
 Totals totalsOf(const CommandLine& line, const searches::Goal& goal);

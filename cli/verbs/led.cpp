@@ -82,7 +82,7 @@ void writeAnswer(Answer& out, int rank, const Value& value, const Wish& wish,
 std::string ledUsage() {
     return "  led VALIM VF COURANT [--leds N] [--serie E24] [--de 1] [--a 10M]\n"
            "      | --stock FICHIER | --valeurs 47,68,100 [--tolerance T] [--tolerance-entree P]\n"
-           "      [--marge 50] [--puissance 1/4]\n"
+           "      [--marge 50] (% de la puissance nominale gardé libre) [--puissance 1/4]\n"
            "                                   résistance série d'une LED ou de N en série :\n"
            "                                   R = (Valim − N × Vf) / I ; la valeur normalisée "
            "au-dessus\n"

@@ -39,8 +39,30 @@ TEST(Diviseur, TheBestPairsWithTheirWorstCaseAndBands) {
         {{"diviseur", "--gain", "11", "--valeurs", "1k,10k", "--nombre", "1"},
          "1. R1 = 10 kΩ ; R2 = 1 kΩ\n   11, exact ; total 11 kΩ\n"
          "   au pire à ±1 % : de 10,802 à 11,202\n   10 kΩ : MARRON NOIR ORANGE MARRON\n"},
-        {{"diviseur", "--rapport", "4,7", "--serie", "E6", "--total-max", "2k"},
+        {{"diviseur", "--rapport", "4,7", "--serie", "E6", "--total-min", "1k", "--total-max",
+          "2k"},
          "1. R1 = 1 kΩ ; R2 = 220 Ω\n   4,54545, écart -3,29 %"},
+        // A current bound moves the default total out of its way, and every
+        // answer draws what it asks at its own output.
+        {{"diviseur", "--ajustable", "1,25", "5", "--courant-min", "5m", "--nombre", "1"},
+         "R1 + R2 de 100 Ω (1 kΩ par défaut, déplacé vers votre borne) à 1 MΩ, au moins 5 mA "
+         "tirés de la sortie :\n1. R1 = 130 Ω ; R2 = 390 Ω\n   5 V, exact ; total 520 Ω, 9,61538 "
+         "mA"},
+        {{"diviseur", "5", "1,2", "--charge", "100k", "--courant-max", "50µA", "--nombre", "1"},
+         "1. R1 = 270 kΩ ; R2 = 560 kΩ\n   1,19556 V, écart -0,37 % ; total 830 kΩ, 14,0905 µA"},
+        // Far off the wish: said, with the bounds to blame and what each would give.
+        {{"diviseur", "--ajustable", "1,25", "5", "--total-min", "1k", "--total-max", "1k"},
+         "Aucune réponse à ±5 % de 5 V : la meilleure s'en écarte de +38,89 %.\nEn cause : "
+         "--total-min 1 kΩ. Sans cette borne : R1 = 130 Ω ; R2 = 390 Ω, 5 V, exact ; total 520 Ω, "
+         "9,61538 mA tirés de la sortie.\nEn cause : --total-max 1 kΩ. Sans cette borne : R1 = 1 "
+         "kΩ ; "
+         "R2 = 3 kΩ, 5 V, exact ; total 4 kΩ, 1,25 mA tirés de la sortie.\n"},
+        // A pin current keeps its sign.
+        {{"diviseur", "--reference", "0,8", "3,3", "--courant-broche", "-2µA",
+          "--courant-broche-max", "-1µA", "--nombre", "1"},
+         "Avec un courant de broche de -2 µA.\n"},
+        // Exactly half of 1/16 W fits it with the default margin.
+        {{"led", "5", "2,5", "12,5m"}, "dans R : 31,25 mW (1/16 W)"},
         // 0,59 Ω cannot be written in five bands, but can in four.
         {{"combiner", "8k532", "--serie", "E48", "--de", "0,1", "--a", "0,6"},
          "0,59 Ω : VERT BLANC ARGENT ROUGE"},
@@ -126,8 +148,12 @@ TEST(Diviseur, RefusesBadInputWithAClearFrenchMessage) {
          "la sortie (1 V) doit être au-dessus de la référence (1,25 V) : Vs = Vréf × (1 + R2 / "
          "R1)."},
         {{"diviseur", "5", "1", "--courant-max", "1mA", "--courant-min", "2mA"},
-         "les courants et les totaux se contredisent : R1 + R2 devrait être d'au moins 5 kΩ et "
-         "d'au plus 2,5 kΩ. Voyez --total-min, --total-max, --courant-max et --courant-min."},
+         "les courants sont à l'envers : --courant-min 2 mA est au-dessus de --courant-max 1 mA."},
+        {{"diviseur", "5", "1", "--courant-min", "1mA", "--total-min", "100k"},
+         "aucune paire de branches de la série E24 de 1 Ω à 10 MΩ n'a R1 + R2 de 100 kΩ à 1 MΩ, "
+         "au moins 1 mA tirés de l'entrée. Sans --total-min 100 kΩ : R1 = 3 kΩ ; R2 = 750 Ω, 1 V, "
+         "exact ; total 3,75 kΩ, 1,33333 mA tirés de l'entrée. Sans --courant-min 1 mA : R1 = "
+         "300 kΩ ; R2 = 75 kΩ, 1 V, exact ; total 375 kΩ, 13,3333 µA tirés de l'entrée."},
         {{"diviseur", "5", "1", "--courant-max", "20 ampères"},
          "courant maximal illisible « 20 ampères » : un caractère inattendu. Exemples : 20m, "
          "20mA, \"20 mA\", 0,02, 50µ, 50u, 50µA."},

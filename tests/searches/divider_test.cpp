@@ -53,21 +53,36 @@ struct Wish {
     std::optional<double> mostAmperes{};
     std::optional<double> leastAmperes{};
 
-    // The voltage across the pair, whose current the bounds are of.
+    // The voltage across the pair at the wish, to draw current bounds from.
     [[nodiscard]] double across() const {
         return goal.kind() == Goal::Kind::Divider ? goal.given() : goal.wanted();
     }
-    // The totals, once the currents have narrowed them.
     [[nodiscard]] std::pair<double, double> totals() const {
-        double low = static_cast<double>(lowest.ohms());
-        double high = static_cast<double>(highest.ohms());
-        if (mostAmperes) {
-            low = std::max(low, across() / *mostAmperes);
+        return {static_cast<double>(lowest.ohms()), static_cast<double>(highest.ohms())};
+    }
+    // The current the pair draws, from Ohm's law on the circuit itself:
+    // through R1 from a divider's input, into R2 and the load; through R1
+    // from a regulator's output, where R1 carries the reference (adjustable)
+    // or R2's current and the pin's (feedback).
+    [[nodiscard]] bool drawsWithinBounds(double r1, double r2) const {
+        double amperes = 0;
+        switch (goal.kind()) {
+            case Goal::Kind::Divider: {
+                const double out = goal.quantity(r1, r2);
+                amperes = (goal.given() - out) / r1;
+                break;
+            }
+            case Goal::Kind::Feedback:
+                amperes = goal.given() / r2 + goal.pinCurrent();
+                break;
+            case Goal::Kind::Adjustable:
+                amperes = goal.given() / r1;
+                break;
+            default:
+                return true;
         }
-        if (leastAmperes) {
-            high = std::min(high, across() / *leastAmperes);
-        }
-        return {low, high};
+        return (!mostAmperes || amperes <= *mostAmperes * (1 + 1e-11)) &&
+               (!leastAmperes || amperes >= *leastAmperes * (1 - 1e-11));
     }
     // Whether a pair and the same values times ten are one answer.
     [[nodiscard]] bool scaleFree() const {
@@ -96,7 +111,8 @@ std::vector<Ranked> bruteForce(const std::vector<double>& values, const Wish& wi
     for (const Leg& r1 : legsOf(searches::GivenLeg::Which::R1)) {
         for (const Leg& r2 : legsOf(searches::GivenLeg::Which::R2)) {
             const double total = r1.ohms + r2.ohms;
-            if (total < lowest * (1 - 1e-11) || total > highest * (1 + 1e-11)) {
+            if (total < lowest * (1 - 1e-11) || total > highest * (1 + 1e-11) ||
+                !wish.drawsWithinBounds(r1.ohms, r2.ohms)) {
                 continue;
             }
             std::vector<int> used = r1.parts;
@@ -170,16 +186,13 @@ void expectAgreement(const Wish& wish, std::string_view what) {
         ohms.push_back(static_cast<double>(part.ohms()));
     }
     const auto [low, high] = wish.totals();
-    const auto [lowest, highest] = searches::totalsDrawing(goal, wish.lowest, wish.highest,
-                                                           wish.mostAmperes, wish.leastAmperes);
     const std::vector<Value>& parts = wish.parts;
     for (const int partsPerLeg : {1, 2}) {
         const std::vector<Answer> oracle =
             answersOf(bruteForce(ohms, wish, partsPerLeg), 4, wish.scaleFree());
         const auto found =
-            highest < lowest
-                ? std::vector<searches::Divider>{}
-                : searches::bestDividers(parts, goal, partsPerLeg, lowest, highest, 4, wish.given);
+            searches::bestDividers(parts, goal, partsPerLeg, wish.lowest, wish.highest, 4,
+                                   wish.given, {wish.mostAmperes, wish.leastAmperes});
         ASSERT_EQ(found.size(), std::min<std::size_t>(oracle.size(), 4)) << what;
         for (std::size_t k = 0; k < found.size(); ++k) {
             const searches::Divider& divider = found[k];
@@ -467,3 +480,107 @@ TEST(Dividers, EachAnswerDifferentValuesWithItsOtherTotals) {
 }
 
 }  // namespace
+
+namespace {
+
+// The best deviation within a wish, by brute force; infinity when no pair fits.
+double bestDeviationOf(const Wish& wish) {
+    std::vector<double> ohms;
+    for (const Value& part : wish.parts) {
+        ohms.push_back(static_cast<double>(part.ohms()));
+    }
+    const std::vector<Ranked> all = bruteForce(ohms, wish, 1);
+    return all.empty() ? std::numeric_limits<double>::infinity() : all.front().deviation;
+}
+
+Wish relaxed(Wish wish, searches::Bound bound) {
+    using searches::Bound;
+    const bool all = bound == Bound::All;
+    if (all || bound == Bound::LowestTotal) {
+        wish.lowest = Value(1, -6);
+    }
+    if (all || bound == Bound::HighestTotal) {
+        wish.highest = Value(1, 15);
+    }
+    if (all || bound == Bound::MostCurrent) {
+        wish.mostAmperes.reset();
+    }
+    if (all || bound == Bound::LeastCurrent) {
+        wish.leastAmperes.reset();
+    }
+    if (all || bound == Bound::GivenLeg) {
+        wish.given = {};
+    }
+    return wish;
+}
+
+}  // namespace
+
+// Bounds that keep the best pair off the wish: each one named makes the best
+// better once relaxed, by brute force; when none alone does, all together are
+// named only if that helps; the answer each gives is the optimum without it.
+TEST(Dividers, TheBoundsHoldingBackAnAnswerAreThoseWhoseRelaxationHelps) {
+    using searches::Bound;
+    std::mt19937 random(20261210);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const auto decades = [&](double from, double span) {
+        return typed(std::pow(10.0, from + span * unit(random)));
+    };
+    const std::vector<Value> e12 =
+        notation::valuesBetween(*notation::seriesNamed("E12"), Value(1, 1), Value(99, 4));
+    int held = 0;
+    for (int sample = 0; sample < 40; ++sample) {
+        Wish wish{{}, Goal::ratio(1), decades(1, 3), Value(1, 7)};
+        wish.highest =
+            typed(static_cast<double>(wish.lowest.ohms()) * std::pow(10.0, unit(random)));
+        std::sample(e12.begin(), e12.end(), std::back_inserter(wish.parts), 3 + sample % 8, random);
+        const double quotient = std::pow(10.0, 2 * unit(random) - 1);
+        wish.goal = sample % 3 == 0   ? Goal::divider(12, 12 / (1 + quotient))
+                    : sample % 3 == 1 ? Goal::adjustable(1.25, 1.25 * (1 + quotient))
+                                      : Goal::feedback(0.8, 0.8 * (1 + quotient));
+        if (sample % 4 == 1) {
+            wish.mostAmperes = wish.across() / static_cast<double>(decades(2, 3).ohms());
+        }
+        if (sample % 4 == 2) {
+            wish.leastAmperes = wish.across() / static_cast<double>(decades(2, 3).ohms());
+        }
+        if (sample % 5 == 3) {
+            wish.given = {searches::GivenLeg::Which::R2, static_cast<double>(decades(1, 3).ohms())};
+        }
+        const searches::DividerQuestion question{wish.parts,
+                                                 wish.goal,
+                                                 1,
+                                                 wish.lowest,
+                                                 wish.highest,
+                                                 wish.given,
+                                                 {wish.mostAmperes, wish.leastAmperes}};
+        const double best = bestDeviationOf(wish);
+        const double tie = wish.goal.wanted() * 1e-11;
+        const std::vector<searches::Relaxed> holding = searches::boundsHoldingBack(question, best);
+        const std::string what = "sample " + std::to_string(sample);
+        bool singleHelps = false;
+        for (const Bound bound : {Bound::LowestTotal, Bound::HighestTotal, Bound::MostCurrent,
+                                  Bound::LeastCurrent, Bound::GivenLeg}) {
+            const double without = bestDeviationOf(relaxed(wish, bound));
+            const bool helps = without < best - tie;
+            singleHelps = singleHelps || helps;
+            const auto named = std::find_if(holding.begin(), holding.end(),
+                                            [&](const auto& r) { return r.bound == bound; });
+            EXPECT_EQ(named != holding.end(), helps) << what << ", bound " << int(bound);
+            if (named != holding.end()) {
+                EXPECT_NEAR(std::abs(named->best.quantity - wish.goal.wanted()), without, tie)
+                    << what;
+            }
+        }
+        const bool allHelp =
+            !singleHelps && bestDeviationOf(relaxed(wish, Bound::All)) < best - tie;
+        EXPECT_EQ(std::any_of(holding.begin(), holding.end(),
+                              [](const auto& r) { return r.bound == Bound::All; }),
+                  allHelp)
+            << what;
+        held += holding.empty() ? 0 : 1;
+    }
+    // The draw makes some of them, not all, held back.
+    EXPECT_GT(held, 5);
+    EXPECT_LT(held, 40);
+}

@@ -23,7 +23,14 @@ TEST(Power, TheSmallestRatingThatCarriesThePowerWithItsMargin) {
                                            {0.2, 0.5, "1/2 W"},
                                            {0.9, 0.8, "5 W"},
                                            {2.6, 0.5, ""},
-                                           {6, 0, ""}}) {
+                                           {6, 0, ""},
+                                           // Exactly at the share allowed, as the
+                                           // arithmetic of typed values gives it.
+                                           {2.5 * 0.0125, 0.5, "1/16 W"},
+                                           {2.5 * 0.025, 0.5, "1/8 W"},
+                                           {5 * 0.05, 0.5, "1/2 W"},
+                                           {10 * 0.1, 0.5, "2 W"},
+                                           {0.1 * 0.7, 0.3, "1/10 W"}}) {
         const auto rating = searches::ratingFor(row.watts, row.margin);
         EXPECT_EQ(rating ? rating->french() : "", row.rating) << row.watts << " W";
     }
