@@ -81,7 +81,7 @@ std::string_view nameOf(Colour colour) {
 std::string_view swatchOf(Colour colour) {
     static constexpr std::array<std::string_view, 12> Swatches{
         "#000000", "#7b3f00", "#d62020", "#f28c1e", "#f2d21b", "#2e9e3e",
-        "#2a5bd7", "#8b3fc6", "#8a8a8a", "#ffffff", "#c9a43a", "#b8bcc2"};
+        "#2a5bd7", "#9650d0", "#8a8a8a", "#ffffff", "#c9a43a", "#b8bcc2"};
     return Swatches[static_cast<std::size_t>(colour)];
 }
 

@@ -37,7 +37,8 @@ inline constexpr std::array<Colour, 12> AllColours{
 
 std::string_view nameOf(Colour colour);
 // A paint to draw the colour's band with, as "#RRGGBB": the usual look of
-// the colour on a resistor body, gold and silver as flat metal tones.
+// the colour on a resistor body, gold and silver as flat metal tones; violet
+// light enough to stand apart from brown.
 std::string_view swatchOf(Colour colour);
 // Any case: "marron", "MARRON", "Marron", and the English names ("brown",
 // "Grey" or "gray", "purple"); nothing for another word.

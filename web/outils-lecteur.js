@@ -8,6 +8,12 @@
 const reader = (() => {
     const bands = document.querySelector('#lecteur .bands');
     const palette = document.getElementById('palette');
+    const paletteBox = palette.parentElement;
+    const reading = document.querySelector('#lecteur .answer');
+    // The reader as the page's module first gives it, four bands to choose,
+    // written into the page: drawn from the first frame, before the module
+    // has loaded.
+    const first = JSON.parse(document.getElementById('lecteur-depart').textContent);
     const count = document.getElementById('bagues-nombre');
     let chosen = ['', '', '', ''];
     let places = [];
@@ -21,9 +27,21 @@ const reader = (() => {
         return found ? found[1].split(',') : null;
     };
 
+    // What the module reads of the colours chosen; until it has loaded, its
+    // first state with the colours chosen since, and a reading to come.
+    function read() {
+        if (tools.loaded()) {
+            return tools.call('tools_bands', chosen.join(','));
+        }
+        const waiting = chosen.length === first.places.length ? chosen : first.places.map(() => '');
+        return { places: first.places.map((place, index) => ({ ...place,
+            chosen: place.colours.some((colour) => colour.name === waiting[index])
+                ? waiting[index] : null })), missing: reading.dataset.loading, answer: null };
+    }
+
     function draw() {
-        const read = tools.call('tools_bands', chosen.join(','));
-        places = read.places;
+        const state = read();
+        places = state.places;
         chosen = places.map((place) => place.chosen || '');
         count.value = String(places.length);
         bands.replaceChildren(...places.map((place, index) => {
@@ -39,19 +57,23 @@ const reader = (() => {
             stripe.className = place.chosen ? 'stripe' : 'stripe unchosen';
             const paint = place.colours.find((colour) => colour.name === place.chosen);
             if (paint) {
-                stripe.style.background = paint.paint;
+                stripe.style.backgroundColor = paint.paint;
+                stripe.dataset.colour = paint.name;
             }
             band.append(stripe);
             band.addEventListener('click', () => (open === index ? close() : show(index)));
             return band;
         }));
-        const said = read.answer ? [read.answer] : [{ arguments: [], status: 0, out: read.missing, err: '' }];
-        document.querySelector('#lecteur .answer').replaceChildren(...said.map(tools.shown));
+        const said = state.answer ? [state.answer]
+            : [{ arguments: [], status: 0, out: state.missing, err: '' }];
+        reading.replaceChildren(...said.map(tools.shown));
+        reading.classList.toggle('loading', !tools.loaded());
         drawPalette();
+        window.dispatchEvent(new CustomEvent('bagues', { detail: chosen.every((name) => name) }));
     }
 
     function drawPalette() {
-        palette.hidden = open < 0;
+        paletteBox.hidden = open < 0;
         if (open < 0) {
             palette.replaceChildren();
             palette.removeAttribute('aria-activedescendant');
@@ -68,7 +90,8 @@ const reader = (() => {
             option.dataset.colour = colour.name;
             const swatch = document.createElement('span');
             swatch.className = 'swatch';
-            swatch.style.background = colour.paint;
+            swatch.dataset.colour = colour.name;
+            swatch.style.backgroundColor = colour.paint;
             swatch.setAttribute('aria-hidden', 'true');
             option.append(swatch, colour.name);
             option.addEventListener('click', () => choose(open, colour.name));
@@ -81,19 +104,23 @@ const reader = (() => {
         history.pushState(null, '', `#bagues=${chosen.join(',')}`);
     }
 
+    // A band's palette, under the reading, which stays in view above it.
     function show(index) {
         open = index;
         const at = places[index].colours.findIndex((colour) => colour.name === places[index].chosen);
         active = Math.max(at, 0);
         draw();
-        palette.focus();
+        palette.focus({ preventScroll: true });
+        paletteBox.scrollIntoView({ block: 'nearest' });
     }
 
-    function close() {
+    // The palette closed: back onto its band, or, after a tap elsewhere,
+    // leaving the focus where the tap put it.
+    function close(refocus = true) {
         const band = open;
         open = -1;
         draw();
-        if (band >= 0) {
+        if (band >= 0 && refocus) {
             bands.children[band].focus();
         }
     }
@@ -125,6 +152,19 @@ const reader = (() => {
         }
         event.preventDefault();
     });
+    document.getElementById('palette-fermer').addEventListener('click', () => close());
+    // A tap or click outside the palette and the bands closes it; so does
+    // Escape, wherever the focus is.
+    document.addEventListener('pointerdown', (event) => {
+        if (open >= 0 && !paletteBox.contains(event.target) && !bands.contains(event.target)) {
+            close(false);
+        }
+    });
+    document.addEventListener('keydown', (event) => {
+        if (open >= 0 && event.key === 'Escape' && !palette.contains(event.target)) {
+            close();
+        }
+    });
     count.addEventListener('change', () => {
         chosen = Array.from({ length: Number(count.value) }, (_, i) => chosen[i] || '');
         open = -1;
@@ -139,11 +179,17 @@ const reader = (() => {
         open = -1;
         draw();
     });
+    // Drawn at once, from the page's first state; again once the module has loaded.
+    chosen = fromAddress() || chosen;
+    draw();
+    requestAnimationFrame(() => performance.mark('resistances-reader-ready'));
     return {
         start() {
             chosen = fromAddress() || chosen;
             draw();
         },
+        // The colours of a code wholly chosen, for another form.
+        colours: () => (chosen.every((name) => name) ? [...chosen] : []),
         // The bands of what was typed in the field, when it has some.
         paint(names) {
             if (names.length > 0) {

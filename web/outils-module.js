@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tools page's module: resistances-code's verbs compiled to WebAssembly,
 // loaded once the first frame is up, and its answers shown as the tool
-// prints them, each colour name with a swatch beside it.
+// gives them to the page, a line a block, each colour name with a swatch
+// beside it, a complaint under the field it is about.
 'use strict';
 
 const tools = (() => {
@@ -54,35 +55,118 @@ const tools = (() => {
         question();
     }
 
-    // One answer: its text as the tool prints it, on the standard output or,
-    // for a complaint, the error stream.
+    // Each colour name of a text with a swatch beside it.
+    function coloured(place, text) {
+        const names = Object.keys(swatches).join('|');
+        let last = 0;
+        for (const found of names ? text.matchAll(new RegExp(`\\b(${names})\\b`, 'g')) : []) {
+            place.append(text.slice(last, found.index));
+            const colour = document.createElement('span');
+            const swatch = document.createElement('span');
+            colour.className = 'colour';
+            swatch.className = 'swatch';
+            swatch.dataset.colour = found[0];
+            swatch.style.backgroundColor = swatches[found[0]];
+            swatch.setAttribute('aria-hidden', 'true');
+            colour.append(swatch, found[0]);
+            place.append(colour);
+            last = found.index + found[0].length;
+        }
+        place.append(text.slice(last));
+    }
+
+    // One line of an answer, a block: its indent kept for the lines it
+    // wraps onto; the tool's own spaces stay in the text, unseen.
+    function lineOf(text, headline) {
+        const line = document.createElement('span');
+        const indent = text.length - text.trimStart().length;
+        line.className = headline ? 'line headline' : 'line';
+        line.style.setProperty('--indent', `${indent}ch`);
+        if (indent > 0) {
+            const spaces = document.createElement('span');
+            spaces.className = 'indent';
+            spaces.textContent = text.slice(0, indent);
+            line.append(spaces);
+        }
+        coloured(line, text.slice(indent));
+        return line;
+    }
+
+    // One answer: its text as the tool gives the page, or, for a complaint,
+    // as a form says it; the ranked answers (or else the first line) set apart.
     function shown(answer) {
         const block = document.createElement('p');
         block.className = answer.err ? 'text problem' : 'text';
         block.dataset.arguments = JSON.stringify(answer.arguments);
         block.dataset.status = answer.status;
         const text = answer.err || answer.out;
-        const names = Object.keys(swatches).join('|');
-        let last = 0;
-        for (const found of text.matchAll(new RegExp(`\\b(${names})\\b`, 'g'))) {
-            block.append(text.slice(last, found.index));
-            const colour = document.createElement('span');
-            const swatch = document.createElement('span');
-            colour.className = 'colour';
-            swatch.className = 'swatch';
-            swatch.style.background = swatches[found[0]];
-            swatch.setAttribute('aria-hidden', 'true');
-            colour.append(swatch, found[0]);
-            block.append(colour);
-            last = found.index + found[0].length;
-        }
-        block.append(text.slice(last));
+        const lines = text.split('\n');
+        const ranked = lines.some((line) => /^\d+\. /.test(line));
+        lines.forEach((line, index) => {
+            if (index > 0) {
+                block.append('\n');
+            }
+            if (line !== '') {
+                block.append(lineOf(line, ranked ? /^\d+\. /.test(line) : index === 0));
+            }
+        });
         return block;
     }
 
-    function answer(form, answers) {
+    // The page's move after an answer: to the first field a complaint is
+    // about, or to the answer itself; focused, its top in view.
+    function bringIntoView(place) {
+        place.focus({ preventScroll: true });
+        place.scrollIntoView({ block: 'start' });
+    }
+
+    // A form's answers. A complaint about one of the words goes under the
+    // field it came from (`fields`, one per word), said there only; the rest
+    // in the answer below the form.
+    function answer(form, answers, fields = []) {
+        for (const said of form.querySelectorAll('.problem-of-field')) {
+            const field = document.getElementById(said.dataset.field);
+            field.removeAttribute('aria-invalid');
+            field.setAttribute('aria-describedby', (field.getAttribute('aria-describedby') || '')
+                .split(' ').filter((id) => id && id !== said.id).join(' '));
+            if (!field.getAttribute('aria-describedby')) {
+                field.removeAttribute('aria-describedby');
+            }
+            said.remove();
+        }
         const place = form.parentElement.querySelector(':scope > .answer');
-        place.replaceChildren(...answers.map(shown));
+        const seen = new Set();
+        const general = [];
+        let first = null;
+        for (const one of answers) {
+            const key = one.err || one.out;
+            if (seen.has(key)) {
+                continue;  // the same complaint from two ways of asking, said once
+            }
+            seen.add(key);
+            const field = one.status === 2 ? fields[one.word] : undefined;
+            if (!field) {
+                general.push(one);
+                continue;
+            }
+            const said = shown(one);
+            said.classList.add('problem-of-field');
+            said.id = `${field.id}-probleme`;
+            said.dataset.field = field.id;
+            field.setAttribute('aria-invalid', 'true');
+            field.setAttribute('aria-describedby',
+                `${field.getAttribute('aria-describedby') || ''} ${said.id}`.trim());
+            (field.nextElementSibling?.classList.contains('aide') ? field.nextElementSibling : field)
+                .after(said);
+            first = first || field;
+        }
+        place.replaceChildren(...general.map(shown));
+        if (first) {
+            first.closest('details')?.setAttribute('open', '');
+            bringIntoView(first);
+        } else if (general.length > 0) {
+            bringIntoView(place);
+        }
     }
 
     // The module once it has loaded; what was asked before then runs now.
@@ -108,5 +192,6 @@ const tools = (() => {
         }));
     }
 
-    return { call, run, textOf, ask, shown, answer, load, loaded: () => module !== null };
+    return { call, run, textOf, ask, shown, answer, bringIntoView, load,
+        loaded: () => module !== null };
 })();

@@ -7,7 +7,14 @@
 
 const toolsPage = (() => {
     const value = (id) => document.getElementById(id).value.trim();
-    const words = (id) => value(id).split(/\s+/).filter((word) => word !== '');
+    const field = (id) => document.getElementById(id);
+    // A field's words, each with the field it came from, so that a complaint
+    // about one is said under its field; `one` sends the field's text as a
+    // single word, even empty.
+    const words = (id) => value(id).split(/\s+/).filter((word) => word !== '')
+        .map((word) => [word, field(id)]);
+    const one = (id) => [[value(id), field(id)]];
+    const verb = (...names) => names.map((name) => [name, null]);
     const chosen = (name) => document.querySelector(`input[name="${name}"]:checked`).value;
 
     // The options the fields fill, in the page's order: a field counts where
@@ -15,14 +22,14 @@ const toolsPage = (() => {
     // out of the question), and not where the field it gives way to
     // (data-unless) is filled in.
     const optionsIn = (fields) => fields
-        .filter((field) => (field.type === 'checkbox' ? field.checked : field.value.trim() !== '')
-            && !field.closest('[hidden]')
-            && !(field.dataset.unless && value(field.dataset.unless) !== ''))
-        .flatMap((field) => (field.type === 'checkbox' ? [field.dataset.option]
-            : [field.dataset.option, field.value.trim()]));
+        .filter((input) => (input.type === 'checkbox' ? input.checked : input.value.trim() !== '')
+            && !input.closest('[hidden]')
+            && !(input.dataset.unless && value(input.dataset.unless) !== ''))
+        .flatMap((input) => (input.type === 'checkbox' ? [[input.dataset.option, input]]
+            : [[input.dataset.option, input], [input.value.trim(), input]]));
     // A form's own options, without those of the series its parts come from.
-    const optionsOf = (form) => optionsIn([...document.getElementById(form)
-        .querySelectorAll('[data-option]')].filter((field) => !field.closest('.from-serie')));
+    const optionsOf = (form) => optionsIn([...field(form).querySelectorAll('[data-option]')]
+        .filter((input) => !input.closest('.from-serie')));
 
     // Where the parts come from: the series and its bounds, or a stock or a
     // bill pasted or picked, with the name it goes by and its text; nothing
@@ -40,28 +47,36 @@ const toolsPage = (() => {
             return { words: optionsIn([...fields]), name: '', bytes: new Uint8Array() };
         }
         const name = pasted[form] || 'collé';
-        const bytes = unread[form] || new TextEncoder().encode(
-            document.getElementById(`${form}-stock`).value);
-        return { words: [from === 'nomenclature' ? '--nomenclature' : '--stock', name], name,
-            bytes };
+        const text = field(`${form}-stock`);
+        const bytes = unread[form] || new TextEncoder().encode(text.value);
+        return { words: [[from === 'nomenclature' ? '--nomenclature' : '--stock', text],
+            [name, text]], name, bytes };
     }
 
     // The command's words, its options, then where its parts come from (a
-    // sheet of labels says first what it labels).
+    // sheet of labels says first what it labels); the answers, and the field
+    // of each word.
     function said(form, command) {
         const source = sourceOf(form);
-        const words = form === 'etiquettes' ? [...command, ...source.words, ...optionsOf(form)]
+        const asked = form === 'etiquettes' ? [...command, ...source.words, ...optionsOf(form)]
             : [...command, ...optionsOf(form), ...source.words];
-        return tools.run(words, source.name, source.bytes);
+        return { answers: tools.run(asked.map(([word]) => word), source.name, source.bytes),
+            fields: asked.map(([, input]) => input) };
     }
-    const run = (form, command) => tools.answer(document.getElementById(form), said(form, command));
+    function run(form, command) {
+        const { answers, fields } = said(form, command);
+        tools.answer(field(form), answers, fields);
+    }
 
     function labels(test = false) {
-        const answers = said('etiquettes', ['etiquettes', ...(test ? ['--essai'] : [])]);
+        const { answers, fields } = said('etiquettes', verb('etiquettes', ...(test ? ['--essai'] : [])));
         // The notes of a bill of materials, or the complaint; the sheet itself is a picture.
-        tools.answer(document.getElementById('etiquettes'), answers.filter((one) => one.err));
+        tools.answer(field('etiquettes'), answers.filter((answer) => answer.err), fields);
         if (answers[0].status === 0) {
             sheet.show(answers[0].out);
+            if (!answers[0].err) {
+                tools.bringIntoView(document.querySelector('#etiquettes ~ .sheet'));
+            }
         } else {
             sheet.hide();
         }
@@ -69,26 +84,36 @@ const toolsPage = (() => {
 
     const questions = {
         lire: () => {
-            tools.answer(document.getElementById('lire'),
-                tools.call('tools_in_hand', value('en-main')));
+            const typed = words('en-main');
+            tools.answer(field('lire'), tools.call('tools_in_hand', value('en-main')),
+                [null, ...typed.map(([, input]) => input)]);
             reader.paint(tools.call('tools_bands_of', value('en-main')));
         },
-        verifier: () => run('verifier', ['verifier', ...words('verifier-couleurs')]),
-        combiner: () => run('combiner', ['combiner', ...words('combiner-valeur')]),
+        verifier: () => run('verifier', [...verb('verifier'), ...words('verifier-couleurs')]),
+        combiner: () => run('combiner', [...verb('combiner'), ...words('combiner-valeur')]),
         diviseur: () => {
             const sorte = chosen('diviseur-sorte');
-            run('diviseur', ['diviseur', ...{
+            run('diviseur', [...verb('diviseur'), ...{
                 diviseur: [...words('diviseur-entree'), ...words('diviseur-sortie')],
-                reference: ['--reference', value('diviseur-reference'), ...words('diviseur-sortie')],
-                ajustable: ['--ajustable', value('diviseur-reference'), ...words('diviseur-sortie')],
-                gain: ['--gain', value('diviseur-gain')],
-                rapport: ['--rapport', value('diviseur-rapport')],
+                reference: [...verb('--reference'), ...one('diviseur-reference'),
+                    ...words('diviseur-sortie')],
+                ajustable: [...verb('--ajustable'), ...one('diviseur-reference'),
+                    ...words('diviseur-sortie')],
+                gain: [...verb('--gain'), ...one('diviseur-gain')],
+                rapport: [...verb('--rapport'), ...one('diviseur-rapport')],
             }[sorte]]);
         },
-        led: () => run('led', ['led', ...words('led-alimentation'), ...words('led-tension'),
-            ...words('led-courant')]),
+        led: () => run('led', [...verb('led'), ...words('led-alimentation'),
+            ...words('led-tension'), ...words('led-courant')]),
         etiquettes: labels,
     };
+
+    // A section folded away on a phone, or open again; a link to it opens it.
+    function fold(button, open) {
+        button.setAttribute('aria-expanded', String(open));
+        button.textContent = open ? 'Replier' : 'Déplier';
+        field(button.getAttribute('aria-controls')).hidden = !open;
+    }
 
     function bind() {
         for (const [id, question] of Object.entries(questions)) {
@@ -97,6 +122,37 @@ const toolsPage = (() => {
                 tools.ask(question);
             });
         }
+        for (const button of document.querySelectorAll('.plier')) {
+            button.addEventListener('click', () => fold(button,
+                button.getAttribute('aria-expanded') !== 'true'));
+        }
+        for (const link of document.querySelectorAll('#sommaire a')) {
+            link.addEventListener('click', () => {
+                const section = document.querySelector(link.getAttribute('href'));
+                fold(section.querySelector('.plier'), true);
+            });
+        }
+        // A regulator's usual reference, there to change: in the field,
+        // where it is empty or still holds the other kind's.
+        const references = [...document.querySelectorAll('input[data-reference]')]
+            .map((input) => input.dataset.reference);
+        document.querySelectorAll('input[name="diviseur-sorte"]').forEach((radio) => {
+            radio.addEventListener('change', () => {
+                const reference = field('diviseur-reference');
+                if (radio.dataset.reference && (reference.value.trim() === ''
+                        || references.includes(reference.value.trim()))) {
+                    reference.value = radio.dataset.reference;
+                }
+            });
+        });
+        // Vérifier offers the reader's colours once a code is wholly chosen.
+        window.addEventListener('bagues', (event) => {
+            field('verifier-lecteur').hidden = !event.detail;
+        });
+        field('verifier-lecteur').addEventListener('click', () => {
+            field('verifier-couleurs').value = reader.colours().join(' ');
+            field('verifier-mesure').focus();
+        });
         // Only the fields of the way of asking, and of the source, chosen.
         const showChosen = () => {
             const sorte = chosen('diviseur-sorte');
@@ -114,7 +170,7 @@ const toolsPage = (() => {
             }
         };
         document.addEventListener('change', showChosen);
-        document.getElementById('etiquettes-essai').addEventListener('click', () => {
+        field('etiquettes-essai').addEventListener('click', () => {
             tools.ask(() => labels(true));
         });
         showChosen();

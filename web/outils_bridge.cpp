@@ -12,6 +12,7 @@
 
 #include "cli/band_reader.h"
 #include "cli/options.h"
+#include "cli/page_text.h"
 #include "cli/run.h"
 #include "cli/verbs/etiquettes_sheet.h"
 #include "labelling/sticker_sheets.h"
@@ -21,7 +22,6 @@
 #include "notation/series.h"
 #include "strings/encoding.h"
 #include "strings/terminal.h"
-#include "tables/palette.h"
 
 namespace {
 
@@ -44,7 +44,23 @@ private:
     std::string text_;
 };
 
-// One command line: its words, the status, what it answered and complained.
+// What went to the error stream, for the page: each note or complaint
+// without the program's name or a command line to type; the word the
+// complaint is about.
+cli::FormComplaint pageComplaints(std::string_view err, const std::vector<std::string>& arguments) {
+    cli::FormComplaint all;
+    for (std::size_t end = 0; !err.empty(); err.remove_prefix(std::min(end + 1, err.size()))) {
+        end = std::min(err.find('\n'), err.size());
+        const cli::FormComplaint one = cli::complaintForForm(err.substr(0, end), arguments);
+        all.message += (all.message.empty() ? "" : "\n") + one.message;
+        all.word = one.word;
+    }
+    return all;
+}
+
+// One command line: its words, the status, what it answered, typeset for
+// the page (a document, such as a sheet of labels, as it is), and what it
+// complained, with the word it is about.
 std::string answered(const std::vector<std::string>& arguments, const cli::InputFiles& files) {
     cli::Answer out;
     cli::Answer err;
@@ -53,9 +69,12 @@ std::string answered(const std::vector<std::string>& arguments, const cli::Input
     for (const std::string& word : arguments) {
         words += (words.empty() ? "" : ",") + logic::jsonString(word);
     }
-    return "{\"arguments\":[" + words + "],\"status\":" + std::to_string(status) +
-           ",\"out\":" + logic::jsonString(out.text()) +
-           ",\"err\":" + logic::jsonString(err.text()) + "}";
+    const bool document = out.text().starts_with("<");
+    const cli::FormComplaint complaints = pageComplaints(err.text(), arguments);
+    return "{\"arguments\":[" + words + "],\"status\":" + std::to_string(status) + ",\"out\":" +
+           logic::jsonString(document ? out.text() : cli::typesetForPage(out.text())) +
+           ",\"err\":" + logic::jsonString(complaints.message) +
+           ",\"word\":" + std::to_string(status == cli::BadInput ? complaints.word : -1) + "}";
 }
 
 std::vector<std::string> lines(std::string_view text) {
@@ -84,7 +103,8 @@ std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
                                  notation::readMarking(words.front()));
     std::vector<std::string> asked{colours || marking ? "lire" : "trouver"};
     asked.insert(asked.end(), words.begin(), words.end());
-    if (colours || marking) {
+    // Nothing typed is one complaint, not one for each way of answering.
+    if (colours || marking || words.empty()) {
         return {asked};
     }
     std::vector<std::string> markings = asked;
@@ -92,21 +112,10 @@ std::vector<std::vector<std::string>> commandsForInHand(std::string_view text) {
     return {asked, markings};
 }
 
-// The paint of a band: the window's own where the window paints the colour;
-// gold, which the window leaves to its pictures, the tool's swatch.
+// The paint of a band, the labels' own: a true brown, a gold that reads as
+// gold; the window's page keeps the window's paints.
 std::string paintOf(notation::Colour colour) {
-    const std::optional<tables::Paint> paint = tables::findPaint(notation::nameOf(colour));
-    if (!paint || paint->isHidden()) {
-        return std::string(notation::swatchOf(colour));
-    }
-    static constexpr std::string_view Hex = "0123456789abcdef";
-    std::string text = "#";
-    for (const int part :
-         {paint->colour().red(), paint->colour().green(), paint->colour().blue()}) {
-        text += Hex[static_cast<std::size_t>(part / 16)];
-        text += Hex[static_cast<std::size_t>(part % 16)];
-    }
-    return text;
+    return std::string(notation::swatchOf(colour));
 }
 
 std::string namesJson(const std::vector<notation::Colour>& colours) {

@@ -12,10 +12,12 @@ import base64
 import json
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
+from decimal import ROUND_HALF_UP, Decimal
 
 import browser
 
@@ -30,6 +32,43 @@ PAGE = "outils.html"
 COLOURS = ["noir", "marron", "rouge", "orange", "jaune", "vert", "bleu", "violet", "gris",
            "blanc", "or", "argent", "brown", "red", "gold", "silver", "rose"]
 problems = []
+
+
+# What the page does to the tool's text, done again here: a narrow no-break
+# space between a number and its unit, volts, amperes and watts to four
+# significant digits (half up), a complaint without the program's name or a
+# command line to type.
+UNIT = r"(?:%|mm|ppm/\u00b0C|\u00b0C|Mio|[pn\u00b5mkMG]?(?:V|A|W|\u03a9))"
+NUMBER_UNIT = re.compile(r"(?:(?<=\dx)|(?<![A-Za-z,\d]))(\d+(?:,\d+)?) (" + UNIT + r")(?![A-Za-z])")
+NNBSP = "\u202f"
+
+
+def four_digits(number):
+    amount = Decimal(number.replace(",", "."))
+    if len(amount.as_tuple().digits) <= 4 or amount == 0:
+        return number
+    rounded = amount.quantize(Decimal(1).scaleb(amount.adjusted() - 3), rounding=ROUND_HALF_UP)
+    return format(rounded.normalize(), "f").replace(".", ",")
+
+
+def typeset(text):
+    def joined(found):
+        number, unit = found.group(1), found.group(2)
+        rounded = unit.rstrip("VAW") != unit and not unit.endswith("\u03a9")
+        return (four_digits(number) if rounded else number) + NNBSP + unit
+    return NUMBER_UNIT.sub(joined, text)
+
+
+def for_form(complaint):
+    lines = []
+    for line in complaint.rstrip("\n").split("\n"):
+        line = line.removeprefix("resistances-code : ")
+        for example in (" Exemple : ", " Exemples : ", " Voyez "):
+            at = line.find(example)
+            if at >= 0 and "resistances-code" in line[at:]:
+                line = line[:at]
+        lines.append(line)
+    return typeset("\n".join(lines))
 
 
 def check(condition, message):
@@ -74,8 +113,14 @@ BOARD = [("charge", ["10k", "100k", "1M", "0"]), ("tolerance-entree", ["1", "5",
          ("courant-min", ["10u", "1m"]), *POWER]
 
 
+def open_more(driver):
+    """Opens the divider's further settings."""
+    driver.execute_script("document.getElementById('diviseur-plus').open = true")
+
+
 def cleared(driver):
     """Empties the divider's optional fields that show, as a new question."""
+    open_more(driver)
     for name, _ in [("total-min", 0), ("total-max", 0), *BOARD]:
         if driver.find_element(By.ID, f"diviseur-{name}").is_displayed():
             typed(driver, f"diviseur-{name}", "")
@@ -169,6 +214,7 @@ def question(driver, draw):
                       *(["--tolerance", tolerance] if tolerance else []), *more, *words], text
     way = draw.choice(["diviseur", "reference", "ajustable", "gain", "rapport"])
     choose(driver, "diviseur-sorte", way)
+    open_more(driver)
     if way == "diviseur":
         given, wanted = volts(draw), volts(draw)
         typed(driver, "diviseur-entree", given)
@@ -200,28 +246,63 @@ def question(driver, draw):
 
 
 def answers(driver, tool):
+    """What a form answered: the complaints under its fields, then its answer."""
     return driver.execute_script(
-        "return [...document.querySelectorAll(`#${arguments[0]} + .answer .text`)]"
+        "const form = document.getElementById(arguments[0]);"
+        "return [...form.querySelectorAll('.problem-of-field'),"
+        "        ...form.parentElement.querySelectorAll(':scope > .answer .text')]"
         ".map((b) => [JSON.parse(b.dataset.arguments), Number(b.dataset.status), b.textContent])",
         tool)
 
 
 def native(program, words, stock_text):
+    """The tool's status and text, as the page shows it."""
     with tempfile.TemporaryDirectory() as folder:
         if stock_text is not None:
             with open(os.path.join(folder, "coll\u00e9"), "w", encoding="utf-8") as file:
                 file.write(stock_text)
         done = subprocess.run([program, *words], cwd=folder, capture_output=True, text=True)
-        return done.returncode, done.stdout or done.stderr
+        if done.stdout.startswith("<"):
+            return done.returncode, done.stdout
+        return done.returncode, typeset(done.stdout) if done.stdout else for_form(done.stderr)
+
+
+# Each number of an answer with its unit: joined by a narrow no-break space,
+# and on one rendered line; those that are not.
+SPLIT_UNITS = r"""
+const found = [];
+for (const block of document.querySelectorAll('.answer .text, .problem-of-field')) {
+    const walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+        if (node.parentElement.closest('.indent')) continue;
+        for (const m of node.textContent.matchAll(/\d+(?:,\d+)?[\u202f ][pn\u00b5mkMG]?(?:V|A|W|\u03a9|%)(?![A-Za-z])/g)) {
+            const range = document.createRange();
+            range.setStart(node, m.index);
+            range.setEnd(node, m.index + m[0].length);
+            const tops = new Set([...range.getClientRects()].map((r) => Math.round(r.top)));
+            if (tops.size > 1 || m[0].includes(' ')) found.push(m[0]);
+        }
+    }
+}
+return found;
+"""
 
 
 def differential(driver, program, count, seed):
     draw = random.Random(seed)
     for number in range(1, count + 1):
         tool, words, text = question(driver, draw)
-        driver.find_element(By.CSS_SELECTOR, f"#{tool} button").click()
+        driver.find_element(By.CSS_SELECTOR, f"#{tool} button:not([type=button])").click()
         shown = answers(driver, tool)
         check(shown, f"question {number}: {tool} gave no answer")
+        split = driver.execute_script(SPLIT_UNITS)
+        check(not split, f"question {number}: numbers apart from their units: {split}")
+        # A field left empty shows an example, and sends nothing.
+        examples = driver.execute_script(
+            "return [...document.querySelectorAll(`#${arguments[0]} [placeholder]`)]"
+            ".filter((e) => e.value === '').map((e) => e.dataset.option)", tool)
+        sent = [word for asked, _, _ in shown for word in asked]
+        check(not set(examples) & set(sent), f"question {number}: empty {examples} sent {sent}")
         if words is not None and shown:
             check(shown[0][0] == words, f"question {number}: the page asked {shown[0][0]}, "
                                         f"the form says {words}")
@@ -281,7 +362,7 @@ def reader_differential(driver, program, count, seed):
 def reader_ways_in(driver, address):
     """From an address, Back, the keyboard, and a value typed in the field."""
     browser.open_page(driver, address, page=PAGE + "#bagues=jaune,violet,rouge,or")
-    check(reader_text(driver).startswith("4,7 k\u03a9 \u00b15 %"), f"address: {reader_text(driver)!r}")
+    check(reader_text(driver).startswith("4,7\u202fk\u03a9 \u00b15\u202f%"), f"address: {reader_text(driver)!r}")
     bands = driver.find_elements(By.CSS_SELECTOR, "#lecteur .band")
     labels = [band.get_attribute("aria-label") for band in bands]
     check(labels[2] == "Bague 3 : rouge, multiplicateur", f"labels {labels}")
@@ -299,12 +380,12 @@ def reader_ways_in(driver, address):
     check(driver.execute_script("return location.hash") == "#bagues=jaune,violet,orange,or",
           f"keyboard: {driver.execute_script('return location.hash')}")
     driver.switch_to.active_element.send_keys(Keys.ESCAPE)
-    check(driver.find_element(By.ID, "palette").get_attribute("hidden") is not None
+    check(driver.find_element(By.CSS_SELECTOR, ".palette-box").get_attribute("hidden") is not None
           and driver.switch_to.active_element.get_attribute("aria-label").startswith("Bague 4"),
           "Escape did not close the palette back onto its band")
-    check(reader_text(driver).startswith("47 k\u03a9"), f"orange: {reader_text(driver)!r}")
+    check(reader_text(driver).startswith("47\u202fk\u03a9"), f"orange: {reader_text(driver)!r}")
     driver.back()
-    check(reader_text(driver).startswith("4,7 k\u03a9") and driver.execute_script(
+    check(reader_text(driver).startswith("4,7\u202fk\u03a9") and driver.execute_script(
         "return location.hash") == "#bagues=jaune,violet,rouge,or", "Back did not step back")
     # A code halfway says what is missing, as a reading and not a complaint.
     Select(driver.find_element(By.ID, "bagues-nombre")).select_by_visible_text("5")
@@ -333,11 +414,11 @@ def scenarios(driver, address, folder, program):
     field.clear()
     field.send_keys("49,9", Keys.ENTER)
     texts = [text for _, _, text in answers(driver, "lire")]
-    check(len(texts) == 2 and "EIA-96 (\u00b11 %) : 68X" in texts[1], f"49,9: {texts}")
+    check(len(texts) == 2 and "EIA-96 (\u00b11\u202f%) : 68X" in texts[1], f"49,9: {texts}")
     # A check out of tolerance says so.
     typed(driver, "verifier-couleurs", "marron noir rouge or")
     typed(driver, "verifier-mesure", "1100")
-    driver.find_element(By.CSS_SELECTOR, "#verifier button").click()
+    driver.find_element(By.CSS_SELECTOR, "#verifier button:not([type=button])").click()
     check(answers(driver, "verifier")[0][1] == 1, "verifier: 1,1 kΩ is not out of tolerance")
     # A stock picked from a file is named by its file.
     choose(driver, "combiner-source", "stock")
@@ -357,6 +438,7 @@ def scenarios(driver, address, folder, program):
     os.unlink(file.name)
     # A gain shows only its own field; the worst case is a range.
     choose(driver, "diviseur-sorte", "gain")
+    open_more(driver)
     check(not driver.find_element(By.ID, "diviseur-sortie").is_displayed(),
           "diviseur: the output voltage still shows for a gain")
     choose(driver, "diviseur-source", "serie")
@@ -380,7 +462,7 @@ def scenarios(driver, address, folder, program):
     typed(driver, "diviseur-courant-broche", "50\u00b5A")
     driver.find_element(By.CSS_SELECTOR, "#diviseur button").click()
     asked, _, text = answers(driver, "diviseur")[0]
-    check("--charge" not in asked and "R2 = 1,3 k\u03a9\n   8,70136 V" in text,
+    check("--charge" not in asked and "R2 = 1,3\u202fk\u03a9\n   8,701\u202fV" in text,
           f"LM317: {asked} {text!r}")
     # 20 mA from 5 V through a red LED, on a phone's keyboard.
     choose(driver, "led-source", "serie")
@@ -394,7 +476,7 @@ def scenarios(driver, address, folder, program):
     field.clear()
     field.send_keys("20 mA", Keys.ENTER)
     text = answers(driver, "led")[0][2]
-    check("1. 150 \u03a9 (la plus proche au-dessus) : 20 mA" in text, f"led: {text!r}")
+    check("1. 150\u202f\u03a9 (la plus proche au-dessus) : 20\u202fmA" in text, f"led: {text!r}")
     # Labels of a pasted bill of materials: the tool's own SVG to download,
     # a picture a page at its true size for the printer, the bill's text as
     # text, its notes said.
@@ -484,6 +566,87 @@ def true_size(driver, program):
               f"printed {code} on {page} mm: outlines off at {astray[:4]} of {len(labels)}")
 
 
+def luminance(css):
+    red, green, blue = (int(part) / 255 for part in re.findall(r"\d+", css)[:3])
+    linear = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in (red, green, blue)]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+
+def contrast(a, b):
+    darker, lighter = sorted((luminance(a), luminance(b)))
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+ASKED_AT_THE_BENCH = {
+    "lire": [("en-main", "4k7")],
+    "verifier": [("verifier-couleurs", "jaune violet rouge or"), ("verifier-mesure", "4,6k")],
+    "combiner": [("combiner-valeur", "5,3k")],
+    "diviseur": [("diviseur-entree", "5"), ("diviseur-sortie", "1,2")],
+    "led": [("led-alimentation", "5"), ("led-tension", "2"), ("led-courant", "20mA")],
+    "etiquettes": [],
+}
+FOCUSED = """
+const e = document.activeElement;
+const r = e.getBoundingClientRect();
+return [e.className, e.closest('section') && e.closest('section').id, r.top, innerHeight];
+"""
+PAINTS = """
+return [getComputedStyle(document.querySelector('#lecteur .body')).fill,
+        [...document.querySelectorAll('#palette .swatch')].map((s) => [s.dataset.colour,
+            getComputedStyle(s).backgroundColor, getComputedStyle(s).borderTopColor,
+            getComputedStyle(s).backgroundImage])];
+"""
+
+
+def at_the_bench(driver, address):
+    """On a 360 x 640 touch screen: after each form's button its answer's top
+    is in view and focused; the palette closes on a tap outside and with its
+    button, the reading in view above it; the band paints stand apart from
+    the body and from each other, or are outlined in an ink that stands out
+    from their own paint, in light and dark."""
+    browser.emulate(driver, (360, 640))
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    browser.open_page(driver, address, page=PAGE)
+    for form, fields in ASKED_AT_THE_BENCH.items():
+        for field, text in fields:
+            typed(driver, field, text)
+        button = f"#{form} button:not([type=button])"
+        tap(driver, driver.execute_script(PLACES, button, button)[0])
+        kind, section, top, height = driver.execute_script(FOCUSED)
+        check(section == f"{form}-section" and ("answer" in kind or "sheet" in kind)
+              and -1 <= top < height, f"{form}: after its button, {kind} of {section} at {top}")
+    tap(driver, driver.execute_script(PLACES, "#lecteur", "#lecteur .band")[1])
+    reading = driver.execute_script(
+        "const r = document.querySelector('#lecteur .answer').getBoundingClientRect();"
+        "return [r.top, r.bottom, innerHeight]")
+    check(0 <= reading[0] and reading[1] <= reading[2], f"the reading out of view: {reading}")
+    tap(driver, driver.execute_script(PLACES, None, "#lecteur .answer")[0])
+    closed = ".palette-box[hidden]"
+    check(driver.find_elements(By.CSS_SELECTOR, closed), "a tap outside left the palette open")
+    tap(driver, driver.execute_script(PLACES, "#lecteur", "#lecteur .band")[1])
+    tap(driver, driver.execute_script(PLACES, None, "#palette-fermer")[0])
+    check(driver.find_elements(By.CSS_SELECTOR, closed), "its button left the palette open")
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+    for scheme in ("light", "dark"):
+        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+            "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+        for band in range(4):
+            driver.find_elements(By.CSS_SELECTOR, "#lecteur .band")[band].click()
+            body, paints = driver.execute_script(PAINTS)
+            outlined = {name for name, paint, ink, _ in paints if contrast(paint, ink) >= 3}
+            for name, paint, _, _ in paints:
+                check(contrast(paint, body) >= 1.5 or name in outlined,
+                      f"{scheme}, band {band + 1}: {name} lost on the body")
+                for other, second, _, _ in paints:
+                    check(name == other or contrast(paint, second) >= 1.5
+                          or {name, other} <= outlined,
+                          f"{scheme}, band {band + 1}: {name} and {other} too alike")
+            metals = [image for name, _, _, image in paints if name in ("or", "argent")]
+            check(all("gradient" in image for image in metals), f"{scheme}: flat metals {metals}")
+            driver.find_element(By.ID, "palette-fermer").click()
+    browser.emulate(driver)
+
+
 PHONE_CHECK = """
 const seen = document.documentElement.clientWidth;
 const small = [...document.querySelectorAll('body *')].filter((e) =>
@@ -532,7 +695,7 @@ def everywhere(driver, address, folder):
             typed(driver, "en-main", "472")
             driver.find_element(By.CSS_SELECTOR, "#lire button").click()
             said = answers(driver, "lire")
-            check(said and "4,7 k\u03a9" in said[0][2], f"{where}: 472 answered {said}")
+            check(said and "4,7\u202fk\u03a9" in said[0][2], f"{where}: 472 answered {said}")
         except Exception as error:  # noqa: BLE001 (a page that never loads is the finding)
             check(False, f"{where}: {type(error).__name__} {error}".splitlines()[0])
     driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
@@ -546,6 +709,7 @@ def main(folder, program, count=240, seed=20261208):
         reader_differential(driver, os.path.abspath(program), count, seed)
         reader_ways_in(driver, address)
         scenarios(driver, address, folder, os.path.abspath(program))
+        at_the_bench(driver, address)
         everywhere(driver, address, folder)
     for problem in problems:
         print(problem, file=sys.stderr)

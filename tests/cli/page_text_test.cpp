@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/page_text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "run_support.h"
+
+namespace {
+
+using cli_test::run;
+
+// A number and its unit joined, volts, amperes and watts to four digits,
+// ohms, counts and words as they are.
+TEST(PageText, NumbersKeepTheirUnitsAndAReadablePrecision) {
+    const std::string n(cli::NarrowNoBreakSpace);
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"6,98544 V, écart +38,89 %", "6,985" + n + "V, écart +38,89" + n + "%"},
+        {"126,667 µA tirés", "126,7" + n + "µA tirés"},
+        {"9,99951 mA", "10" + n + "mA"},
+        {"0,0012345 W", "0,001235" + n + "W"},
+        {"3,30001 V", "3,3" + n + "V"},
+        {"-2 µA, de 0 à -1 µA", "-2" + n + "µA, de 0 à -1" + n + "µA"},
+        {"919,1 kΩ (1/16 W)", "919,1" + n + "kΩ (1/16" + n + "W)"},
+        {"R1 + R2 de 1 kΩ ; E24 de 1 Ω", "R1 + R2 de 1" + n + "kΩ ; E24 de 1" + n + "Ω"},
+        {"1 partie, 1 LED de 2,5 V ; 48x17 mm",
+         "1 partie, 1 LED de 2,5" + n + "V ; 48x17" + n + "mm"},
+        {"100 ppm/°C, 1 Mio, 5 Volts, R47 V", "100" + n + "ppm/°C, 1" + n + "Mio, 5 Volts, R47 V"},
+    };
+    for (const auto& [text, expected] : rows) {
+        EXPECT_EQ(cli::typesetForPage(text), expected) << text;
+    }
+}
+
+// Over seeded answers of the verbs the page asks: no number left before a
+// plain space and a unit, and every reading within half a unit of its fourth
+// digit of what the tool printed.
+TEST(PageText, EveryAnswerOfTheFormsTypeset) {
+    std::mt19937 random(20261209);
+    const auto pick = [&](const std::vector<std::string>& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+    };
+    for (int sample = 0; sample < 60; ++sample) {
+        const std::vector<std::string> words =
+            sample % 3 == 0   ? std::vector<std::string>{"diviseur", pick({"5", "12", "3,3"}),
+                                                         pick({"1,2", "0,8", "2,5"}), "--charge",
+                                                         pick({"10k", "47k"})}
+            : sample % 3 == 1 ? std::vector<std::string>{"led", pick({"5", "9", "12"}),
+                                                         pick({"2", "3,1"}), pick({"20m", "7m"})}
+                              : std::vector<std::string>{"combiner", pick({"5,3k", "1k", "47"}),
+                                                         "--tension", pick({"12", "3,3"})};
+        const std::string printed = run(words).out;
+        const std::string set = cli::typesetForPage(printed);
+        for (const std::string unit : {" V", " mV", " mA", " µA", " W", " mW", " kΩ", " Ω", " %"}) {
+            for (std::size_t at = set.find(unit); at != std::string::npos;
+                 at = set.find(unit, at + 1)) {
+                EXPECT_FALSE(at > 0 && std::isdigit(static_cast<unsigned char>(set[at - 1])))
+                    << set.substr(at - 8, 16);
+            }
+        }
+        // Back to plain spaces, the text differs from the tool's only in digits.
+        std::string plain = set;
+        for (std::size_t at; (at = plain.find(cli::NarrowNoBreakSpace)) != std::string::npos;) {
+            plain.replace(at, cli::NarrowNoBreakSpace.size(), " ");
+        }
+        const auto letters = [](const std::string& text) {
+            std::string kept;
+            for (const char c : text) {
+                kept += std::isdigit(static_cast<unsigned char>(c)) || c == ',' ? ""
+                                                                                : std::string(1, c);
+            }
+            return kept;
+        };
+        EXPECT_EQ(letters(plain), letters(printed)) << printed;
+    }
+}
+
+// A complaint for a form: without the program or a command line, tied to the
+// word it quotes or the option it names.
+TEST(PageText, ComplaintsSaidForAFormAndTiedToTheirWord) {
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string message;  // its start
+        int word;
+    };
+    const std::vector<Row> rows{
+        {{"diviseur", "--ajustable", "", "5"}, "tension de référence illisible «  »", 2},
+        {{"diviseur", "5", "x"}, "tension de sortie illisible « x »", 2},
+        {{"diviseur", "5", "1", "--courant-max", "1mA", "--courant-min", "2mA"},
+         "les courants sont à l'envers",
+         6},
+        {{"diviseur", "5"}, "il faut deux tensions, l'entrée puis la sortie.", -1},
+        {{"led", "5", "2", "20m", "--marge", "120"}, "marge impossible « 120 »", 5},
+    };
+    for (const Row& row : rows) {
+        const cli_test::Outcome outcome = run(row.arguments);
+        const cli::FormComplaint form = cli::complaintForForm(outcome.err, row.arguments);
+        EXPECT_TRUE(form.message.starts_with(row.message)) << form.message;
+        EXPECT_EQ(form.message.find("resistances-code"), std::string::npos) << form.message;
+        EXPECT_EQ(form.word, row.word) << form.message;
+    }
+}
+
+}  // namespace
