@@ -65,7 +65,7 @@ const tools = (() => {
             const swatch = document.createElement('span');
             colour.className = 'colour';
             swatch.className = 'swatch';
-            swatch.dataset.colour = found[0];
+            swatch.dataset.colour = found[0].toLowerCase();
             swatch.style.backgroundColor = swatches[found[0]];
             swatch.setAttribute('aria-hidden', 'true');
             colour.append(swatch, found[0]);

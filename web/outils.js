@@ -92,7 +92,7 @@ const toolsPage = (() => {
         verifier: () => run('verifier', [...verb('verifier'), ...words('verifier-couleurs')]),
         combiner: () => run('combiner', [...verb('combiner'), ...words('combiner-valeur')]),
         diviseur: () => {
-            const sorte = chosen('diviseur-sorte');
+            const sorte = value('diviseur-sorte');
             run('diviseur', [...verb('diviseur'), ...{
                 diviseur: [...words('diviseur-entree'), ...words('diviseur-sortie')],
                 reference: [...verb('--reference'), ...one('diviseur-reference'),
@@ -126,6 +126,13 @@ const toolsPage = (() => {
             button.addEventListener('click', () => fold(button,
                 button.getAttribute('aria-expanded') !== 'true'));
         }
+        // On a phone, the sections after the reader start folded, but the
+        // one the address names.
+        if (matchMedia('(max-width: 47.99rem)').matches) {
+            for (const button of [...document.querySelectorAll('.plier')].slice(1)) {
+                fold(button, location.hash === `#${button.closest('section').id}`);
+            }
+        }
         for (const link of document.querySelectorAll('#sommaire a')) {
             link.addEventListener('click', () => {
                 const section = document.querySelector(link.getAttribute('href'));
@@ -134,16 +141,16 @@ const toolsPage = (() => {
         }
         // A regulator's usual reference, there to change: in the field,
         // where it is empty or still holds the other kind's.
-        const references = [...document.querySelectorAll('input[data-reference]')]
-            .map((input) => input.dataset.reference);
-        document.querySelectorAll('input[name="diviseur-sorte"]').forEach((radio) => {
-            radio.addEventListener('change', () => {
-                const reference = field('diviseur-reference');
-                if (radio.dataset.reference && (reference.value.trim() === ''
-                        || references.includes(reference.value.trim()))) {
-                    reference.value = radio.dataset.reference;
-                }
-            });
+        const sortes = field('diviseur-sorte');
+        const references = [...sortes.querySelectorAll('[data-reference]')]
+            .map((option) => option.dataset.reference);
+        sortes.addEventListener('change', () => {
+            const usual = sortes.selectedOptions[0].dataset.reference;
+            const reference = field('diviseur-reference');
+            if (usual && (reference.value.trim() === ''
+                    || references.includes(reference.value.trim()))) {
+                reference.value = usual;
+            }
         });
         // Vérifier offers the reader's colours once a code is wholly chosen.
         window.addEventListener('bagues', (event) => {
@@ -155,7 +162,7 @@ const toolsPage = (() => {
         });
         // Only the fields of the way of asking, and of the source, chosen.
         const showChosen = () => {
-            const sorte = chosen('diviseur-sorte');
+            const sorte = value('diviseur-sorte');
             for (const part of document.querySelectorAll('#diviseur [data-for]')) {
                 part.hidden = !part.dataset.for.split(' ').includes(sorte);
             }

@@ -151,7 +151,18 @@ def typed(driver, field, text):
 
 
 def choose(driver, name, choice):
+    """A radio button of the name, or the option of the list of that id."""
+    lists = driver.find_elements(By.CSS_SELECTOR, f"select#{name}")
+    if lists:
+        Select(lists[0]).select_by_value(choice)
+        return
     driver.find_element(By.CSS_SELECTOR, f'input[name="{name}"][value="{choice}"]').click()
+
+
+def unfold(driver, section):
+    """A section a phone shows folded, opened from the table of contents."""
+    if driver.find_element(By.ID, f"{section}-corps").get_attribute("hidden") is not None:
+        driver.find_element(By.CSS_SELECTOR, f'#sommaire a[href="#{section}-section"]').click()
 
 
 def source(driver, draw, form):
@@ -607,10 +618,18 @@ def at_the_bench(driver, address):
     browser.emulate(driver, (360, 640))
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
     browser.open_page(driver, address, page=PAGE)
+    check(driver.execute_script("return document.documentElement.scrollHeight") < 3 * 640,
+          "a phone opens on a page of over three screens")
     for form, fields in ASKED_AT_THE_BENCH.items():
+        unfold(driver, form)
         for field, text in fields:
             typed(driver, field, text)
         button = f"#{form} button:not([type=button])"
+        if form == "diviseur":
+            common = driver.execute_script(
+                "return document.querySelector(arguments[0]).getBoundingClientRect().bottom"
+                " - document.getElementById('diviseur-titre').getBoundingClientRect().top", button)
+            check(common <= 640, f"the divider's common case takes {common} px")
         tap(driver, driver.execute_script(PLACES, button, button)[0])
         kind, section, top, height = driver.execute_script(FOCUSED)
         check(section == f"{form}-section" and ("answer" in kind or "sheet" in kind)
@@ -675,6 +694,7 @@ def everywhere(driver, address, folder):
             broken = browser.axe_violations(driver)
             check(not broken, f"axe-core, palette open, {where}: {broken}")
             if phone:
+                unfold(driver, "diviseur")
                 for sorte in ("diviseur", "reference", "ajustable"):
                     choose(driver, "diviseur-sorte", sorte)
                     sideways, small, targets = driver.execute_script(PHONE_CHECK)
