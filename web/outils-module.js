@@ -121,9 +121,10 @@ const tools = (() => {
     }
 
     // A form's answers. A complaint about one of the words goes under the
-    // field it came from (`fields`, one per word), said there only; the rest
-    // in the answer below the form.
-    function answer(form, answers, fields = []) {
+    // field it came from (`fields`, one per word), one about none of them
+    // under `empty`, a field the question needed and found empty; each said
+    // there only; the rest in the answer below the form.
+    function answer(form, answers, fields = [], empty = undefined) {
         for (const said of form.querySelectorAll('.problem-of-field')) {
             const field = document.getElementById(said.dataset.field);
             field.removeAttribute('aria-invalid');
@@ -144,7 +145,8 @@ const tools = (() => {
                 continue;  // the same complaint from two ways of asking, said once
             }
             seen.add(key);
-            const field = one.status === 2 ? fields[one.word] : undefined;
+            const field = one.status !== 2 ? undefined
+                : one.word >= 0 ? fields[one.word] : empty;
             if (!field) {
                 general.push(one);
                 continue;

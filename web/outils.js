@@ -63,9 +63,13 @@ const toolsPage = (() => {
         return { answers: tools.run(asked.map(([word]) => word), source.name, source.bytes),
             fields: asked.map(([, input]) => input) };
     }
-    function run(form, command) {
+    // A complaint about no word in particular goes under the first of the
+    // fields the question needs (`needed`) left empty, if any.
+    function run(form, command, needed = []) {
         const { answers, fields } = said(form, command);
-        tools.answer(field(form), answers, fields);
+        const empty = needed.map(field)
+            .find((input) => input.value.trim() === '' && !input.closest('[hidden]'));
+        tools.answer(field(form), answers, fields, empty);
     }
 
     function labels(test = false) {
@@ -89,8 +93,10 @@ const toolsPage = (() => {
                 [null, ...typed.map(([, input]) => input)]);
             reader.paint(tools.call('tools_bands_of', value('en-main')));
         },
-        verifier: () => run('verifier', [...verb('verifier'), ...words('verifier-couleurs')]),
-        combiner: () => run('combiner', [...verb('combiner'), ...words('combiner-valeur')]),
+        verifier: () => run('verifier', [...verb('verifier'), ...words('verifier-couleurs')],
+            ['verifier-couleurs', 'verifier-mesure']),
+        combiner: () => run('combiner', [...verb('combiner'), ...words('combiner-valeur')],
+            ['combiner-valeur']),
         diviseur: () => {
             const sorte = value('diviseur-sorte');
             run('diviseur', [...verb('diviseur'), ...{
@@ -101,10 +107,11 @@ const toolsPage = (() => {
                     ...words('diviseur-sortie')],
                 gain: [...verb('--gain'), ...one('diviseur-gain')],
                 rapport: [...verb('--rapport'), ...one('diviseur-rapport')],
-            }[sorte]]);
+            }[sorte]], ['diviseur-entree', 'diviseur-reference', 'diviseur-sortie']);
         },
         led: () => run('led', [...verb('led'), ...words('led-alimentation'),
-            ...words('led-tension'), ...words('led-courant')]),
+            ...words('led-tension'), ...words('led-courant')],
+            ['led-alimentation', 'led-tension', 'led-courant']),
         etiquettes: labels,
     };
 
