@@ -17,15 +17,16 @@ set(layers
     "app:tables,logic,ui,bench"
     "strings"
     "notation:strings"
+    "reactive:strings,notation"
     "searches:strings,notation"
-    "labelling:strings,notation"
-    "cli:strings,notation,searches,labelling"
+    "labelling:strings,notation,reactive"
+    "cli:strings,notation,reactive,searches,labelling"
     # The two pages: the window's model, and the tool.
-    "web:tables,logic,strings,notation,searches,labelling,cli"
+    "web:tables,logic,strings,notation,reactive,searches,labelling,cli"
     # Build-time writers of pictures, markup and the completion.
-    "tools:tables,logic,ui,strings,notation,searches,labelling,cli")
+    "tools:tables,logic,ui,strings,notation,reactive,searches,labelling,cli")
 # Plain C++: built and tested without Qt, and for the pages.
-set(free_of_qt tables logic strings notation searches labelling cli)
+set(free_of_qt tables logic strings notation reactive searches labelling cli)
 
 function(check_layers root)
     set(checked 0)

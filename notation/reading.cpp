@@ -38,13 +38,7 @@ std::optional<int> prefixPower(char letter) {
 
 }  // namespace
 
-namespace {
-
-// Digits with at most one decimal separator, where `letter` may stand for the
-// comma and set the power of ten ("4k7", "3V3"); `power` is a letter already
-// read after the digits.
-template <typename Letter>
-Read<Decimal> readDecimal(std::string_view text, std::optional<int> power, Letter letter) {
+Read<Decimal> readDigits(std::string_view text, std::optional<int> power, PrefixLetter letter) {
     std::int64_t significand = 0;
     int exponent = 0;
     int significantDigits = 0;
@@ -80,10 +74,7 @@ Read<Decimal> readDecimal(std::string_view text, std::optional<int> power, Lette
     return read;
 }
 
-// The reading as a `Quantity`, or a problem where its first digit stands
-// outside the range.
-template <typename Quantity>
-Read<Quantity> within(const Read<Decimal>& read, Range range) {
+Read<Decimal> withinRange(const Read<Decimal>& read, Range range) {
     if (const auto* problem = std::get_if<ReadProblem>(&read)) {
         return *problem;
     }
@@ -95,6 +86,20 @@ Read<Quantity> within(const Read<Decimal>& read, Range range) {
     if (magnitude < range.lowest) {
         return ReadProblem::TooSmall;
     }
+    return decimal;
+}
+
+namespace {
+
+// The reading as a `Quantity`, or a problem where its first digit stands
+// outside the range.
+template <typename Quantity>
+Read<Quantity> within(const Read<Decimal>& read, Range range) {
+    const Read<Decimal> kept = withinRange(read, range);
+    if (const auto* problem = std::get_if<ReadProblem>(&kept)) {
+        return *problem;
+    }
+    const Decimal& decimal = std::get<Decimal>(kept);
     return Quantity(decimal.significand(), decimal.exponent());
 }
 
@@ -126,11 +131,11 @@ Read<Value> readValue(std::string_view text) {
         text = trimmed(text.substr(0, text.size() - 1));
     }
     // "4k7", "R47": a letter may stand where the comma would.
-    return within<Value>(readDecimal(text, power, prefixPower), ResistanceRange);
+    return within<Value>(readDigits(text, power, prefixPower), ResistanceRange);
 }
 
 Read<Decimal> readNumber(std::string_view text) {
-    return readDecimal(trimmed(text), std::nullopt, [](char) { return std::optional<int>(); });
+    return readDigits(trimmed(text), std::nullopt, [](char) { return std::optional<int>(); });
 }
 
 Read<Voltage> readVoltage(std::string_view text) {
@@ -145,7 +150,7 @@ Read<Voltage> readVoltage(std::string_view text) {
     const auto letter = [](char c) {
         return c == 'V' || c == 'v' ? std::optional<int>(0) : std::nullopt;
     };
-    return within<Voltage>(readDecimal(text, power, letter), VoltageRange);
+    return within<Voltage>(readDigits(text, power, letter), VoltageRange);
 }
 
 namespace {
@@ -174,7 +179,7 @@ Read<Current> readCurrent(std::string_view text) {
     text = trimmed(text);
     strip(text, "A");
     const std::optional<int> power = stripPrefix(text);
-    return within<Current>(readDecimal(text, power, NoLetter), CurrentRange);
+    return within<Current>(readDigits(text, power, NoLetter), CurrentRange);
 }
 
 Read<Power> readPower(std::string_view text) {
@@ -183,9 +188,9 @@ Read<Power> readPower(std::string_view text) {
     // "1/4": a fraction of a watt, exact where the denominator makes it so.
     if (const std::size_t slash = text.find('/'); slash != std::string_view::npos) {
         const Read<Decimal> top =
-            readDecimal(trimmed(text.substr(0, slash)), std::nullopt, NoLetter);
+            readDigits(trimmed(text.substr(0, slash)), std::nullopt, NoLetter);
         const Read<Decimal> bottom =
-            readDecimal(trimmed(text.substr(slash + 1)), std::nullopt, NoLetter);
+            readDigits(trimmed(text.substr(slash + 1)), std::nullopt, NoLetter);
         if (const auto* problem = std::get_if<ReadProblem>(&top)) {
             return *problem;
         }
@@ -224,7 +229,7 @@ Read<Power> readPower(std::string_view text) {
     if (power) {
         text = trimmed(text.substr(0, text.size() - 1));
     }
-    return within<Power>(readDecimal(text, power, NoLetter), PowerRange);
+    return within<Power>(readDigits(text, power, NoLetter), PowerRange);
 }
 
 }  // namespace notation

@@ -3,6 +3,7 @@
 
 // A person's words read as exact quantities, in every spelling people use,
 // each reader within the range a part or a bench can have.
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -37,6 +38,15 @@ inline constexpr Range ResistanceRange{-3, 11};  // 0,001 Ω to 999 GΩ
 inline constexpr Range VoltageRange{-6, 5};      // 1 µV to 999 kV
 inline constexpr Range CurrentRange{-9, 2};      // 1 nA to 999 A
 inline constexpr Range PowerRange{-3, 5};        // 1 mW to 999 kW
+
+// Digits with at most one decimal separator, where a letter may stand for
+// the comma and set the power of ten ("4k7", "3V3", "4n7"); `power` is that
+// of a letter already read after the digits. `letter` gives a letter's power,
+// nothing for a character that is no such letter.
+using PrefixLetter = std::optional<int> (*)(char);
+Read<Decimal> readDigits(std::string_view text, std::optional<int> power, PrefixLetter letter);
+// The reading where its first digit stands within the range, else why not.
+Read<Decimal> withinRange(const Read<Decimal>& read, Range range);
 
 // A resistance as people write it: "4700", "4,7k", "4.7k", "4k7", "4,7 kΩ",
 // "4K7", "R47", "0,47", "2M2", "100R", "1,5 ohm"; within ResistanceRange.

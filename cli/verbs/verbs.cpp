@@ -108,10 +108,16 @@ constexpr std::array<Option, 21> EtiquettesOptions{{
     {.name = "--contours", .takes = Takes::Nothing},
     {.name = "--essai", .takes = Takes::Nothing},
 }};
+constexpr std::array<Option, 3> CondensateurOptions{{
+    {.name = "--tolerance"},
+    {.name = "--tension"},
+    Cms,
+}};
+constexpr std::array<Option, 1> InductanceOptions{{{.name = "--tolerance"}}};
 constexpr std::array<Option, 1> VerifierOptions{{{.name = "--mesure"}}};
 constexpr std::array<Option, 1> VecteursOptions{{Cms}};
 
-constexpr std::array<Verb, 8> Verbs{{
+constexpr std::array<Verb, 10> Verbs{{
     {
         .name = "lire",
         .english = "read",
@@ -176,6 +182,23 @@ constexpr std::array<Verb, 8> Verbs{{
         .words = Takes::Nothing,
         .options = EtiquettesOptions,
         .run = etiquettes,
+    },
+    {
+        .name = "condensateur",
+        .english = "capacitor",
+        .otherSpelling = "cap",
+        .usage = condensateurUsage,
+        .words = Takes::Text,
+        .options = CondensateurOptions,
+        .run = condensateur,
+    },
+    {
+        .name = "inductance",
+        .english = "inductor",
+        .usage = inductanceUsage,
+        .words = Takes::Text,
+        .options = InductanceOptions,
+        .run = inductance,
     },
 }};
 

@@ -23,7 +23,7 @@ using Run = int (*)(const CommandLine& line, Answer& out, const InputFiles& file
 struct Verb {
     std::string_view name;                // French: lire
     std::string_view english;             // its English alias: read (led: the same)
-    std::string_view otherSpelling = {};  // vérifier beside verifier; empty: none
+    std::string_view otherSpelling = {};  // vérifier beside verifier, cap; empty: none
     std::string (*usage)() = nullptr;     // its lines of --help
     Takes words = Takes::Nothing;         // what its words are, for the completion
     std::span<const Option> options = {};
@@ -44,6 +44,8 @@ std::string combinerUsage();
 std::string diviseurUsage();
 std::string ledUsage();
 std::string etiquettesUsage();
+std::string condensateurUsage();
+std::string inductanceUsage();
 
 int lire(const CommandLine& line, Answer& out, const InputFiles& files);
 int trouver(const CommandLine& line, Answer& out, const InputFiles& files);
@@ -53,5 +55,7 @@ int combiner(const CommandLine& line, Answer& out, const InputFiles& files);
 int diviseur(const CommandLine& line, Answer& out, const InputFiles& files);
 int led(const CommandLine& line, Answer& out, const InputFiles& files);
 int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files);
+int condensateur(const CommandLine& line, Answer& out, const InputFiles& files);
+int inductance(const CommandLine& line, Answer& out, const InputFiles& files);
 
 }  // namespace cli
