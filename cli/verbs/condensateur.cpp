@@ -262,8 +262,8 @@ std::string condensateurUsage() {
            "                                   2A473J, 107C, .1K63, 4n7, \"470µF 25V\"), puis ses "
            "marquages\n"
            "                                   et les valeurs voisines des séries E3 à E24 ; "
-           "--cms lit\n"
-           "                                   et écrit aussi le code EIA-198 (A5, S3)\n";
+           "--cms (--smd)\n"
+           "                                   lit et écrit aussi le code EIA-198 (A5, S3)\n";
 }
 
 int condensateur(const CommandLine& line, Answer& out, const InputFiles& /*files*/) {

@@ -83,7 +83,7 @@ TEST(UnknownOrMissingVerb, RefusesBadInputWithAClearFrenchMessage) {
          "commande inconnue « calculer ». Commandes : lire (read), trouver (find), "
          "verifier "
          "(check), vecteurs (vectors), combiner (combine), diviseur (divider), led, etiquettes "
-         "(labels) ; --help pour l'aide."},
+         "(labels), condensateur (capacitor), inductance (inductor) ; --help pour l'aide."},
     });
     const Outcome none = run({});
     EXPECT_EQ(none.status, 2);
