@@ -97,6 +97,9 @@ std::optional<std::string> rCodeOf(const notation::Decimal& units) {
     std::string digits = units.french();  // "2,2", "0,25", "12,5"
     const std::size_t comma = digits.find(',');
     digits[comma] = 'R';
+    if (digits.size() > 4 && digits.starts_with("0R")) {
+        digits.erase(0, 1);  // "R101": three figures below one
+    }
     if (digits.size() > 4 || comma > 2) {
         return std::nullopt;
     }

@@ -274,12 +274,6 @@ int condensateur(const CommandLine& line, Answer& out, const InputFiles& /*files
         complain(complaintAbout(*problem));
     }
     const auto& readings = std::get<std::vector<CapacitorReading>>(read);
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-        if (i > 0) {
-            out << "Autre lecture possible, ";
-        }
-        describe(out, readings[i]);
-    }
     const CapacitorReading& reading = readings.front();
     std::optional<ToleranceLetter> tolerance = reading.tolerance;
     if (const std::optional<ToleranceLetter> asked = toleranceOption(line, reading.value)) {
@@ -294,6 +288,12 @@ int condensateur(const CommandLine& line, Answer& out, const InputFiles& /*files
             complain("le marquage porte déjà sa tension : --tension est de trop.");
         }
         voltage = asked;
+    }
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        if (i > 0) {
+            out << "Autre lecture possible, ";
+        }
+        describe(out, readings[i]);
     }
     writeMarkings(out, reading.value, tolerance, voltage, chip);
     return Done;

@@ -200,8 +200,12 @@ int inductance(const CommandLine& line, Answer& out, const InputFiles& /*files*/
             "ARGENT, 101, 4R7, 4,7µH.");
     }
     const bool bands = notation::parseColour(words.front()).has_value();
-    const Read read = bands ? readBands(words, out) : readWord(line.joinedWords(), out);
-    writeMarkings(out, read.value, toleranceOption(line, read.tolerance));
+    // What was read is said once the options are known to be right.
+    Answer said;
+    const Read read = bands ? readBands(words, said) : readWord(line.joinedWords(), said);
+    const int tolerance = toleranceOption(line, read.tolerance);
+    out << said.text();
+    writeMarkings(out, read.value, tolerance);
     return Done;
 }
 

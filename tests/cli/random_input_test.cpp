@@ -50,10 +50,34 @@ TEST(RandomInput, NeverCrashesAndAlwaysAnswers) {
     const int nothing = open("/dev/null", O_RDONLY);
     dup2(nothing, STDIN_FILENO);
     close(nothing);
-    const std::vector<std::string> commands{"lire",     "trouver",  "verifier", "vecteurs",
-                                            "combiner", "diviseur", "led",      "etiquettes"};
+    const std::vector<std::string> commands{"lire",     "trouver",  "verifier",     "vecteurs",
+                                            "combiner", "diviseur", "led",          "etiquettes",
+                                            "cap",      "inductor", "condensateur", "inductance"};
     const std::string sheet = testing::TempDir() + "nasty/sheet";
     const std::vector<std::string> vocabulary{"lire",
+                                              "--tension",
+                                              "2A473J",
+                                              "473J",
+                                              "2A",
+                                              "2X",
+                                              "107C",
+                                              "A475",
+                                              ".1K63",
+                                              "4n7",
+                                              "n47",
+                                              "4µ7",
+                                              "470µF",
+                                              "25V",
+                                              "6V3",
+                                              "0R25",
+                                              "229",
+                                              "A5",
+                                              "b3",
+                                              "KA2",
+                                              "47N",
+                                              "2N2",
+                                              "0,25pF",
+                                              "J",
                                               "read",
                                               "trouver",
                                               "find",
