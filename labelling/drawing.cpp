@@ -98,7 +98,7 @@ void drawLabel(Page& page, const LabelContent& label, const Area& area) {
     const double infoSize = height * 0.1;
     std::string markings;
     for (const std::string& marking : label.markings) {
-        markings += (markings.empty() ? "CMS " : "  ") + marking;
+        markings += (markings.empty() ? label.markingsTitle + " " : "  ") + marking;
     }
     // Baselines leave room for the descenders of a sans, a fifth of an em.
     const double bottom = y + height - infoSize * 0.22;

@@ -49,6 +49,7 @@ struct LabelContent {
     std::string fourCaption;            // "4 bagues ±5 %"
     std::string fiveCaption;            // "5 bagues ±1 %"
     std::vector<std::string> markings;  // "472", "4701", "68X"
+    std::string markingsTitle = "CMS";  // what the markings are: "Code" on a capacitor
     std::string details;                // what a bill says of the part: "0603, 1/16 W"
     std::vector<std::string> parts;     // "R1", "R4", "R10-R12", printable
     int count = 0;                      // how many parts, from the bill's quantities

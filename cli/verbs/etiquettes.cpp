@@ -7,14 +7,17 @@
 #include <variant>
 
 #include "cli/part_source.h"
+#include "cli/readers.h"
 #include "cli/run.h"
 #include "cli/verbs/etiquettes_sheet.h"
 #include "cli/verbs/verbs.h"
 #include "cli/wording.h"
 #include "labelling/bill_of_materials.h"
+#include "labelling/reactive_labels.h"
 #include "labelling/writers.h"
 #include "notation/colour_code.h"
 #include "notation/series.h"
+#include "reactive/quantities.h"
 #include "strings/encoding.h"
 #include "strings/terminal.h"
 #include "strings/text.h"
@@ -197,9 +200,68 @@ std::string etiquettesUsage() {
            "                                   par un logiciel de CAO), ses repères et leur "
            "nombre.\n"
            "                                   Le PDF ne s'écrit jamais dans un terminal\n"
+           "  etiquettes --sorte condensateur|inductance --valeurs 100n,4n7,10µ [options de la "
+           "feuille]\n"
+           "                                   étiquettes de condensateurs (valeur, code, valeur "
+           "en "
+           "clair)\n"
+           "                                   ou d'inductances (valeur, bagues, code militaire, "
+           "code)\n"
            "  etiquettes --planches            les planches connues de --planche\n"
            "  etiquettes --essai [la planche]  une page de contours, de croix et de règles\n"
            "                                   pour régler l'imprimante sur une planche\n";
+}
+
+// --valeurs of capacitors or inductors: "100n,4n7,10µ", or with semicolons
+// where the values have decimal commas: "0,1µ;4,7µ".
+std::vector<labelling::LabelContent> reactiveLabels(const CommandLine& line,
+                                                    std::string_view kind) {
+    const std::optional<std::string> list = line.option("--valeurs");
+    for (const std::string_view other : {"--serie", "--de", "--a", "--stock", "--nomenclature"}) {
+        if (line.has(other)) {
+            complain("--sorte " + std::string(kind) + " ne va pas avec " + std::string(other) +
+                     " : donnez les valeurs par --valeurs.");
+        }
+    }
+    if (!list) {
+        complain("--sorte " + std::string(kind) + " demande --valeurs (100n,4n7,10µ).");
+    }
+    const bool capacitors = kind == "condensateur";
+    const char separator = list->find(';') != std::string::npos ? ';' : ',';
+    std::vector<labelling::LabelContent> labels;
+    std::size_t start = 0;
+    while (start <= list->size()) {
+        const std::size_t end = std::min(list->find(separator, start), list->size());
+        const std::string piece(
+            strings::trimmed(std::string_view(*list).substr(start, end - start)));
+        start = end + 1;
+        if (piece.empty()) {
+            continue;
+        }
+        const auto problem = [&](notation::ReadProblem why) {
+            complain("--valeurs : valeur illisible " + strings::quoted(piece) + " : " +
+                     reasonFor(why, Quantity::Number) +
+                     (capacitors ? ". Exemples : --valeurs 100n,4n7,10µ ou \"0,1µ;4,7µ\"."
+                                 : ". Exemples : --valeurs 4µ7,100µ,10mH."));
+        };
+        if (capacitors) {
+            const auto read = reactive::readCapacitance(piece);
+            if (const auto* why = std::get_if<notation::ReadProblem>(&read)) {
+                problem(*why);
+            }
+            labels.push_back(labelling::capacitorLabel(std::get<reactive::Capacitance>(read)));
+        } else {
+            const auto read = reactive::readInductance(piece);
+            if (const auto* why = std::get_if<notation::ReadProblem>(&read)) {
+                problem(*why);
+            }
+            labels.push_back(labelling::inductorLabel(std::get<reactive::Inductance>(read), 1000));
+        }
+    }
+    if (labels.empty()) {
+        complain("--valeurs ne contient aucune valeur.");
+    }
+    return labels;
 }
 
 int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files) {
@@ -220,7 +282,10 @@ int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files) {
         pages.push_back(labelling::testPage(layout, options));
     } else {
         std::vector<labelling::LabelContent> labels;
-        if (const std::optional<std::string> bill = line.option("--nomenclature")) {
+        const std::string kind = line.option("--sorte").value_or("resistance");
+        if (kind != "resistance") {
+            labels = reactiveLabels(line, kind);
+        } else if (const std::optional<std::string> bill = line.option("--nomenclature")) {
             for (const std::string_view other :
                  {"--serie", "--de", "--a", "--valeurs", "--stock"}) {
                 if (line.has(other)) {

@@ -85,7 +85,8 @@ constexpr std::array<Option, 10> LedOptions{{
     Marge,
     Puissance,
 }};
-constexpr std::array<Option, 21> EtiquettesOptions{{
+constexpr std::array<Option, 22> EtiquettesOptions{{
+    {.name = "--sorte", .takes = Takes::Choice, .choices = "resistance condensateur inductance"},
     Serie,
     De,
     A,

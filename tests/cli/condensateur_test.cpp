@@ -57,6 +57,11 @@ TEST(CondensateurAndInductance, ReadWhatIsPrintedAndWriteEveryMarking) {
          {"101 : 100 µH (10 × 10¹ µH)", "4 bagues : MARRON NOIR MARRON ARGENT"}},
         {{"inductance", "47nH", "--tolerance", "5"},
          {"Marquages de 47 nH ±5 % :", "4 bagues : impossible", "code : R047, 47N"}},
+        // Their labels: the value and what the parts in the drawer carry.
+        {{"etiquettes", "--sorte", "condensateur", "--valeurs", "100n;2,2p"},
+         {">100 nF<", ">Code 104  100n<", ">2,2 pF<", ">Code 229  2R2  2p2<"}},
+        {{"etiquettes", "--sorte", "inductance", "--valeurs", "4µ7"},
+         {">4,7 µH<", ">4 bagues ±10 %<", ">Code 4R7<"}},
     };
     for (const Holds& row : rows) {
         const cli_test::Outcome outcome = run(row.arguments);
