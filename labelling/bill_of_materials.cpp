@@ -277,9 +277,20 @@ private:
                                  ' ' + std::string(field(Role::Footprint)) + ' ' +
                                  std::string(description);
         const int parts = static_cast<int>(references->size());
+        const std::optional<int> quantity = countIn(field(Role::Count));
+        const bool notFitted = marksLeftOff(field(Role::NotFitted)) ||
+                               saysLeftOff(field(Role::Fitted)) || quantity == 0 ||
+                               saysNotFitted(value);
+        // A quantity that disagrees with references some of which were read
+        // already is not this line's.
+        const bool whole = quantity && listed == references->size();
         switch (kindOf(*references, said)) {
             case Kind::Other:
                 ++bom_.skipped;
+                if (!notFitted) {
+                    keepReactive(*references, {value, description, field(Role::Footprint)},
+                                 whole ? *quantity : parts, line);
+                }
                 return;
             case Kind::Potentiometer:
                 bom_.notFixed.potentiometers += parts;
@@ -293,10 +304,6 @@ private:
             case Kind::Fixed:
                 break;
         }
-        const std::optional<int> quantity = countIn(field(Role::Count));
-        const bool notFitted = marksLeftOff(field(Role::NotFitted)) ||
-                               saysLeftOff(field(Role::Fitted)) || quantity == 0 ||
-                               saysNotFitted(value);
         if (notFitted) {
             bom_.notFitted += parts;
             return;
@@ -322,11 +329,38 @@ private:
         if (read->power.empty()) {
             read->power = powerIn(field(Role::Power));
         }
-        // A quantity that disagrees with references some of which were read
-        // already is not this line's.
-        const bool whole = quantity && listed == references->size();
         bom_.resistors.push_back(
             {*std::move(read), *std::move(references), whole ? *quantity : parts, line});
+    }
+
+    // A line of capacitors or of inductors, all C or all L, whose value reads.
+    struct Said {
+        std::string_view value;
+        std::string_view description;
+        std::string_view footprint;
+    };
+    void keepReactive(std::vector<Reference>& references, Said said, int count, int line) {
+        const auto all = [&](std::string_view letter) {
+            return std::all_of(references.begin(), references.end(), [&](const Reference& r) {
+                return strings::asciiUppered(r.letters) == letter;
+            });
+        };
+        const bool capacitors = all("C");
+        if (!capacitors && !all("L")) {
+            return;
+        }
+        const ReactiveKind kind = capacitors ? ReactiveKind::Capacitor : ReactiveKind::Inductor;
+        std::optional<ReactiveValue> read = readReactiveValue(said.value, kind);
+        if (!read && !said.description.empty()) {
+            read = readReactiveValue(said.description, kind);
+        }
+        if (read && read->package.empty()) {
+            read->package = packageIn(said.footprint);
+        }
+        if (read) {
+            (capacitors ? bom_.capacitors : bom_.inductors)
+                .push_back({*std::move(read), std::move(references), count, line});
+        }
     }
 
     Bom& bom_;

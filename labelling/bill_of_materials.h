@@ -41,8 +41,20 @@ struct NotFixedResistors {
     [[nodiscard]] bool any() const { return potentiometers + networks + thermistors > 0; }
 };
 
+// One line of capacitors or inductors.
+struct BomReactive {
+    ReactiveValue value;
+    std::vector<Reference> references;
+    int count;
+    int line;
+};
+
 struct Bom {
     std::vector<BomResistor> resistors;
+    // Lines of C or L references whose value reads; fitted, as resistors.
+    // They are among the skipped lines, which are no resistors.
+    std::vector<BomReactive> capacitors;
+    std::vector<BomReactive> inductors;
     std::vector<BomUnreadable> unreadable;
     int skipped = 0;    // lines of other parts: capacitors, chips, connectors...
     int notFitted = 0;  // resistors marked DNP, DNF, not fitted or 0 to fit

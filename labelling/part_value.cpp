@@ -10,6 +10,7 @@
 
 #include "notation/french.h"
 #include "notation/reading.h"
+#include "reactive/quantities.h"
 #include "strings/text.h"
 
 namespace labelling {
@@ -252,6 +253,96 @@ std::string packageIn(std::string_view footprint) {
         }
     }
     return {};
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 11> Dielectrics{"X7R", "X5R", "X6S", "X7S", "X8R", "C0G",
+                                                       "COG", "NP0", "NPO", "Y5V", "Z5U"};
+
+// "nF", "µH": a prefix and unit alone, which the number before them takes.
+bool isReactiveUnitAlone(std::string_view word) {
+    constexpr std::array<std::string_view, 12> Units{"pf", "nf", "uf", "µf", "μf", "mf",
+                                                     "f",  "nh", "uh", "µh", "μh", "mh"};
+    const std::string low = strings::asciiLowered(word);
+    return std::find(Units.begin(), Units.end(), low) != Units.end() || low == "h";
+}
+
+// "25V", "6V3", "16 V" (joined before): the voltage as a French reader writes it.
+std::optional<std::string> voltageOf(std::string_view word) {
+    if (word.find_first_of("Vv") == std::string_view::npos || !startsWithDigit(word)) {
+        return std::nullopt;
+    }
+    const notation::Read<notation::Voltage> read = notation::readVoltage(word);
+    if (const auto* volts = std::get_if<notation::Voltage>(&read)) {
+        return volts->french() + " V";
+    }
+    return std::nullopt;
+}
+
+// A word that writes a value with a prefix or a unit: "100n", "0.1UF", "10µ".
+std::optional<notation::Decimal> amountOf(std::string_view word, ReactiveKind kind, bool alone) {
+    const bool capacitor = kind == ReactiveKind::Capacitor;
+    const bool lettered =
+        word.find_first_of(capacitor ? "pPnNuUmFf" : "nNuUmHh") != std::string_view::npos ||
+        word.find("\u00B5") != std::string_view::npos ||
+        word.find("\u03BC") != std::string_view::npos;
+    if (!startsWithDigit(word) && !word.starts_with(".") && !word.starts_with(",") && !lettered) {
+        return std::nullopt;
+    }
+    if (!lettered && !alone) {
+        return std::nullopt;
+    }
+    if (capacitor) {
+        const auto read = reactive::readCapacitance(word);
+        if (const auto* value = std::get_if<reactive::Capacitance>(&read)) {
+            return *value;
+        }
+        return std::nullopt;
+    }
+    const auto read = reactive::readInductance(word);
+    if (const auto* value = std::get_if<reactive::Inductance>(&read)) {
+        return *value;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ReactiveValue> readReactiveValue(std::string_view text, ReactiveKind kind) {
+    std::vector<std::string> words;
+    for (std::string& word : wordsOf(text)) {
+        if (!words.empty() && startsWithDigit(words.back()) && isReactiveUnitAlone(word)) {
+            words.back() += word;
+        } else {
+            words.push_back(std::move(word));
+        }
+    }
+    std::optional<ReactiveValue> read;
+    ReactiveValue part;
+    for (const std::string& word : words) {
+        const std::string upper = strings::asciiUppered(word);
+        if (isSizeCode(word)) {
+            part.package = word;
+        } else if (std::find(Dielectrics.begin(), Dielectrics.end(), upper) != Dielectrics.end()) {
+            part.dielectric = upper == "COG" ? "C0G" : upper == "NPO" ? "NP0" : upper;
+        } else if (const std::optional<int> tolerance = toleranceOf(word)) {
+            part.tolerance = tolerance;
+        } else if (const std::optional<std::string> volts = voltageOf(word)) {
+            part.voltage = *volts;
+        } else if (const auto amount = amountOf(word, kind, words.size() == 1)) {
+            if (read && read->amount != *amount) {
+                return std::nullopt;  // two values: not one part's
+            }
+            part.amount = *amount;
+            read = part;
+        }
+    }
+    if (!read) {
+        return std::nullopt;
+    }
+    part.amount = read->amount;
+    return part;
 }
 
 }  // namespace labelling

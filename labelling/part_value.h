@@ -25,6 +25,21 @@ struct PartValue {
 // no resistance, or two different ones, are written.
 std::optional<PartValue> readPartValue(std::string_view text);
 
+// What a bill says of a capacitor or an inductor in its value or
+// description: "100nF", "100n", "0.1uF", "4.7uF/25V", "10µ 16V X7R 0805",
+// "CAP CER 0.1UF 50V X7R 0603".
+struct ReactiveValue {
+    notation::Decimal amount;  // farads or henries
+    std::string voltage;       // as a French reader writes it: "25 V"
+    std::optional<int> tolerance;
+    std::string dielectric;  // "X7R", "C0G"
+    std::string package;     // "0805"
+};
+enum class ReactiveKind { Capacitor, Inductor };
+// One value (written any number of times) with a prefix or a unit; a bare
+// number only where it is the whole text ("100" pF, "0,1" µF; "10" µH).
+std::optional<ReactiveValue> readReactiveValue(std::string_view text, ReactiveKind kind);
+
 // A tolerance column's "1%", "±0,1 %"; a power column's "1/4W", "0.1 W":
 // what the first word that reads as one says.
 std::optional<int> toleranceIn(std::string_view text);

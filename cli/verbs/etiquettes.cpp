@@ -16,6 +16,7 @@
 #include "labelling/reactive_labels.h"
 #include "labelling/writers.h"
 #include "notation/colour_code.h"
+#include "notation/french.h"
 #include "notation/series.h"
 #include "reactive/quantities.h"
 #include "strings/encoding.h"
@@ -119,8 +120,7 @@ void noteLeftOut(const labelling::Bom& bill, const std::string& named, Answer& o
 // One label a value and tolerance, in the order the bill first gives it,
 // with every part that carries it; what was not labelled is noted on the
 // error stream.
-std::vector<labelling::LabelContent> billLabels(const std::string& path, const InputFiles& files,
-                                                Answer& out) {
+labelling::Bom billOf(const std::string& path, const InputFiles& files) {
     const std::optional<std::string> text = strings::utf8Of(files.read(path, "la nomenclature"));
     if (!text) {
         complain("la nomenclature " + strings::quoted(path) +
@@ -137,7 +137,12 @@ std::vector<labelling::LabelContent> billLabels(const std::string& path, const I
                         "Designator, Ref, Part) et les valeurs (Value, Comment, Designation) "
                         "ou leur description."));
     }
-    const labelling::Bom& bill = std::get<labelling::Bom>(read);
+    return std::get<labelling::Bom>(read);
+}
+
+std::vector<labelling::LabelContent> billLabels(const std::string& path, const InputFiles& files,
+                                                Answer& out) {
+    const labelling::Bom bill = billOf(path, files);
     noteLeftOut(bill, billName(path), out);
     if (bill.resistors.empty()) {
         complain("la nomenclature " + strings::quoted(path) +
@@ -200,8 +205,8 @@ std::string etiquettesUsage() {
            "                                   par un logiciel de CAO), ses repères et leur "
            "nombre.\n"
            "                                   Le PDF ne s'écrit jamais dans un terminal\n"
-           "  etiquettes --sorte condensateur|inductance --valeurs 100n,4n7,10µ [options de la "
-           "feuille]\n"
+           "  etiquettes --sorte condensateur|inductance --valeurs 100n,4n7,10µ | --nomenclature "
+           "FICHIER\n"
            "                                   étiquettes de condensateurs (valeur, code, valeur "
            "en "
            "clair)\n"
@@ -212,21 +217,86 @@ std::string etiquettesUsage() {
            "                                   pour régler l'imprimante sur une planche\n";
 }
 
+namespace {
+
+// The capacitors or inductors of a bill, one label a value, voltage and
+// tolerance, in the order the bill first gives it.
+std::vector<labelling::LabelContent> reactiveBillLabels(const labelling::Bom& bill, bool capacitors,
+                                                        const std::string& path) {
+    const std::vector<labelling::BomReactive>& lines =
+        capacitors ? bill.capacitors : bill.inductors;
+    if (lines.empty()) {
+        complain("la nomenclature " + strings::quoted(path) + " ne donne aucun" +
+                 (capacitors ? " condensateur lisible (repères C)."
+                             : "e inductance lisible (repères L)."));
+    }
+    struct Group {
+        const labelling::ReactiveValue* part;
+        std::vector<labelling::Reference> references;
+        int count = 0;
+        std::vector<std::string> details;
+    };
+    std::vector<Group> groups;
+    for (const labelling::BomReactive& line : lines) {
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& seen) {
+            return seen.part->amount == line.value.amount &&
+                   seen.part->voltage == line.value.voltage &&
+                   seen.part->tolerance == line.value.tolerance;
+        });
+        if (group == groups.end()) {
+            group = groups.insert(groups.end(), Group{&line.value, {}, 0, {}});
+            if (line.value.tolerance) {
+                group->details.push_back(notation::frenchTolerance(*line.value.tolerance));
+            }
+        }
+        group->references.insert(group->references.end(), line.references.begin(),
+                                 line.references.end());
+        group->count += line.count;
+        for (const std::string& detail :
+             {line.value.voltage, line.value.dielectric, line.value.package}) {
+            if (!detail.empty() && std::find(group->details.begin(), group->details.end(),
+                                             detail) == group->details.end()) {
+                group->details.push_back(detail);
+            }
+        }
+    }
+    std::vector<labelling::LabelContent> labels;
+    for (const Group& group : groups) {
+        const notation::Decimal& amount = group.part->amount;
+        labelling::LabelContent label =
+            capacitors ? labelling::capacitorLabel({amount.significand(), amount.exponent()})
+                       : labelling::inductorLabel({amount.significand(), amount.exponent()},
+                                                  group.part->tolerance.value_or(1000));
+        label.parts = labelling::compactReferences(group.references);
+        label.count = group.count;
+        label.details = strings::printable(strings::joined(group.details, ", "));
+        labels.push_back(std::move(label));
+    }
+    return labels;
+}
+
 // --valeurs of capacitors or inductors: "100n,4n7,10µ", or with semicolons
 // where the values have decimal commas: "0,1µ;4,7µ".
-std::vector<labelling::LabelContent> reactiveLabels(const CommandLine& line,
-                                                    std::string_view kind) {
+std::vector<labelling::LabelContent> reactiveLabels(const CommandLine& line, std::string_view kind,
+                                                    const InputFiles& files) {
+    const bool capacitors = kind == "condensateur";
+    if (const std::optional<std::string> bill = line.option("--nomenclature")) {
+        if (line.has("--valeurs")) {
+            complain("--nomenclature ne va pas avec --valeurs.");
+        }
+        return reactiveBillLabels(billOf(*bill, files), capacitors, *bill);
+    }
     const std::optional<std::string> list = line.option("--valeurs");
-    for (const std::string_view other : {"--serie", "--de", "--a", "--stock", "--nomenclature"}) {
+    for (const std::string_view other : {"--serie", "--de", "--a", "--stock"}) {
         if (line.has(other)) {
             complain("--sorte " + std::string(kind) + " ne va pas avec " + std::string(other) +
                      " : donnez les valeurs par --valeurs.");
         }
     }
     if (!list) {
-        complain("--sorte " + std::string(kind) + " demande --valeurs (100n,4n7,10µ).");
+        complain("--sorte " + std::string(kind) +
+                 " demande --valeurs (100n,4n7,10µ) ou --nomenclature.");
     }
-    const bool capacitors = kind == "condensateur";
     const char separator = list->find(';') != std::string::npos ? ';' : ',';
     std::vector<labelling::LabelContent> labels;
     std::size_t start = 0;
@@ -264,6 +334,8 @@ std::vector<labelling::LabelContent> reactiveLabels(const CommandLine& line,
     return labels;
 }
 
+}  // namespace
+
 int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files) {
     if (line.has("--planches")) {
         out << stickerSheetList();
@@ -284,7 +356,7 @@ int etiquettes(const CommandLine& line, Answer& out, const InputFiles& files) {
         std::vector<labelling::LabelContent> labels;
         const std::string kind = line.option("--sorte").value_or("resistance");
         if (kind != "resistance") {
-            labels = reactiveLabels(line, kind);
+            labels = reactiveLabels(line, kind, files);
         } else if (const std::optional<std::string> bill = line.option("--nomenclature")) {
             for (const std::string_view other :
                  {"--serie", "--de", "--a", "--valeurs", "--stock"}) {

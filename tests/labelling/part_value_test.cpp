@@ -8,6 +8,7 @@
 
 #include "labelling/references.h"
 #include "notation/french.h"
+#include "reactive/quantities.h"
 #include "strings/text.h"
 
 namespace {
@@ -68,6 +69,48 @@ TEST(PartValue, TheSpellingsOfValuesAndDescriptions) {
     }
     for (const std::string_view text : {"10k", "NTC 10k", "Next", "10nF"}) {
         EXPECT_FALSE(labelling::saysNotFitted(text)) << text;
+    }
+}
+
+// What a bill says of a capacitor or an inductor, as one line: "100 nF 25 V
+// ±10 % X7R 0805"; "-" where no value reads.
+TEST(PartValue, CapacitorsAndInductorsAsBillsWriteThem) {
+    const std::vector<std::tuple<labelling::ReactiveKind, std::string, std::string>> rows{
+        {labelling::ReactiveKind::Capacitor, "100nF", "100 nF"},
+        {labelling::ReactiveKind::Capacitor, "100n", "100 nF"},
+        {labelling::ReactiveKind::Capacitor, "0.1uF", "100 nF"},
+        {labelling::ReactiveKind::Capacitor, "4.7uF/25V", "4,7 µF 25 V"},
+        {labelling::ReactiveKind::Capacitor, "10µ 16V X7R 0805", "10 µF 16 V X7R 0805"},
+        {labelling::ReactiveKind::Capacitor, "CAP CER 0.1UF 50V X7R 0603", "100 nF 50 V X7R 0603"},
+        {labelling::ReactiveKind::Capacitor, "4n7 10% C0G", "4,7 nF ±10 % C0G"},
+        {labelling::ReactiveKind::Capacitor, "100 nF 6V3", "100 nF 6,3 V"},
+        {labelling::ReactiveKind::Capacitor, "100", "100 pF"},
+        {labelling::ReactiveKind::Capacitor, "0,1", "100 nF"},
+        {labelling::ReactiveKind::Capacitor, "100 0603", "-"},
+        {labelling::ReactiveKind::Capacitor, "100n 10u", "-"},
+        {labelling::ReactiveKind::Capacitor, "LM317", "-"},
+        {labelling::ReactiveKind::Inductor, "10uH", "10 µH"},
+        {labelling::ReactiveKind::Inductor, "4u7 1210", "4,7 µH 1210"},
+        {labelling::ReactiveKind::Inductor, "IND 47NH 5% 0603", "47 nH ±5 % 0603"},
+        {labelling::ReactiveKind::Inductor, "22", "22 µH"},
+        {labelling::ReactiveKind::Inductor, "100nF", "-"},
+    };
+    for (const auto& [kind, text, expected] : rows) {
+        const auto read = labelling::readReactiveValue(text, kind);
+        std::string line = "-";
+        if (read) {
+            const notation::Decimal& a = read->amount;
+            line = kind == labelling::ReactiveKind::Capacitor
+                       ? reactive::Capacitance(a.significand(), a.exponent()).french()
+                       : reactive::Inductance(a.significand(), a.exponent()).french();
+            for (const std::string& part :
+                 {read->voltage,
+                  read->tolerance ? notation::frenchTolerance(*read->tolerance) : std::string(),
+                  read->dielectric, read->package}) {
+                line += part.empty() ? "" : " " + part;
+            }
+        }
+        EXPECT_EQ(line, expected) << text;
     }
 }
 
