@@ -79,11 +79,11 @@ std::optional<std::string> threeDigitCodeOf(const notation::Decimal& units, bool
     if (!two) {
         return std::nullopt;
     }
+    // 8 and 9 stand for ×0,01 and ×0,1, so no power above 7 has a digit.
     int digit = two->power;
     if (digit < 0 && tenthsDigits && digit >= -2) {
         digit += 10;
-    }
-    if (digit < 0 || digit > (tenthsDigits ? 9 : 7)) {
+    } else if (digit < 0 || digit > 7) {
         return std::nullopt;
     }
     return std::to_string(two->figures) + static_cast<char>('0' + digit);

@@ -67,6 +67,10 @@ TEST(CapacitorCodes, EveryThreeDigitCodeAndItsRFormsReadAndWriteBack) {
         EXPECT_FALSE(reactive::readThreeDigitCode(bad, true)) << bad;
     }
     EXPECT_FALSE(reactive::readThreeDigitCode("479", false));  // no tenths on inductors
+    // 8 and 9 are tenths and hundredths: 1 mF and up have no code.
+    for (const int power : {8, 9, 10}) {
+        EXPECT_FALSE(reactive::threeDigitCodeOf(notation::Decimal(1, power), true)) << power;
+    }
 }
 
 // The markings other tools get wrong, and those of the examples.
