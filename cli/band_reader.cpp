@@ -10,6 +10,7 @@
 #include "notation/quantity.h"
 #include "notation/reading.h"
 #include "notation/series.h"
+#include "reactive/inductor_code.h"
 
 namespace cli {
 
@@ -31,6 +32,18 @@ std::string roleName(int bands, int position) {
     return "coefficient de température";
 }
 
+// An inductor's bands: four as a resistor's, or the military five where a
+// gold band among the figures is the comma.
+std::string inductorRoleName(int bands, int position) {
+    static constexpr std::array<std::string_view, 4> Four{"premier chiffre", "deuxième chiffre",
+                                                          "multiplicateur", "tolérance"};
+    static constexpr std::array<std::string_view, 5> Military{
+        "code militaire", "chiffre ou virgule", "chiffre ou virgule", "chiffre ou multiplicateur",
+        "tolérance"};
+    const auto at = static_cast<std::size_t>(position - 1);
+    return std::string(bands == 5 ? Military[at] : Four[at]);
+}
+
 }  // namespace
 
 std::string spokenColour(notation::Colour colour) {
@@ -41,11 +54,17 @@ std::string spokenColour(notation::Colour colour) {
     return name;
 }
 
-std::vector<BandPlace> bandPlaces(std::span<const std::optional<notation::Colour>> chosen) {
+std::vector<BandPlace> bandPlaces(std::span<const std::optional<notation::Colour>> chosen,
+                                  BandedPart part) {
     const auto bands = static_cast<int>(chosen.size());
+    const bool inductor = part == BandedPart::Inductor;
     std::vector<BandPlace> places;
     for (int position = 1; position <= bands; ++position) {
-        BandPlace place{{}, roleName(bands, position), notation::coloursAt(bands, position), {}};
+        BandPlace place{{},
+                        inductor ? inductorRoleName(bands, position) : roleName(bands, position),
+                        inductor ? reactive::inductorColoursAt(bands, position)
+                                 : notation::coloursAt(bands, position),
+                        {}};
         const std::optional<notation::Colour> colour =
             chosen[static_cast<std::size_t>(position - 1)];
         if (colour &&

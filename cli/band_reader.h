@@ -24,9 +24,14 @@ struct BandPlace {
 // "rouge": a colour as a sentence names it.
 std::string spokenColour(notation::Colour colour);
 
-// The places of a code of `chosen.size()` bands (3 to 6), with what is chosen
-// at each; a colour the place does not allow counts as not chosen.
-std::vector<BandPlace> bandPlaces(std::span<const std::optional<notation::Colour>> chosen);
+// What the bands are painted on: a resistor (3 to 6 bands) or an inductor
+// (4, or the military 5).
+enum class BandedPart { Resistor, Inductor };
+
+// The places of a code of `chosen.size()` bands, with what is chosen at
+// each; a colour the place does not allow counts as not chosen.
+std::vector<BandPlace> bandPlaces(std::span<const std::optional<notation::Colour>> chosen,
+                                  BandedPart part = BandedPart::Resistor);
 
 // "Encore à choisir : bague 3 (multiplicateur) et bague 4 (tolérance)." ;
 // nothing once every band is chosen.

@@ -30,7 +30,7 @@ struct Unit {
 
 Unit unitAt(std::string_view rest) {
     static constexpr std::array<std::string_view, 7> Prefixes{"p", "n", "µ", "m", "k", "M", "G"};
-    static constexpr std::array<std::string_view, 4> Measured{"V", "A", "W", "Ω"};
+    static constexpr std::array<std::string_view, 6> Measured{"V", "A", "W", "Ω", "F", "H"};
     static constexpr std::array<std::string_view, 5> Plain{"%", "mm", "ppm/°C", "°C", "Mio"};
     const auto endsWord = [&](std::size_t length) {
         return length <= rest.size() && (length == rest.size() || !isLetter(rest[length]));
@@ -45,7 +45,7 @@ Unit unitAt(std::string_view rest) {
             for (const std::size_t skip : {std::size_t{0}, prefix.size()}) {
                 if ((skip == 0 || rest.starts_with(prefix)) &&
                     rest.substr(skip).starts_with(unit) && endsWord(skip + unit.size())) {
-                    return {skip + unit.size(), unit != "Ω"};
+                    return {skip + unit.size(), unit == "V" || unit == "A" || unit == "W"};
                 }
             }
         }

@@ -96,8 +96,14 @@ const Series* seriesForTolerance(int toleranceBasisPoints) {
 
 std::vector<Value> valuesBetween(const Series& series, const Value& low, const Value& high) {
     std::vector<Value> values;
-    // Values run from 0,001 Ω to 999 GΩ: series integers times 10^-5 to 10^11.
-    for (int exponent = -5; exponent <= 11; ++exponent) {
+    if (!low.isPositive() || high < low) {
+        return values;
+    }
+    // The decades from the one below `low` to that of `high`: series
+    // integers times the powers of ten that reach them, in any unit.
+    const int lowest = low.exponent() + low.digits() - 1 - series.digits;
+    const int highest = high.exponent() + high.digits() - 1;
+    for (int exponent = lowest; exponent <= highest; ++exponent) {
         for (const int integer : series.values) {
             const Value value(integer, exponent);
             if (low <= value && value <= high) {

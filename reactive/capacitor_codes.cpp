@@ -16,6 +16,23 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A letter and the voltage it stands for, significand × 10^exponent volts.
+struct VoltageLetter {
+    char letter;
+    std::int64_t significand;
+    int exponent;
+};
+
+// "A, Q, B": the letters of a table, in its order, for messages.
+template <typename Row, std::size_t Count>
+std::string lettersOf(const std::array<Row, Count>& rows) {
+    std::string letters;
+    for (const Row& row : rows) {
+        letters += (letters.empty() ? "" : ", ") + std::string(1, row.letter);
+    }
+    return letters;
+}
+
 // A value as two figures, 10 to 99, and a power of ten; nothing where it
 // has more than two.
 struct TwoFigures {
@@ -182,18 +199,13 @@ std::string frenchTolerance(const ToleranceLetter& tolerance) {
            notation::Decimal(tolerance.minusBasisPoints, -2).french() + " %";
 }
 
-std::string_view toleranceLetters() {
-    return "B, C, D, F, G, J, K, M, N, Q, S, T, W, Z";
+std::string toleranceLetters() {
+    return lettersOf(ToleranceRows);
 }
 
 namespace {
 
-// The figures of each voltage letter, in tenths of a volt at the digit 0.
-struct VoltageLetter {
-    char letter;
-    std::int64_t significand;
-    int exponent;
-};
+// The code's letters, at the digit 0: the figures of its voltage.
 constexpr std::array<VoltageLetter, 17> VoltageLetters{{
     {'A', 1, 0},
     {'Q', 11, -1},
@@ -257,19 +269,14 @@ std::vector<std::string> voltageCodes() {
     return texts;
 }
 
-std::string_view voltageLetters() {
-    return "A, Q, B, T, C, Z, D, P, E, F, V, G, W, H, L, J, K";
+std::string voltageLetters() {
+    return lettersOf(VoltageLetters);
 }
 
 namespace {
 
-struct TantalumLetter {
-    char letter;
-    std::int64_t significand;
-    int exponent;
-};
 // T and H both mark 50 V, after the maker; T is written.
-constexpr std::array<TantalumLetter, 10> TantalumLetters{{
+constexpr std::array<VoltageLetter, 10> TantalumLetters{{
     {'e', 25, -1},
     {'G', 4, 0},
     {'J', 63, -1},
@@ -285,7 +292,7 @@ constexpr std::array<TantalumLetter, 10> TantalumLetters{{
 }  // namespace
 
 std::optional<notation::Voltage> readTantalumLetter(char letter) {
-    for (const TantalumLetter& row : TantalumLetters) {
+    for (const VoltageLetter& row : TantalumLetters) {
         if (row.letter == letter) {
             return notation::Voltage(row.significand, row.exponent);
         }
@@ -293,8 +300,12 @@ std::optional<notation::Voltage> readTantalumLetter(char letter) {
     return std::nullopt;
 }
 
+std::string tantalumLetters() {
+    return lettersOf(TantalumLetters);
+}
+
 std::optional<char> tantalumLetterOf(const notation::Voltage& voltage) {
-    for (const TantalumLetter& row : TantalumLetters) {
+    for (const VoltageLetter& row : TantalumLetters) {
         if (notation::Decimal(row.significand, row.exponent) == voltage) {
             return row.letter;
         }

@@ -44,7 +44,7 @@ std::optional<char> letterOfAbsoluteTolerance(int femtofarads, const Capacitance
 // "±5 %", "+80 % / -20 %", "±0,25 pF".
 std::string frenchTolerance(const ToleranceLetter& tolerance);
 // The letters, for messages: "B, C, D, F, G, J, K, M, N, Q, S, T, W, Z".
-std::string_view toleranceLetters();
+std::string toleranceLetters();
 
 // The rated-voltage code of IEC 60062: a digit for the power of ten and a
 // letter for the figures ("1H" 50 V, "2A" 100 V, "0J" 6,3 V, "2F" 315 V).
@@ -53,13 +53,15 @@ std::optional<std::string> voltageCodeOf(const notation::Voltage& voltage);
 // Every code, from the lowest voltage.
 std::vector<std::string> voltageCodes();
 // The letters, for messages.
-std::string_view voltageLetters();
+std::string voltageLetters();
 
 // The voltage letter of tantalum capacitors, before or after the code
 // ("A475", "107C"): e 2,5 V, G 4 V, J 6,3 V, A 10 V, C 16 V, D 20 V,
 // E 25 V, V 35 V, H or T 50 V depending on the maker.
 std::optional<notation::Voltage> readTantalumLetter(char letter);
 std::optional<char> tantalumLetterOf(const notation::Voltage& voltage);
+// The letters, for messages.
+std::string tantalumLetters();
 
 // The EIA-198 code: a letter, case-sensitive, for two figures and a digit
 // for the power of ten of picofarads (9 for ×0,1): "A5" 100 nF, "S3"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tools page's band reader: a resistor read by tapping its bands.
+// The tools page's band reader: a resistor or an inductor read by tapping
+// its bands.
 'use strict';
 
 // The resistor read by tapping its bands. The module says what each band
@@ -15,23 +16,31 @@ const reader = (() => {
     // has loaded.
     const first = JSON.parse(document.getElementById('lecteur-depart').textContent);
     const count = document.getElementById('bagues-nombre');
+    const body = document.querySelector('#lecteur .resistor');
+    let kind = 'resistance';  // or 'inductance'
     let chosen = ['', '', '', ''];
     let places = [];
     let open = -1;  // the band whose palette shows
     let active = 0;  // the colour the keyboard is on
 
-    // The colours of an address such as #bagues=jaune,violet,rouge,or;
-    // nothing for any other, a mangled one included.
+    // The colours of an address such as #bagues=jaune,violet,rouge,or, or
+    // #inductance=... for an inductor's, which sets the kind read; nothing
+    // for any other, a mangled one included.
     const fromAddress = () => {
-        const found = /^#bagues=([a-zA-Z,]*)$/.exec(location.hash);
-        return found ? found[1].split(',') : null;
+        const found = /^#(bagues|inductance)=([a-zA-Z,]*)$/.exec(location.hash);
+        if (!found) {
+            return null;
+        }
+        kind = found[1] === 'inductance' ? 'inductance' : 'resistance';
+        return found[2].split(',');
     };
 
     // What the module reads of the colours chosen; until it has loaded, its
     // first state with the colours chosen since, and a reading to come.
     function read() {
         if (tools.loaded()) {
-            return tools.call('tools_bands', chosen.join(','));
+            const part = kind === 'inductance' ? 'inductance;' : '';
+            return tools.call('tools_bands', part + chosen.join(','));
         }
         const waiting = chosen.length === first.places.length ? chosen : first.places.map(() => '');
         return { places: first.places.map((place, index) => ({ ...place,
@@ -44,6 +53,12 @@ const reader = (() => {
         places = state.places;
         chosen = places.map((place) => place.chosen || '');
         count.value = String(places.length);
+        // An inductor has 4 bands, or the military 5, on a body of its own.
+        for (const option of count.options) {
+            option.disabled = kind === 'inductance' && !['4', '5'].includes(option.value);
+        }
+        body.classList.toggle('inductor', kind === 'inductance');
+        document.querySelector(`input[name="lecteur-sorte"][value="${kind}"]`).checked = true;
         bands.replaceChildren(...places.map((place, index) => {
             const band = document.createElement('button');
             band.type = 'button';
@@ -69,7 +84,8 @@ const reader = (() => {
         reading.replaceChildren(...said.map(tools.shown));
         reading.classList.toggle('loading', !tools.loaded());
         drawPalette();
-        window.dispatchEvent(new CustomEvent('bagues', { detail: chosen.every((name) => name) }));
+        window.dispatchEvent(new CustomEvent('bagues',
+            { detail: kind === 'resistance' && chosen.every((name) => name) }));
     }
 
     function drawPalette() {
@@ -101,7 +117,8 @@ const reader = (() => {
     }
 
     function remember() {
-        history.pushState(null, '', `#bagues=${chosen.join(',')}`);
+        const name = kind === 'inductance' ? 'inductance' : 'bagues';
+        history.pushState(null, '', `#${name}=${chosen.join(',')}`);
     }
 
     // A band's palette, under the reading, which stays in view above it.
@@ -165,6 +182,15 @@ const reader = (() => {
             close();
         }
     });
+    for (const choice of document.querySelectorAll('input[name="lecteur-sorte"]')) {
+        choice.addEventListener('change', () => {
+            kind = choice.value;
+            chosen = ['', '', '', ''];
+            open = -1;
+            remember();
+            draw();
+        });
+    }
     count.addEventListener('change', () => {
         chosen = Array.from({ length: Number(count.value) }, (_, i) => chosen[i] || '');
         open = -1;
@@ -175,7 +201,11 @@ const reader = (() => {
         if (!tools.loaded()) {
             return;  // the address is read once the module is up
         }
-        chosen = fromAddress() || ['', '', '', ''];
+        const colours = fromAddress();
+        if (!colours) {
+            kind = 'resistance';
+        }
+        chosen = colours || ['', '', '', ''];
         open = -1;
         draw();
     });
@@ -188,11 +218,12 @@ const reader = (() => {
             chosen = fromAddress() || chosen;
             draw();
         },
-        // The colours of a code wholly chosen, for another form.
-        colours: () => (chosen.every((name) => name) ? [...chosen] : []),
+        // The colours of a resistor's code wholly chosen, for another form.
+        colours: () => (kind === 'resistance' && chosen.every((name) => name) ? [...chosen] : []),
         // The bands of what was typed in the field, when it has some.
         paint(names) {
             if (names.length > 0) {
+                kind = 'resistance';
                 chosen = names;
                 open = -1;
                 remember();

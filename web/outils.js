@@ -112,6 +112,14 @@ const toolsPage = (() => {
         led: () => run('led', [...verb('led'), ...words('led-alimentation'),
             ...words('led-tension'), ...words('led-courant')],
             ['led-alimentation', 'led-tension', 'led-courant']),
+        // A capacitor's marking is one text, read whole by the tool; an
+        // inductor's bands are words.
+        composant: () => {
+            const sorte = value('composant-sorte');
+            run('composant', [...verb(sorte), ...(sorte === 'condensateur'
+                ? one('composant-marquage') : words('composant-marquage'))],
+            ['composant-marquage']);
+        },
         etiquettes: labels,
     };
 
@@ -159,6 +167,19 @@ const toolsPage = (() => {
                 reference.value = usual;
             }
         });
+        // The labels' bounds of each kind of part, there to change: in the
+        // fields where they still hold another kind's.
+        const composants = field('etiquettes-composant');
+        composants.addEventListener('change', () => {
+            const kinds = [...composants.options];
+            const chosenKind = composants.selectedOptions[0];
+            for (const bound of ['de', 'a']) {
+                const input = field(`etiquettes-${bound}`);
+                if (kinds.some((kind) => kind.dataset[bound] === input.value.trim())) {
+                    input.value = chosenKind.dataset[bound];
+                }
+            }
+        });
         // Vérifier offers the reader's colours once a code is wholly chosen.
         window.addEventListener('bagues', (event) => {
             field('verifier-lecteur').hidden = !event.detail;
@@ -172,6 +193,10 @@ const toolsPage = (() => {
             const sorte = value('diviseur-sorte');
             for (const part of document.querySelectorAll('#diviseur [data-for]')) {
                 part.hidden = !part.dataset.for.split(' ').includes(sorte);
+            }
+            const composant = value('composant-sorte');
+            for (const part of document.querySelectorAll('#composant [data-for]')) {
+                part.hidden = part.dataset.for !== composant;
             }
             const planche = chosen('etiquettes-sorte');
             for (const part of document.querySelectorAll('#etiquettes [data-for]')) {

@@ -171,12 +171,18 @@ const char* tools_colours() {
 }
 
 // A code tapped in: the colours chosen so far, comma-separated, an empty
-// entry for a band still to choose, 3 to 6 entries (4 empty ones otherwise).
+// entry for a band still to choose, 3 to 6 entries (4 empty ones otherwise);
+// after "inductance;", an inductor's 4 or 5.
 // Each band's label, role, choice and allowed colours with their paints;
 // what is still to choose, or the tool's reading once every band is chosen.
 const char* tools_bands(const char* chosen) {
     std::vector<std::optional<notation::Colour>> colours;
     std::string_view text(chosen);
+    // "inductance;jaune,violet,or,argent": an inductor's bands.
+    const bool inductor = text.starts_with("inductance;");
+    if (inductor) {
+        text.remove_prefix(std::string_view("inductance;").size());
+    }
     for (std::size_t end = 0;; text.remove_prefix(end + 1)) {
         end = std::min(text.find(','), text.size());
         colours.push_back(notation::parseColour(text.substr(0, end)));
@@ -184,12 +190,13 @@ const char* tools_bands(const char* chosen) {
             break;
         }
     }
-    if (colours.size() < 3 || colours.size() > 6) {
+    if (colours.size() < (inductor ? 4 : 3) || colours.size() > (inductor ? 5 : 6)) {
         colours.assign(4, std::nullopt);
     }
-    const std::vector<cli::BandPlace> places = cli::bandPlaces(colours);
+    const std::vector<cli::BandPlace> places =
+        cli::bandPlaces(colours, inductor ? cli::BandedPart::Inductor : cli::BandedPart::Resistor);
     std::string json;
-    std::vector<std::string> command{"lire"};
+    std::vector<std::string> command{inductor ? "inductance" : "lire"};
     for (const cli::BandPlace& place : places) {
         std::string allowed;
         for (const notation::Colour colour : place.allowed) {

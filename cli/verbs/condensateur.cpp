@@ -45,12 +45,12 @@ std::string complaintAbout(const reactive::CapacitorProblem& problem) {
                    "100nF).";
         case Kind::UnknownLetter:
             return "lettre inconnue " + part +
-                   ". Lettres de tolérance : " + std::string(reactive::toleranceLetters()) +
-                   " ; lettres de tension des tantales : e, G, J, A, C, D, E, V, T ou H.";
+                   ". Lettres de tolérance : " + reactive::toleranceLetters() +
+                   " ; lettres de tension des tantales : " + reactive::tantalumLetters() + ".";
         case Kind::UnknownVoltage:
             return "code de tension inexistant " + part +
-                   " : un chiffre de 0 à 3 puis une lettre parmi " +
-                   std::string(reactive::voltageLetters()) + " (1H 50 V, 2A 100 V, 2J 630 V).";
+                   " : un chiffre de 0 à 3 puis une lettre parmi " + reactive::voltageLetters() +
+                   " (1H 50 V, 2A 100 V, 2J 630 V).";
         case Kind::Unreadable:
             return "ni code ni valeur " + part + ". Marquages : " + std::string(Examples) + ".";
         case Kind::SeveralValues:
@@ -165,7 +165,7 @@ std::optional<ToleranceLetter> toleranceOption(const CommandLine& line, const Ca
             return letter;
         }
         complain("lettre de tolérance inconnue " + strings::quoted(*text) +
-                 ". Lettres : " + std::string(reactive::toleranceLetters()) + ".");
+                 ". Lettres : " + reactive::toleranceLetters() + ".");
     }
     if (text->ends_with("pF")) {
         std::string_view number(*text);

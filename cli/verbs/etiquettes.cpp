@@ -18,6 +18,7 @@
 #include "notation/colour_code.h"
 #include "notation/french.h"
 #include "notation/series.h"
+#include "reactive/inductor_code.h"
 #include "reactive/quantities.h"
 #include "strings/encoding.h"
 #include "strings/terminal.h"
@@ -205,12 +206,11 @@ std::string etiquettesUsage() {
            "                                   par un logiciel de CAO), ses repères et leur "
            "nombre.\n"
            "                                   Le PDF ne s'écrit jamais dans un terminal\n"
-           "  etiquettes --sorte condensateur|inductance --valeurs 100n,4n7,10µ | --nomenclature "
-           "FICHIER\n"
-           "                                   étiquettes de condensateurs (valeur, code, valeur "
-           "en "
-           "clair)\n"
-           "                                   ou d'inductances (valeur, bagues, code militaire, "
+           "  etiquettes --sorte condensateur|inductance [--serie E6] [--de 10p] [--a 10µ]\n"
+           "      | --valeurs 100n,4n7,10µ | --nomenclature FICHIER\n"
+           "                                   étiquettes de condensateurs (valeur, code, en "
+           "clair) ou\n"
+           "                                   d'inductances (valeur, bagues, code militaire, "
            "code)\n"
            "  etiquettes --planches            les planches connues de --planche\n"
            "  etiquettes --essai [la planche]  une page de contours, de croix et de règles\n"
@@ -277,59 +277,102 @@ std::vector<labelling::LabelContent> reactiveBillLabels(const labelling::Bom& bi
 
 // --valeurs of capacitors or inductors: "100n,4n7,10µ", or with semicolons
 // where the values have decimal commas: "0,1µ;4,7µ".
+// A capacitance or an inductance of --valeurs, --de or --a; a complaint
+// that names `what` where it does not read.
+notation::Decimal amountOf(const std::string& text, bool capacitors, std::string_view what) {
+    // The quantity read, as a plain decimal of farads or henries.
+    const auto plain = [](const auto& read) -> notation::Read<notation::Decimal> {
+        if (const auto* why = std::get_if<notation::ReadProblem>(&read)) {
+            return *why;
+        }
+        return notation::Decimal(std::get<0>(read));
+    };
+    const notation::Read<notation::Decimal> read =
+        capacitors ? plain(reactive::readCapacitance(text)) : plain(reactive::readInductance(text));
+    if (const auto* why = std::get_if<notation::ReadProblem>(&read)) {
+        complain(
+            std::string(what) + " : valeur illisible " + strings::quoted(text) + " : " +
+            reasonFor(*why, Quantity::Number) +
+            (capacitors ? ". Exemples : 100n, 4n7, 10µ, 0,1µF." : ". Exemples : 4µ7, 100µ, 10mH."));
+    }
+    return std::get<notation::Decimal>(read);
+}
+
+// The values of --valeurs, "100n,4n7,10µ", or with semicolons where they
+// have decimal commas, "0,1µ;4,7µ"; or of a series from --de to --a.
+std::vector<notation::Decimal> amountsOf(const CommandLine& line, bool capacitors,
+                                         const notation::Series*& series) {
+    std::vector<notation::Decimal> amounts;
+    if (const std::optional<std::string> list = line.option("--valeurs")) {
+        for (const std::string_view other : {"--serie", "--de", "--a"}) {
+            if (line.has(other)) {
+                complain("--valeurs ne va pas avec " + std::string(other) + ".");
+            }
+        }
+        const char separator = list->find(';') != std::string::npos ? ';' : ',';
+        for (std::size_t start = 0; start <= list->size();) {
+            const std::size_t end = std::min(list->find(separator, start), list->size());
+            const std::string piece(
+                strings::trimmed(std::string_view(*list).substr(start, end - start)));
+            start = end + 1;
+            if (!piece.empty()) {
+                amounts.push_back(amountOf(piece, capacitors, "--valeurs"));
+            }
+        }
+        if (amounts.empty()) {
+            complain("--valeurs ne contient aucune valeur.");
+        }
+        return amounts;
+    }
+    // A kit of the series capacitors and inductors are sold in: E6 by default.
+    const std::string name = line.option("--serie").value_or("E6");
+    series = notation::seriesNamed(strings::asciiUppered(name));
+    if (series == nullptr) {
+        complain("série inconnue " + strings::quoted(name) + ". Séries : " + seriesNames() + ".");
+    }
+    const notation::Decimal low =
+        amountOf(line.option("--de").value_or(capacitors ? "10p" : "1µ"), capacitors, "--de");
+    const notation::Decimal high =
+        amountOf(line.option("--a").value_or(capacitors ? "10µ" : "10m"), capacitors, "--a");
+    // The series are figures, the same for every unit.
+    for (const notation::Value& figures : notation::valuesBetween(
+             *series, {low.significand(), low.exponent()}, {high.significand(), high.exponent()})) {
+        amounts.emplace_back(figures.significand(), figures.exponent());
+    }
+    if (amounts.empty()) {
+        complain("aucune valeur de la série " + std::string(series->name) + " entre --de et --a.");
+    }
+    return amounts;
+}
+
+// Labels of capacitors or inductors: from a bill, a list or a series.
 std::vector<labelling::LabelContent> reactiveLabels(const CommandLine& line, std::string_view kind,
                                                     const InputFiles& files) {
     const bool capacitors = kind == "condensateur";
+    if (line.has("--stock")) {
+        complain("--sorte " + std::string(kind) +
+                 " ne va pas avec --stock : donnez les valeurs par --valeurs.");
+    }
     if (const std::optional<std::string> bill = line.option("--nomenclature")) {
-        if (line.has("--valeurs")) {
-            complain("--nomenclature ne va pas avec --valeurs.");
+        for (const std::string_view other : {"--serie", "--de", "--a", "--valeurs"}) {
+            if (line.has(other)) {
+                complain("--nomenclature ne va pas avec " + std::string(other) + ".");
+            }
         }
         return reactiveBillLabels(billOf(*bill, files), capacitors, *bill);
     }
-    const std::optional<std::string> list = line.option("--valeurs");
-    for (const std::string_view other : {"--serie", "--de", "--a", "--stock"}) {
-        if (line.has(other)) {
-            complain("--sorte " + std::string(kind) + " ne va pas avec " + std::string(other) +
-                     " : donnez les valeurs par --valeurs.");
-        }
-    }
-    if (!list) {
-        complain("--sorte " + std::string(kind) +
-                 " demande --valeurs (100n,4n7,10µ) ou --nomenclature.");
-    }
-    const char separator = list->find(';') != std::string::npos ? ';' : ',';
+    const notation::Series* series = nullptr;
     std::vector<labelling::LabelContent> labels;
-    std::size_t start = 0;
-    while (start <= list->size()) {
-        const std::size_t end = std::min(list->find(separator, start), list->size());
-        const std::string piece(
-            strings::trimmed(std::string_view(*list).substr(start, end - start)));
-        start = end + 1;
-        if (piece.empty()) {
-            continue;
-        }
-        const auto problem = [&](notation::ReadProblem why) {
-            complain("--valeurs : valeur illisible " + strings::quoted(piece) + " : " +
-                     reasonFor(why, Quantity::Number) +
-                     (capacitors ? ". Exemples : --valeurs 100n,4n7,10µ ou \"0,1µ;4,7µ\"."
-                                 : ". Exemples : --valeurs 4µ7,100µ,10mH."));
-        };
-        if (capacitors) {
-            const auto read = reactive::readCapacitance(piece);
-            if (const auto* why = std::get_if<notation::ReadProblem>(&read)) {
-                problem(*why);
-            }
-            labels.push_back(labelling::capacitorLabel(std::get<reactive::Capacitance>(read)));
-        } else {
-            const auto read = reactive::readInductance(piece);
-            if (const auto* why = std::get_if<notation::ReadProblem>(&read)) {
-                problem(*why);
-            }
-            labels.push_back(labelling::inductorLabel(std::get<reactive::Inductance>(read), 1000));
-        }
-    }
-    if (labels.empty()) {
-        complain("--valeurs ne contient aucune valeur.");
+    for (const notation::Decimal& amount : amountsOf(line, capacitors, series)) {
+        // An inductor's bands take the series' tolerance where it has a colour.
+        const int tolerance =
+            series != nullptr && reactive::inductorToleranceColour(series->toleranceBasisPoints)
+                ? series->toleranceBasisPoints
+                : 1000;
+        labels.push_back(
+            capacitors
+                ? labelling::capacitorLabel({amount.significand(), amount.exponent()})
+                : labelling::inductorLabel({amount.significand(), amount.exponent()}, tolerance));
     }
     return labels;
 }

@@ -60,6 +60,8 @@ TEST(CondensateurAndInductance, ReadWhatIsPrintedAndWriteEveryMarking) {
         // Their labels: the value and what the parts in the drawer carry.
         {{"etiquettes", "--sorte", "condensateur", "--valeurs", "100n;2,2p"},
          {">100 nF<", ">Code 104  100n<", ">2,2 pF<", ">Code 229  2R2  2p2<"}},
+        {{"etiquettes", "--sorte", "condensateur", "--serie", "E3", "--de", "1n", "--a", "10n"},
+         {">1 nF<", ">Code 102  1n<", ">2,2 nF<", ">4,7 nF<", ">10 nF<"}},
         {{"etiquettes", "--sorte", "inductance", "--valeurs", "4µ7"},
          {">4,7 µH<", ">4 bagues ±10 %<", ">Code 4R7<"}},
     };
@@ -79,7 +81,7 @@ TEST(CondensateurAndInductance, RefuseWhatDoesNotReadNamingWhatWasExpected) {
     cli_test::expectRefused({
         {{"cap", "104X"},
          "lettre inconnue « X ». Lettres de tolérance : B, C, D, F, G, J, K, M, N, Q, S, T, W, Z "
-         "; lettres de tension des tantales : e, G, J, A, C, D, E, V, T ou H."},
+         "; lettres de tension des tantales : e, G, J, A, C, D, E, V, T, H."},
         {{"cap", "5A104"},
          "code de tension inexistant « 5A » : un chiffre de 0 à 3 puis une lettre parmi A, Q, B, "
          "T, C, Z, D, P, E, F, V, G, W, H, L, J, K (1H 50 V, 2A 100 V, 2J 630 V)."},
@@ -93,6 +95,11 @@ TEST(CondensateurAndInductance, RefuseWhatDoesNotReadNamingWhatWasExpected) {
          "100nF."},
         {{"cap", "2A104", "--tension", "50"},
          "le marquage porte déjà sa tension : --tension est de trop."},
+        {{"etiquettes", "--sorte", "condensateur", "--a", "10M"},
+         "--a : valeur illisible « 10M » : un caractère inattendu. Exemples : 100n, 4n7, 10µ, "
+         "0,1µF."},
+        {{"etiquettes", "--sorte", "inductance", "--stock", "-"},
+         "--sorte inductance ne va pas avec --stock : donnez les valeurs par --valeurs."},
         {{"inductance", "989"},
          "code d'inductance impossible « 989 » : trois chiffres, le dernier de 0 à 7 pour la "
          "puissance de dix (101), ou R pour la virgule en µH (4R7, R47), ou N en nH (47N, 2N2)."},

@@ -28,6 +28,8 @@ TEST(PageText, NumbersKeepTheirUnitsAndAReadablePrecision) {
         {"1 partie, 1 LED de 2,5 V ; 48x17 mm",
          "1 partie, 1 LED de 2,5" + n + "V ; 48x17" + n + "mm"},
         {"100 ppm/°C, 1 Mio, 5 Volts, R47 V", "100" + n + "ppm/°C, 1" + n + "Mio, 5 Volts, R47 V"},
+        {"de 4,23333 µH à 2,2 pF ; 1 F ; T ou H",
+         "de 4,23333" + n + "µH à 2,2" + n + "pF ; 1" + n + "F ; T ou H"},
     };
     for (const auto& [text, expected] : rows) {
         EXPECT_EQ(cli::typesetForPage(text), expected) << text;

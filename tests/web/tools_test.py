@@ -38,7 +38,7 @@ problems = []
 # space between a number and its unit, volts, amperes and watts to four
 # significant digits (half up), a complaint without the program's name or a
 # command line to type.
-UNIT = r"(?:%|mm|ppm/\u00b0C|\u00b0C|Mio|[pn\u00b5mkMG]?(?:V|A|W|\u03a9))"
+UNIT = r"(?:%|mm|ppm/\u00b0C|\u00b0C|Mio|[pn\u00b5mkMG]?(?:V|A|W|\u03a9|F|H))"
 NUMBER_UNIT = re.compile(r"(?:(?<=\dx)|(?<![A-Za-z,\d]))(\d+(?:,\d+)?) (" + UNIT + r")(?![A-Za-z])")
 NNBSP = "\u202f"
 
@@ -185,9 +185,39 @@ def source(driver, draw, form):
     return words, None
 
 
+CAPACITOR_MARKINGS = ["104", "0R25", "229", "1R2", "2A473J", "473J 2A", "107C", "A475", ".1K63",
+                      "4n7", "n47", "4\u00b57", "0,1\u00b5", "470\u00b5F 25V", "4.7uF/25V", "100",
+                      "105J", "A5", "b3", "KA2", "1045", "104X", "5A104", "2X", "J", ""]
+INDUCTOR_MARKINGS = ["101", "4R7", "R47", "47N", "2N2", "989", "4,7\u00b5H", "10mH", ""]
+
+
+def component(driver, draw):
+    """A capacitor's marking or an inductor's bands, code or value, read by
+    the tools page's section; the form and the tool's words."""
+    kind = draw.choice(["condensateur", "inductance"])
+    Select(driver.find_element(By.ID, "composant-sorte")).select_by_value(kind)
+    driver.execute_script("document.getElementById('composant-plus').open = true")
+    if kind == "condensateur":
+        marking = draw.choice(CAPACITOR_MARKINGS)
+        typed(driver, "composant-marquage", marking)
+        more = filled(driver, draw, "composant", [("tolerance", ["J", "5", "0,25pF", "7"]),
+                                                  ("tension", ["25V", "2A", "30", "2X"])])
+        chip = draw.random() < 0.3
+        driver.execute_script("document.getElementById('composant-cms').checked = arguments[0]",
+                              chip)
+        return "composant", [kind, marking, *more, *(["--cms"] if chip else [])], None
+    marking = draw.choice([" ".join(draw.choice(COLOURS) for _ in range(draw.randrange(3, 6))),
+                           *INDUCTOR_MARKINGS])
+    typed(driver, "composant-marquage", marking)
+    more = filled(driver, draw, "composant", [("tolerance", ["5", "10", "7"])])
+    return "composant", [kind, *marking.split(), *more], None
+
+
 def question(driver, draw):
     """Types one random question into a form; the form and the tool's words."""
-    tool = draw.choice(["lire", "verifier", "combiner", "diviseur", "led"])
+    tool = draw.choice(["lire", "verifier", "combiner", "diviseur", "led", "composant"])
+    if tool == "composant":
+        return component(driver, draw)
     if tool == "lire":
         typed(driver, "en-main", draw.choice([
             " ".join(draw.choice(COLOURS) for _ in range(draw.randrange(3, 7))),
@@ -286,7 +316,7 @@ for (const block of document.querySelectorAll('.answer .text, .problem-of-field'
     const walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT);
     for (let node = walker.nextNode(); node; node = walker.nextNode()) {
         if (node.parentElement.closest('.indent')) continue;
-        for (const m of node.textContent.matchAll(/\d+(?:,\d+)?[\u202f ][pn\u00b5mkMG]?(?:V|A|W|\u03a9|%)(?![A-Za-z])/g)) {
+        for (const m of node.textContent.matchAll(/\d+(?:,\d+)?[\u202f ][pn\u00b5mkMG]?(?:V|A|W|\u03a9|F|H|%)(?![A-Za-z])/g)) {
             const range = document.createRange();
             range.setStart(node, m.index);
             range.setEnd(node, m.index + m[0].length);
@@ -351,7 +381,11 @@ def reader_differential(driver, program, count, seed):
     browser.emulate(driver, (360, 640))
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
     for number in range(1, count + 1):
-        bands = draw.randrange(3, 7)
+        # One code in three is an inductor's, 4 bands or the military 5.
+        kind = "inductance" if draw.random() < 1 / 3 else "resistance"
+        switch = f"input[name=lecteur-sorte][value={kind}]"
+        tap(driver, driver.execute_script(PLACES, switch, switch)[0])
+        bands = draw.randrange(4, 6) if kind == "inductance" else draw.randrange(3, 7)
         Select(driver.find_element(By.ID, "bagues-nombre")).select_by_visible_text(str(bands))
         tap(driver, driver.execute_script(PLACES, "#lecteur", "#lecteur .band")[0])
         names = []
@@ -360,9 +394,15 @@ def reader_differential(driver, program, count, seed):
             names.append(option[0])
             tap(driver, option)
         said = reader_text(driver)
-        expected = native(program, ["lire", *names], None)
+        expected = native(program, ["inductance" if kind == "inductance" else "lire", *names],
+                          None)
         address = driver.execute_script("return decodeURIComponent(location.hash)")
-        if (expected[0], said) != (0, expected[1]) or address != "#bagues=" + ",".join(names):
+        named = "#inductance=" if kind == "inductance" else "#bagues="
+        # Every resistor's code the palettes allow reads; an inductor's
+        # military code may not (two commas), and then says why.
+        wrong = (said != expected[1] if kind == "inductance"
+                 else (expected[0], said) != (0, expected[1]))
+        if wrong or address != named + ",".join(names):
             check(False, f"code {number}: {names} at {address}: the page says {said!r}, "
                          f"the tool {expected[0]} {expected[1]!r}")
             return
