@@ -100,7 +100,7 @@ format:
 
 tidy: configure
 	@scripts/install-deps lint
-	@git ls-files 'tables/*.h' 'logic/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'strings/*.cpp' 'notation/*.cpp' 'searches/*.cpp' 'labelling/*.cpp' 'cli/*.cpp' 'cli/verbs/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+	@git ls-files 'tables/*.h' 'logic/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'strings/*.cpp' 'notation/*.cpp' 'reactive/*.cpp' 'searches/*.cpp' 'labelling/*.cpp' 'cli/*.cpp' 'cli/verbs/*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -263,6 +263,7 @@ std::vector<std::string> voltageCodes() {
     std::sort(codes.begin(), codes.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> texts;
+    texts.reserve(codes.size());
     for (auto& [voltage, code] : codes) {
         texts.push_back(std::move(code));
     }

@@ -207,7 +207,7 @@ Outcome valueWord(std::string_view word) {
         if (!volts) {
             return problem(Kind::UnknownVoltage, word.substr(0, 2));
         }
-        const Outcome rest = valueWord(word.substr(2));
+        Outcome rest = valueWord(word.substr(2));
         if (const auto* readings = std::get_if<Readings>(&rest)) {
             std::optional<Readings> coded = withVoltage(
                 *readings, RatedVoltage{*volts, std::string(word.substr(0, 2)), VoltageCode::Iec});

@@ -131,7 +131,7 @@ std::string voltageText(const std::optional<RatedVoltage>& voltage) {
     if (!voltage) {
         return "tension non marquée";
     }
-    const std::string volts = "tension " + notation::Decimal(voltage->volts).french() + " V";
+    std::string volts = "tension " + notation::Decimal(voltage->volts).french() + " V";
     switch (voltage->kind) {
         case reactive::VoltageCode::Iec:
             return volts + " (code " + voltage->code + ")";
