@@ -658,8 +658,8 @@ def at_the_bench(driver, address):
     browser.emulate(driver, (360, 640))
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
     browser.open_page(driver, address, page=PAGE)
-    check(driver.execute_script("return document.documentElement.scrollHeight") < 3 * 640,
-          "a phone opens on a page of over three screens")
+    height = driver.execute_script("return document.documentElement.scrollHeight")
+    check(height < 3 * 640, f"a phone opens on a page of over three screens: {height} px")
     for form, fields in ASKED_AT_THE_BENCH.items():
         unfold(driver, form)
         for field, text in fields:
