@@ -139,7 +139,7 @@ std::vector<std::string> joinedUnits(const std::vector<std::string>& words) {
     return joined;
 }
 
-double voltageOf(std::string_view text, std::string_view what) {
+notation::Voltage exactVoltageOf(std::string_view text, std::string_view what) {
     if (!text.empty() && text.front() == '-') {
         complain(std::string(what) + " négative " + strings::quoted(text) +
                  " : les tensions se donnent positives.");
@@ -154,7 +154,11 @@ double voltageOf(std::string_view text, std::string_view what) {
                  reasonFor(*problem, Quantity::Voltage) +
                  ". Exemples : " + std::string(VoltageExamples) + ".");
     }
-    return std::get<notation::Voltage>(read).volts();
+    return std::get<notation::Voltage>(read);
+}
+
+double voltageOf(std::string_view text, std::string_view what) {
+    return exactVoltageOf(text, what).volts();
 }
 
 double currentOf(std::string_view text, std::string_view what, bool signedCurrent) {

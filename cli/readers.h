@@ -33,6 +33,8 @@ std::optional<notation::Reading> reversedReadingOf(std::span<const std::string> 
 std::vector<std::string> joinedUnits(const std::vector<std::string>& words);
 // A voltage above 0; `what` names it in complaints ("tension d'entrée").
 double voltageOf(std::string_view text, std::string_view what);
+// The same, as the exact decimal the user wrote.
+notation::Voltage exactVoltageOf(std::string_view text, std::string_view what);
 // A current, above 0 or, where `signedCurrent`, of either sign.
 double currentOf(std::string_view text, std::string_view what, bool signedCurrent = false);
 // A percentage from 0 to below 100 ("1", "1 %", "±0,5 %"), as a fraction.

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cmath>
 #include <variant>
 #include <vector>
 
@@ -46,26 +45,11 @@ bool startsWithDigit(std::string_view word) {
 
 // "1%", "±1%", "+/-5%", "0,5 %" (joined before): basis points, from 0,01 % to 50 %.
 std::optional<int> toleranceOf(std::string_view word) {
-    if (!word.ends_with('%')) {
+    const std::optional<int> basisPoints = notation::readPercent(word);
+    if (!basisPoints || *basisPoints < 1 || *basisPoints > 5000) {
         return std::nullopt;
     }
-    word.remove_suffix(1);
-    for (const std::string_view sign : {"±", "+/-", "+-"}) {
-        if (word.starts_with(sign)) {
-            word.remove_prefix(sign.size());
-        }
-    }
-    const notation::Read<notation::Decimal> read = notation::readNumber(word);
-    const auto* number = std::get_if<notation::Decimal>(&read);
-    if (number == nullptr) {
-        return std::nullopt;
-    }
-    const long double basisPoints = number->amount() * 100;
-    if (std::abs(basisPoints - std::round(basisPoints)) > 1e-6 || basisPoints < 1 ||
-        basisPoints > 5000) {
-        return std::nullopt;
-    }
-    return static_cast<int>(std::lround(basisPoints));
+    return basisPoints;
 }
 
 // "0.1W", "1/16W", "1/10WATT", "100mW", "0,25 W" (joined before).

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "strings/text.h"
@@ -136,6 +137,29 @@ Read<Value> readValue(std::string_view text) {
 
 Read<Decimal> readNumber(std::string_view text) {
     return readDigits(trimmed(text), std::nullopt, [](char) { return std::optional<int>(); });
+}
+
+std::optional<int> readPercent(std::string_view text) {
+    if (!text.ends_with('%')) {
+        return std::nullopt;
+    }
+    text.remove_suffix(1);
+    for (const std::string_view sign : {"\u00B1", "+/-", "+-"}) {
+        if (text.starts_with(sign)) {
+            text.remove_prefix(sign.size());
+        }
+    }
+    const Read<Decimal> read = readNumber(text);
+    const auto* number = std::get_if<Decimal>(&read);
+    // Below a hundredth of a percent is no tolerance anybody marks.
+    if (number == nullptr || number->exponent() < -2 || *number >= Decimal(100, 0)) {
+        return std::nullopt;
+    }
+    std::int64_t basisPoints = number->significand();
+    for (int i = 0; i < number->exponent() + 2; ++i) {
+        basisPoints *= 10;
+    }
+    return static_cast<int>(basisPoints);
 }
 
 Read<Voltage> readVoltage(std::string_view text) {

@@ -53,6 +53,9 @@ Read<Decimal> withinRange(const Read<Decimal>& read, Range range);
 Read<Value> readValue(std::string_view text);
 // A plain decimal, "4,7" or "4.7": a gain, a quotient, a percentage.
 Read<Decimal> readNumber(std::string_view text);
+// A percentage as tolerances are written, "5%", "±0,5 %", "+/-1%": in basis
+// points (a hundredth of a percent), below 100 %.
+std::optional<int> readPercent(std::string_view text);
 // A voltage as people write it: "5", "3,3", "3.3", "3V3", "3,3 V", "500mV",
 // "12V"; within VoltageRange.
 Read<Voltage> readVoltage(std::string_view text);

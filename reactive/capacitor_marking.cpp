@@ -254,27 +254,6 @@ Outcome valueWord(std::string_view word) {
     return readings;
 }
 
-// "±20%", "5%": a tolerance written out, in basis points.
-std::optional<int> writtenPercent(std::string_view word) {
-    if (!word.ends_with("%")) {
-        return std::nullopt;
-    }
-    word.remove_suffix(1);
-    if (word.starts_with("\u00B1")) {
-        word.remove_prefix(2);
-    }
-    const notation::Read<notation::Decimal> read = notation::readNumber(word);
-    const auto* number = std::get_if<notation::Decimal>(&read);
-    if (number == nullptr || number->exponent() < -2 || *number >= notation::Decimal(100, 0)) {
-        return std::nullopt;
-    }
-    std::int64_t basisPoints = number->significand();
-    for (int i = 0; i < number->exponent() + 2; ++i) {
-        basisPoints *= 10;
-    }
-    return static_cast<int>(basisPoints);
-}
-
 // The words of a marking: blanks and slashes part them; a lone "%" joins
 // the number before it.
 std::vector<std::string> wordsOf(std::string_view text) {
@@ -316,7 +295,7 @@ CapacitorRead readCapacitorMarking(std::string_view text, bool chipCode) {
             letter = word[0];
             continue;
         }
-        if (const std::optional<int> basisPoints = writtenPercent(word)) {
+        if (const std::optional<int> basisPoints = notation::readPercent(word)) {
             if (letter || percent) {
                 return problem(Kind::SeveralTolerances, word);
             }

@@ -174,38 +174,54 @@ std::vector<Colour> inductorColoursAt(int bands, int position) {
     return allowed;
 }
 
-std::optional<std::vector<Colour>> inductorBandsOf(const Inductance& value,
-                                                   int toleranceBasisPoints) {
+namespace {
+
+// What both inductor codes paint: the two figures, the power of ten left
+// for the bands and the tolerance's colour.
+struct PaintedValue {
+    Colour tens;
+    Colour units;
+    int power;
+    Colour tolerance;
+};
+
+std::optional<PaintedValue> paintedValueOf(const Inductance& value, int toleranceBasisPoints) {
     const std::optional<Figures> two = twoFigures(value.microhenries());
     const std::optional<Colour> tolerance = inductorToleranceColour(toleranceBasisPoints);
     if (!two || !tolerance) {
         return std::nullopt;
     }
-    const std::optional<Colour> power = colourOfPower(two->power);
+    return PaintedValue{*colourOfDigit(two->figures / 10), *colourOfDigit(two->figures % 10),
+                        two->power, *tolerance};
+}
+
+}  // namespace
+
+std::optional<std::vector<Colour>> inductorBandsOf(const Inductance& value,
+                                                   int toleranceBasisPoints) {
+    const std::optional<PaintedValue> painted = paintedValueOf(value, toleranceBasisPoints);
+    const std::optional<Colour> power = painted ? colourOfPower(painted->power) : std::nullopt;
     if (!power) {
         return std::nullopt;
     }
-    return std::vector<Colour>{*colourOfDigit(two->figures / 10), *colourOfDigit(two->figures % 10),
-                               *power, *tolerance};
+    return std::vector<Colour>{painted->tens, painted->units, *power, painted->tolerance};
 }
 
 std::optional<std::vector<Colour>> militaryBandsOf(const Inductance& value,
                                                    int toleranceBasisPoints) {
-    const std::optional<Figures> two = twoFigures(value.microhenries());
-    const std::optional<Colour> tolerance = inductorToleranceColour(toleranceBasisPoints);
-    if (!two || !tolerance) {
+    const std::optional<PaintedValue> painted = paintedValueOf(value, toleranceBasisPoints);
+    if (!painted) {
         return std::nullopt;
     }
-    const Colour tens = *colourOfDigit(two->figures / 10);
-    const Colour units = *colourOfDigit(two->figures % 10);
-    switch (two->power) {
+    const auto [tens, units, power, tolerance] = *painted;
+    switch (power) {
         case -2:  // 0,47 µH: the comma first
-            return std::vector<Colour>{Colour::Argent, Colour::Or, tens, units, *tolerance};
+            return std::vector<Colour>{Colour::Argent, Colour::Or, tens, units, tolerance};
         case -1:  // 4,7 µH: the comma between the figures
-            return std::vector<Colour>{Colour::Argent, tens, Colour::Or, units, *tolerance};
+            return std::vector<Colour>{Colour::Argent, tens, Colour::Or, units, tolerance};
         default:
-            if (const std::optional<Colour> power = colourOfPower(two->power)) {
-                return std::vector<Colour>{Colour::Argent, tens, units, *power, *tolerance};
+            if (const std::optional<Colour> colour = colourOfPower(power)) {
+                return std::vector<Colour>{Colour::Argent, tens, units, *colour, tolerance};
             }
             return std::nullopt;
     }

@@ -198,11 +198,7 @@ std::optional<RatedVoltage> voltageOption(const CommandLine& line) {
     if (const std::optional<notation::Voltage> coded = reactive::readVoltageCode(*text)) {
         return RatedVoltage{*coded, *text, reactive::VoltageCode::Iec};
     }
-    if (voltageOf(*text, "tension") <= 0) {  // complains of what does not read
-        return std::nullopt;
-    }
-    const notation::Voltage exact = std::get<notation::Voltage>(notation::readVoltage(*text));
-    return RatedVoltage{exact, *text, reactive::VoltageCode::Written};
+    return RatedVoltage{exactVoltageOf(*text, "tension"), *text, reactive::VoltageCode::Written};
 }
 
 // Every marking that writes the value, with its tolerance and voltage.
