@@ -1,12 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The tools page in a real headless Chromium. A few hundred seeded random
-questions typed into its forms: each answer's text is what the native
-resistances-code prints for the same words. Then one scenario per tool, and
-a few hundred random codes tapped into the drawn resistor with touch, each
-reading what the native tool reads for those colours. Then the page as people
-meet it: axe-core at desktop and phone sizes in light and
-dark, a phone's screen (no sideways scroll, text of 16 px, targets of 44 px),
-the keyboard, a second visit offline, and the page opened from a file.
+"""The tools page in a real headless Chromium, in two halves. The forms: a
+few hundred seeded random questions typed into them, each answer's text what
+the native resistances-code prints for the same words; then the page as
+people meet it: axe-core at desktop and phone sizes in light and dark, a
+phone's screen (no sideways scroll, text of 16 px, targets of 44 px), the
+keyboard, a second visit offline, and the page opened from a file. The
+reader: a few hundred random codes tapped into the drawn part with touch,
+each reading what the native tool reads for those colours; then one scenario
+per tool.
 Usage: tools_test.py BUILD_DIR/web RESISTANCES_CODE forms|reader [QUESTIONS] [SEED]"""
 import base64
 import json
